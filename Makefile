@@ -1,0 +1,44 @@
+# The two commands a fresh Debian 12 machine needs: `make run` and `make test`.
+# Both install any missing Debian packages first, then build.
+
+BUILD_DIR    := build
+SANITIZE_DIR := build-sanitize
+DEMO_DIR     := demo
+JOBS         ?= 2
+
+.PHONY: all deps build run test test-sanitize screenshots bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# Starts GOLV in demo/ beside a synthetic engine executable. A golv.cfg left
+# there by an earlier run is kept, so settings edited by hand survive.
+run: build
+	@mkdir -p $(DEMO_DIR)
+	@$(BUILD_DIR)/make-test-exe --with-config $(DEMO_DIR)/quenb.exe
+	@cd $(DEMO_DIR) && ../$(BUILD_DIR)/golv
+
+test: build test-sanitize
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The Qt-free core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DGOLV_CORE_ONLY=ON -DGOLV_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@$(BUILD_DIR)/bench/golv_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+
+format:
+	@find src app tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -1,0 +1,41 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing GOLV need.
+# Idempotent and non-interactive: when every package is present it does nothing.
+set -eu
+
+packages="
+    build-essential
+    cmake
+    pkg-config
+    qt6-base-dev
+    qt6-base-dev-tools
+    qt6-qpa-plugins
+    qt6-svg-dev
+    libgl-dev
+    libgtest-dev
+    libgmock-dev
+    libbenchmark-dev
+    fonts-dejavu-core
+"
+
+missing=""
+for package in $packages; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+        *"install ok installed"*) ;;
+        *) missing="$missing $package" ;;
+    esac
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+else
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+# shellcheck disable=SC2086
+$sudo apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,157 @@
+#include "config/CommonSection.h"
+
+#include "UserInteraction.h"
+#include "codec/Numbers.h"
+#include "config/Category.h"
+#include "config/DefaultConfig.h"
+#include "config/Session.h"
+#include "config/SplitKeyValue.h"
+#include "config/TextFile.h"
+
+namespace golv {
+namespace {
+
+constexpr std::string_view kCurrentVersion = "0.673";
+constexpr std::string_view kCannotFindMessage = "Can't find proper config file. Recreating config file now.";
+constexpr std::string_view kOldConfigMessage = "Old config file detected. Recreating config file now.";
+
+std::string lineReason(const Session& session, std::size_t lineNumber, std::string_view what)
+{
+    return "Line " + std::to_string(lineNumber) + " of " + session.configPath + " " + std::string(what) + ".";
+}
+
+template <typename Int>
+Status readInteger(std::string_view value, std::optional<Int> (*round)(double), Int& target, std::string_view what)
+{
+    const auto number = leadingNumber(value);
+    const auto rounded = number ? round(*number) : std::nullopt;
+    if (!rounded)
+        return Status::failure("The value of " + std::string(what) + " is out of range.");
+    target = *rounded;
+    return Status::ok();
+}
+
+Status applyProgramKey(Session& session, const std::string& key, const std::string& value)
+{
+    if (key == "exename") {
+        session.exeName = value;
+    } else if (key == "version") {
+        session.codec.setConfigVersion(value);
+    } else if (key == "versioncheckoffset") {
+        return readInteger(value, &roundToInt32, session.offsets[1], "VersionCheckOffset");
+    } else if (key == "numbytestoread") {
+        return readInteger(value, &roundToInt16, session.numBytesToRead, "NumBytesToRead");
+    } else if (key == "silentpatch") {
+        return readInteger(value, &roundToByte, session.silentPatch, "SilentPatch");
+    } else if (key == "languagefile") {
+        session.languageFile = value;
+    }
+    return Status::ok();
+}
+
+Status dispatch(Session& session, const std::string& key, const std::string& value)
+{
+    if (session.parsers == nullptr)
+        return Status::ok();
+    if (session.currentCategory == kAllKeyword) {
+        for (const Category category : kAllCategories) {
+            if (Status parsed = session.parsers->parse(category, key, value); !parsed)
+                return parsed;
+        }
+        return Status::ok();
+    }
+    if (const auto category = categoryFromKeyword(session.currentCategory))
+        return session.parsers->parse(*category, key, value);
+    return Status::ok();
+}
+
+Status readOnce(Session& session)
+{
+    const TextFileLines file = readTextLines(session.configPath);
+    if (!file.error.empty())
+        return Status::failure(file.error);
+    return applyCommonSection(session, file.lines);
+}
+
+} // namespace
+
+Status applyCommonSection(Session& session, const std::vector<std::string>& lines)
+{
+    std::size_t next = 0;
+    while (true) {
+        if (next == lines.size())
+            return Status::failure(session.configPath + " has no [common] section.");
+        if (toLowerAscii(lines[next++]) == "[common]")
+            break;
+    }
+    std::string current = "[common]";
+    while (toLowerAscii(current) != "[end common]") {
+        if (next == lines.size())
+            return Status::failure("The [common] section of " + session.configPath + " has no [end common] line.");
+        current = lines[next++];
+        const KeyValueLine split = SplitKeyValue(current);
+        if (split.kind == KeyValueLine::Kind::MissingEquals)
+            return Status::failure(lineReason(session, next, "has no \"=\""));
+        if (Status applied = applyProgramKey(session, split.key, split.value); !applied)
+            return Status::failure(lineReason(session, next, "is not valid: " + applied.reason()));
+        if (Status parsed = dispatch(session, split.key, split.value); !parsed)
+            return Status::failure(lineReason(session, next, "is not valid: " + parsed.reason()));
+    }
+    return Status::ok();
+}
+
+Status ReadCommonSection(Session& session)
+{
+    // The default text passes the version gate, so a regeneration that worked
+    // ends the gate's retries; the bound only guards against a file that does
+    // not keep what was written to it.
+    constexpr int kMaxRegenerations = 4;
+
+    bool errorPathTaken = false;
+    int regenerations = 0;
+
+    // The error path runs once per call: a second failure goes to the caller.
+    auto takeErrorPath = [&](Status failure) -> Status {
+        if (errorPathTaken)
+            return failure;
+        errorPathTaken = true;
+        session.ui.message(kCannotFindMessage);
+        ++regenerations;
+        return RecreateConfig(session.configPath);
+    };
+    auto regenerate = [&](std::string_view message) -> Status {
+        session.ui.message(message);
+        if (++regenerations > kMaxRegenerations)
+            return Status::failure(session.configPath + " does not keep the default configuration written to it.");
+        if (Status recreated = RecreateConfig(session.configPath); !recreated)
+            return takeErrorPath(recreated);
+        return Status::ok();
+    };
+
+    while (true) {
+        if (Status read = readOnce(session); !read) {
+            if (Status handled = takeErrorPath(read); !handled)
+                return handled;
+            continue;
+        }
+        if (session.codec.configVersion() != kCurrentVersion) {
+            if (Status handled = regenerate(kOldConfigMessage); !handled)
+                return handled;
+            continue;
+        }
+        if (session.offsets[1] == 0 || session.numBytesToRead == 0) {
+            if (Status handled = regenerate(kCannotFindMessage); !handled)
+                return handled;
+            continue;
+        }
+        return Status::ok();
+    }
+}
+
+Status LoadCommonConfig(Session& session)
+{
+    session.currentCategory = std::string(kAllKeyword);
+    return ReadCommonSection(session);
+}
+
+} // namespace golv

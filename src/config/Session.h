@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Status.h"
+#include "codec/Codec.h"
+#include "config/Category.h"
+#include "config/VersionTables.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace golv {
+
+class UserInteraction;
+
+// Where the category parsers plug into the configuration and preset readers.
+// Each call hands over one line's lower-case key and value; a parser ignores
+// keys that are not its own and fails only for a value outside its control's
+// range.
+class CategoryParsers {
+public:
+    virtual ~CategoryParsers() = default;
+    virtual Status parse(Category category, std::string_view key, std::string_view value) = 0;
+};
+
+// What the main window shows of start-up: its status line and whether
+// "modify" may be pressed.
+struct MainWindowStatus {
+    std::string statusLabel; // Form1.Label6
+    bool modifyEnabled = true;
+};
+
+// The program-wide values of one run of GOLV. Everything here lives as long as
+// the program; the readers fill it and the windows and the patch run read it.
+struct Session {
+    explicit Session(UserInteraction& userInteraction) : ui(userInteraction), codec(userInteraction) { }
+
+    UserInteraction& ui;
+    Codec codec; // HexErrorShown, ConfigVersion and the conversions
+    CategoryParsers* parsers = nullptr; // the Settings store, once it exists
+
+    std::filesystem::path folder; // the process's current folder at start-up
+    std::string configPath; // ConfigPath
+    std::string exeName; // ExeName
+    std::string exePath; // ExePath
+    std::int16_t numBytesToRead = 0; // NumBytesToRead
+    std::uint8_t silentPatch = 0; // SilentPatch
+    std::string languageFile; // LanguageFile
+    std::string currentCategory; // CurrentCategory: "all", a keyword, or anything else
+
+    std::string versionHex; // VersionHex
+    bool exeRead = false; // the executable-read flag
+    bool versionFound = false; // the version-found flag
+    std::string foundLabel; // FoundLabel
+    OffsetTable offsets;
+    EngineData engineData;
+
+    MainWindowStatus window;
+};
+
+} // namespace golv

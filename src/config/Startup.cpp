@@ -1,0 +1,108 @@
+#include "config/Startup.h"
+
+#include "UserInteraction.h"
+#include "config/CommonSection.h"
+#include "config/Session.h"
+#include "config/VersionSection.h"
+
+#include <cstdio>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace golv {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::string joinPath(const std::filesystem::path& folder, std::string_view name)
+{
+    std::string path = folder.string();
+    if (path.empty() || path.back() != std::filesystem::path::preferred_separator)
+        path += std::filesystem::path::preferred_separator;
+    return path + std::string(name);
+}
+
+// A folder opens for reading on some platforms, but it is no executable.
+bool canOpenForReading(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+    return std::unique_ptr<std::FILE, FileCloser>(std::fopen(path.c_str(), "rb")) != nullptr;
+}
+
+// NumBytesToRead + 1 bytes from the 1-based position in slot 1; bytes past the
+// end of the file read as zeros, as the platform's binary read gives them.
+// No value when the file cannot be read there.
+std::optional<std::vector<std::uint8_t>> readDetectionBytes(const Session& session)
+{
+    const int count = session.numBytesToRead + 1;
+    const std::int32_t position = session.offsets[1];
+    if (count < 0 || position < 1)
+        return std::nullopt;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(session.exePath.c_str(), "rb"));
+    if (!file || std::fseek(file.get(), static_cast<long>(position) - 1, SEEK_SET) != 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count), 0);
+    std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(session.numBytesToRead < 0 ? 0 : session.numBytesToRead));
+    return bytes;
+}
+
+void failureBranchA(Session& session)
+{
+    session.ui.message("Error loading patcher. " + session.exeName + " not found.\n(exe dir: " + session.exePath + ")");
+    session.window.statusLabel = session.exeName + " not found!";
+    session.window.modifyEnabled = false;
+    session.exeRead = false;
+}
+
+void failureBranchB(Session& session)
+{
+    session.ui.message("Error loading patcher. Possible cause: wrong config/executable or program error.");
+    session.window.statusLabel = "Error loading patcher!";
+    session.window.modifyEnabled = false;
+}
+
+// Steps 6 to 8: any failure here is branch B.
+bool detectBuild(Session& session)
+{
+    const auto bytes = readDetectionBytes(session);
+    if (!bytes)
+        return false;
+    session.versionHex = versionHexOf(*bytes);
+    return LoadConfig(session).isOk();
+}
+
+} // namespace
+
+StartupResult runStartup(Session& session, const std::filesystem::path& folder)
+{
+    session.folder = folder;
+    session.configPath = joinPath(folder, "golv.cfg");
+    session.window = {};
+
+    if (Status loaded = LoadCommonConfig(session); !loaded) {
+        session.ui.message("GOLV cannot start: the configuration file " + session.configPath
+            + " can be neither read nor written anew.\n" + loaded.reason());
+        return StartupResult::Fatal;
+    }
+
+    session.exePath = joinPath(folder, session.exeName);
+    // The bare name resolves against the current folder, which `folder` is.
+    if (!canOpenForReading(folder / session.exeName)) {
+        failureBranchA(session);
+        return StartupResult::ShowWindow;
+    }
+    session.exeRead = true;
+    if (!detectBuild(session))
+        failureBranchB(session);
+    return StartupResult::ShowWindow;
+}
+
+} // namespace golv

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+
+namespace golv {
+
+struct Session;
+
+enum class StartupResult {
+    ShowWindow, // the main window shows, with the status that start-up left in the session
+    Fatal, // the configuration could be neither read nor written anew; the program ends
+};
+
+// Start-up up to the point where the main window would show: the paths from
+// `folder` (the process's current folder), the common section, the existence
+// test, the detection read, VersionHex and the version section. Every message
+// goes through the session's UserInteraction.
+StartupResult runStartup(Session& session, const std::filesystem::path& folder);
+
+} // namespace golv

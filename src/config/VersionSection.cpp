@@ -1,0 +1,145 @@
+#include "config/VersionSection.h"
+
+#include "UserInteraction.h"
+#include "codec/Numbers.h"
+#include "config/DefaultConfig.h"
+#include "config/Session.h"
+#include "config/SplitKeyValue.h"
+#include "config/TextFile.h"
+#include "config/VersionTables.h"
+
+namespace golv {
+namespace {
+
+constexpr std::size_t kMaxLabelLength = 253;
+constexpr std::string_view kSectionStart = "[version ";
+
+// Both fade-out positions are read as whole-number text; anything else in
+// them means the section was edited by hand and went wrong.
+bool takesWholeNumber(int slot)
+{
+    return slot == offsetSlot("FadeoutsSpeedOffset") || slot == offsetSlot("FadeoutsDurationOffset");
+}
+
+Status applySectionLine(Session& session, const KeyValueLine& line, std::size_t lineNumber)
+{
+    auto invalid = [&](std::string_view what) {
+        return Status::failure(
+            "Line " + std::to_string(lineNumber) + " of " + session.configPath + " " + std::string(what) + ".");
+    };
+    if (line.kind == KeyValueLine::Kind::MissingEquals)
+        return invalid("has no \"=\"");
+    if (line.kind != KeyValueLine::Kind::Pair)
+        return Status::ok();
+
+    // Slot 1 belongs to the common section; a version section cannot move it.
+    if (const auto slot = findOffsetSlot(line.key); slot && *slot > 1) {
+        std::optional<std::int32_t> position;
+        if (takesWholeNumber(*slot)) {
+            position = wholeNumber(line.value);
+        } else if (const auto number = leadingNumber(line.value)) {
+            position = roundToInt32(*number);
+        }
+        if (!position)
+            return invalid("holds a position that is not a valid number");
+        session.offsets[*slot] = *position;
+    } else if (const auto index = findEngineDataIndex(line.key)) {
+        session.engineData[*index] = line.value;
+    }
+    return Status::ok();
+}
+
+Status readOnce(Session& session)
+{
+    const TextFileLines file = readTextLines(session.configPath);
+    if (!file.error.empty())
+        return Status::failure(file.error);
+    return applyVersionSections(session, file.lines);
+}
+
+} // namespace
+
+Status applyVersionSections(Session& session, const std::vector<std::string>& lines)
+{
+    const std::string& pattern = session.versionHex;
+
+    std::size_t next = 0;
+    while (next < lines.size()) {
+        const std::string& line = lines[next++];
+        const bool matches = line.size() >= kSectionStart.size() + pattern.size()
+            && toLowerAscii(line.substr(0, kSectionStart.size())) == kSectionStart
+            && line.compare(kSectionStart.size(), pattern.size(), pattern) == 0;
+        if (!matches)
+            continue;
+
+        // The character after the pattern is taken to be the ";" without a
+        // test; the label runs from the next one to just before the last.
+        const std::size_t labelStart = kSectionStart.size() + pattern.size() + 1;
+        if (line.size() < labelStart + 1)
+            return Status::failure("The section line \"" + line + "\" of " + session.configPath + " has no label.");
+        session.foundLabel
+            = "Found: " + line.substr(labelStart, std::min(line.size() - labelStart - 1, kMaxLabelLength));
+        session.versionFound = true;
+
+        std::string current = line;
+        while (toLowerAscii(current) != "[end version]") {
+            if (next == lines.size())
+                return Status::failure(
+                    "The section \"" + line + "\" of " + session.configPath + " has no [end version] line.");
+            current = lines[next++];
+            if (Status applied = applySectionLine(session, SplitKeyValue(current), next); !applied)
+                return applied;
+        }
+    }
+    return Status::ok();
+}
+
+std::string versionHexOf(std::span<const std::uint8_t> bytes)
+{
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (const std::uint8_t byte : bytes) {
+        if (byte == 0) {
+            hex += "00";
+            continue;
+        }
+        if (byte >= 0x10)
+            hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0xF];
+    }
+    return hex;
+}
+
+Status LoadConfig(Session& session)
+{
+    bool errorPathTaken = false;
+    while (true) {
+        session.versionFound = false;
+        Status read = readOnce(session);
+        if (read)
+            break;
+        if (errorPathTaken)
+            return read;
+        errorPathTaken = true;
+        // The renewed reading starts from empty tables and a cleared flag:
+        // positions left by a damaged section must never be patched with,
+        // even when the regenerated file matches no section.
+        session.offsets.clearVersionSlots();
+        session.engineData.clear();
+        session.ui.message(
+            "Can't find proper golv.cfg. Recreating config file now.\n(config dir: " + session.configPath + ")");
+        if (Status recreated = RecreateConfig(session.configPath); !recreated)
+            return recreated;
+    }
+
+    if (session.versionFound) {
+        session.window.statusLabel = session.foundLabel;
+    } else {
+        session.ui.message("Current config file have no support for your " + session.exeName + ".");
+        session.window.statusLabel = "Engine is not compatible with GOLV!";
+        session.window.modifyEnabled = false;
+    }
+    return Status::ok();
+}
+
+} // namespace golv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace golv {
+
+struct Session;
+
+// Form1, the main window. For now it shows what start-up found and whether
+// "modify" may be pressed; the settings come with the Settings store.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    explicit MainWindow(Session& session, QWidget* parent = nullptr);
+
+    // Shows the session's status line and the enabled state of "modify".
+    void showStartupStatus();
+
+private:
+    Session& m_session;
+    QLabel* m_statusLabel = nullptr;
+    QPushButton* m_modifyButton = nullptr;
+};
+
+} // namespace golv

@@ -1,0 +1,51 @@
+#include "config/SplitKeyValue.h"
+
+#include <gtest/gtest.h>
+
+namespace golv {
+namespace {
+
+using Kind = KeyValueLine::Kind;
+
+TEST(SplitKeyValue, splitsAtTheFirstEqualsSign)
+{
+    struct Row {
+        const char* name;
+        const char* line;
+        Kind kind;
+        const char* key;
+        const char* value;
+    };
+    const Row rows[] = {
+        {"key is lower-cased, value keeps its case", "ExeName=Quenb.EXE", Kind::Pair, "exename", "Quenb.EXE"},
+        {"spaces after = are dropped", "ExeName=   quenb.exe", Kind::Pair, "exename", "quenb.exe"},
+        {"space before = stays in the key", "ExeName =quenb.exe", Kind::Pair, "exename ", "quenb.exe"},
+        {"trailing spaces stay in the value", "Version=0.673  ", Kind::Pair, "version", "0.673  "},
+        {"a further = belongs to the value", "key=a=b", Kind::Pair, "key", "a=b"},
+        {"empty value", "key=", Kind::Pair, "key", ""},
+        {"semicolon after spaces is no comment", "  ;x=1", Kind::Pair, "  ;x", "1"},
+        {"empty line", "", Kind::Skipped, "", ""},
+        {"spaces only", "    ", Kind::Skipped, "", ""},
+        {"comment", "; DO NOT CHANGE SETTING ORDER!", Kind::Skipped, "", ""},
+        {"section line", "[common]", Kind::Skipped, "", ""},
+        {"comment holding =", ";LanguageFile=golv.lng", Kind::Skipped, "", ""},
+        {"no equals sign", "quenb.exe", Kind::MissingEquals, "", ""},
+        {"a tab is not a blank", "\t", Kind::MissingEquals, "", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const KeyValueLine split = SplitKeyValue(row.line);
+        EXPECT_EQ(split.kind, row.kind);
+        EXPECT_EQ(split.key, row.key);
+        EXPECT_EQ(split.value, row.value);
+    }
+}
+
+TEST(SplitKeyValue, cutsValuesAt5000Characters)
+{
+    const std::string line = "key=" + std::string(6000, 'x');
+    EXPECT_EQ(SplitKeyValue(line).value.size(), 5000u);
+}
+
+} // namespace
+} // namespace golv

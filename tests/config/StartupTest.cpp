@@ -1,0 +1,120 @@
+#include "config/Startup.h"
+
+#include "config/ConfigFixture.h"
+
+#include <cstdlib>
+
+namespace golv {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+class StartupTest : public test::ConfigFixture {
+protected:
+    StartupTest() { session.parsers = nullptr; }
+
+    void makeTestExe(const std::string& name = "quenb.exe") const
+    {
+        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / name).string() + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+
+    // A configuration whose build is told by the three bytes at position 5.
+    void writeSmallConfig(const std::string& numBytes = "3")
+    {
+        std::vector<std::string> lines = commonSection({"NumBytesToRead=" + numBytes});
+        for (const char* line : {"[version A00FF;Small build]", "DDOffset=9", "[end version]"})
+            lines.emplace_back(line);
+        writeConfig(lines);
+    }
+};
+
+TEST_F(StartupTest, findsTheDefaultBuildInTheFolderItIsGiven)
+{
+    makeTestExe();
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    // No golv.cfg was there: it is written into that folder, not elsewhere.
+    EXPECT_EQ(ui.messageTexts(), Messages{test::kCannotFindConfig});
+    EXPECT_EQ(configText(), defaultFileText());
+    EXPECT_EQ(session.configPath, (folder / "golv.cfg").string());
+    EXPECT_EQ(session.exePath, (folder / "quenb.exe").string());
+    EXPECT_EQ(session.versionHex, "65636B005F494E495400000057696E50");
+    EXPECT_TRUE(session.exeRead);
+    EXPECT_EQ(session.window.statusLabel, "Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002");
+    EXPECT_TRUE(session.window.modifyEnabled);
+}
+
+TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
+{
+    writeSmallConfig();
+    folder.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7, 8});
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(session.versionHex, "A00FF");
+    EXPECT_EQ(session.window.statusLabel, "Found: Small build");
+    EXPECT_TRUE(session.window.modifyEnabled);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(StartupTest, bytesPastTheEndOfTheExecutableReadAsZeros)
+{
+    writeSmallConfig();
+    folder.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A});
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(session.versionHex, "A0000");
+    EXPECT_EQ(session.window.statusLabel, "Engine is not compatible with GOLV!");
+    EXPECT_FALSE(session.window.modifyEnabled);
+}
+
+TEST_F(StartupTest, aMissingExecutableTakesBranchA)
+{
+    writeSmallConfig();
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(ui.messageTexts(),
+        Messages{"Error loading patcher. quenb.exe not found.\n(exe dir: " + (folder / "quenb.exe").string() + ")"});
+    EXPECT_EQ(session.window.statusLabel, "quenb.exe not found!");
+    EXPECT_FALSE(session.window.modifyEnabled);
+    EXPECT_FALSE(session.exeRead);
+}
+
+TEST_F(StartupTest, aFolderNamedLikeTheExecutableIsNoExecutable)
+{
+    writeSmallConfig();
+    std::filesystem::create_directory(folder / "quenb.exe");
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(session.window.statusLabel, "quenb.exe not found!");
+}
+
+TEST_F(StartupTest, anUnreadableDetectionBlockTakesBranchB)
+{
+    writeSmallConfig("-2"); // fewer than no bytes cannot be read
+    folder.write("quenb.exe", std::vector<unsigned char>(16, 0));
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(ui.messageTexts(),
+        Messages{"Error loading patcher. Possible cause: wrong config/executable or program error."});
+    EXPECT_EQ(session.window.statusLabel, "Error loading patcher!");
+    EXPECT_FALSE(session.window.modifyEnabled);
+    EXPECT_TRUE(session.exeRead) << "the executable was found";
+}
+
+TEST_F(StartupTest, minusOneDetectionBytesMatchesEverySection)
+{
+    writeSmallConfig("-1");
+    folder.write("quenb.exe", std::vector<unsigned char>(16, 0));
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(session.versionHex, "");
+    EXPECT_EQ(session.window.statusLabel, "Found: 00FF;Small build")
+        << "all but the first digit of the pattern is label now";
+}
+
+TEST_F(StartupTest, aConfigurationThatCanBeNeitherReadNorWrittenEndsTheProgram)
+{
+    const std::filesystem::path missing = folder / "no-such-folder";
+    ASSERT_EQ(runStartup(session, missing), StartupResult::Fatal);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, test::kCannotFindConfig);
+    EXPECT_NE(ui.messages[1].text.find((missing / "golv.cfg").string()), std::string::npos)
+        << "the last message names the configuration path";
+}
+
+} // namespace
+} // namespace golv

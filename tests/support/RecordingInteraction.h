@@ -1,0 +1,72 @@
+#pragma once
+
+#include "UserInteraction.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace golv::test {
+
+// Stands in for the person at the keyboard: records every message and
+// question, and answers from scripted queues (OK and "cancel" by default).
+class RecordingInteraction final : public UserInteraction {
+public:
+    struct Entry {
+        std::string text;
+        std::string title;
+    };
+
+    void message(std::string_view text, std::string_view title) override
+    {
+        messages.push_back({std::string(text), std::string(title)});
+    }
+
+    bool confirm(std::string_view text, std::string_view title) override
+    {
+        questions.push_back({std::string(text), std::string(title)});
+        if (confirmAnswers.empty())
+            return true;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+
+    std::optional<std::string> chooseFileToOpen(std::string_view title, std::string_view filter) override
+    {
+        return choose(title, filter);
+    }
+
+    std::optional<std::string> chooseFileToSave(std::string_view title, std::string_view filter) override
+    {
+        return choose(title, filter);
+    }
+
+    std::vector<std::string> messageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const Entry& entry : messages)
+            texts.push_back(entry.text);
+        return texts;
+    }
+
+    std::vector<Entry> messages;
+    std::vector<Entry> questions;
+    std::vector<Entry> fileDialogs; // title and filter of every file dialog shown
+    std::deque<bool> confirmAnswers;
+    std::deque<std::optional<std::string>> fileAnswers; // nothing queued means "cancel"
+
+private:
+    std::optional<std::string> choose(std::string_view title, std::string_view filter)
+    {
+        fileDialogs.push_back({std::string(title), std::string(filter)});
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace golv::test
