@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <filesystem>
+#include <system_error>
 
 int main(int argc, char* argv[])
 {
@@ -16,7 +17,14 @@ int main(int argc, char* argv[])
     golv::Session session(interaction);
 
     // GOLV works on the folder it is started in, not the folder of the program file.
-    if (golv::runStartup(session, std::filesystem::current_path()) == golv::StartupResult::Fatal)
+    std::error_code noFolder;
+    const std::filesystem::path folder = std::filesystem::current_path(noFolder);
+    if (noFolder) {
+        interaction.message(
+            "GOLV cannot start: the folder it was started in cannot be found (" + noFolder.message() + ").", {});
+        return 1;
+    }
+    if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
         return 1;
 
     golv::MainWindow window(session);

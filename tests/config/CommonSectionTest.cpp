@@ -132,8 +132,9 @@ TEST_F(CommonSectionTest, aKeywordAppliesOnlyItsOwnCategory)
 
 TEST_F(CommonSectionTest, aValueOutOfItsControlsRangeRegeneratesTheFile)
 {
-    writeConfig(commonSection({"HHide=7"}));
-    parsers.refusedKey = "hhide";
+    // A key of this test alone, so the regenerated default text passes.
+    writeConfig(commonSection({"TestOnlySetting=7"}));
+    parsers.refusedKey = "testonlysetting";
     ASSERT_TRUE(LoadCommonConfig(session));
     EXPECT_EQ(ui.messageTexts(), Messages{kCannotFindConfig});
     EXPECT_EQ(configText(), defaultFileText());
