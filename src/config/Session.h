@@ -3,6 +3,7 @@
 #include "Status.h"
 #include "codec/Codec.h"
 #include "config/Category.h"
+#include "config/SettingsStore.h"
 #include "config/VersionTables.h"
 
 #include <cstdint>
@@ -13,16 +14,6 @@
 namespace golv {
 
 class UserInteraction;
-
-// Where the category parsers plug into the configuration and preset readers.
-// Each call hands over one line's lower-case key and value; a parser ignores
-// keys that are not its own and fails only for a value outside its control's
-// range.
-class CategoryParsers {
-public:
-    virtual ~CategoryParsers() = default;
-    virtual Status parse(Category category, std::string_view key, std::string_view value) = 0;
-};
 
 // What the main window shows of start-up: its status line and whether
 // "modify" may be pressed.
@@ -37,22 +28,23 @@ struct Session {
     explicit Session(UserInteraction& userInteraction) : ui(userInteraction), codec(userInteraction) { }
 
     UserInteraction& ui;
-    Codec codec; // HexErrorShown, ConfigVersion and the conversions
-    CategoryParsers* parsers = nullptr; // the Settings store, once it exists
+    Codec codec;                          // HexErrorShown, ConfigVersion and the conversions
+    SettingsStore settings{codec};        // the Settings store
+    CategoryParsers* parsers = &settings; // where the readers put setting lines; tests may listen instead
 
-    std::filesystem::path folder; // the process's current folder at start-up
-    std::string configPath; // ConfigPath
-    std::string exeName; // ExeName
-    std::string exePath; // ExePath
+    std::filesystem::path folder;    // the process's current folder at start-up
+    std::string configPath;          // ConfigPath
+    std::string exeName;             // ExeName
+    std::string exePath;             // ExePath
     std::int16_t numBytesToRead = 0; // NumBytesToRead
-    std::uint8_t silentPatch = 0; // SilentPatch
-    std::string languageFile; // LanguageFile
-    std::string currentCategory; // CurrentCategory: "all", a keyword, or anything else
+    std::uint8_t silentPatch = 0;    // SilentPatch
+    std::string languageFile;        // LanguageFile
+    std::string currentCategory;     // CurrentCategory: "all", a keyword, or anything else
 
-    std::string versionHex; // VersionHex
-    bool exeRead = false; // the executable-read flag
+    std::string versionHex;    // VersionHex
+    bool exeRead = false;      // the executable-read flag
     bool versionFound = false; // the version-found flag
-    std::string foundLabel; // FoundLabel
+    std::string foundLabel;    // FoundLabel
     OffsetTable offsets;
     EngineData engineData;
 

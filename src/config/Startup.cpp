@@ -1,21 +1,15 @@
 #include "config/Startup.h"
 
 #include "UserInteraction.h"
+#include "config/BinaryFile.h"
 #include "config/CommonSection.h"
 #include "config/Session.h"
 #include "config/VersionSection.h"
 
-#include <cstdio>
-#include <memory>
-#include <system_error>
 #include <vector>
 
 namespace golv {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 std::string joinPath(const std::filesystem::path& folder, std::string_view name)
 {
@@ -25,13 +19,10 @@ std::string joinPath(const std::filesystem::path& folder, std::string_view name)
     return path + std::string(name);
 }
 
-// A folder opens for reading on some platforms, but it is no executable.
 bool canOpenForReading(const std::filesystem::path& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
-    return std::unique_ptr<std::FILE, FileCloser>(std::fopen(path.c_str(), "rb")) != nullptr;
+    std::string ignored;
+    return BinaryFile::open(path.string(), BinaryFile::Mode::Read, ignored) != nullptr;
 }
 
 // NumBytesToRead + 1 bytes from the 1-based position in slot 1; bytes past the
@@ -40,15 +31,12 @@ bool canOpenForReading(const std::filesystem::path& path)
 std::optional<std::vector<std::uint8_t>> readDetectionBytes(const Session& session)
 {
     const int count = session.numBytesToRead + 1;
-    const std::int32_t position = session.offsets[1];
-    if (count < 0 || position < 1)
+    if (count < 0)
         return std::nullopt;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(session.exePath.c_str(), "rb"));
-    if (!file || std::fseek(file.get(), static_cast<long>(position) - 1, SEEK_SET) != 0)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count), 0);
-    std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (std::ferror(file.get()))
+    std::string error;
+    const auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::Read, error);
+    std::vector<std::uint8_t> bytes;
+    if (!file || !file->readAt(session.offsets[1], static_cast<std::size_t>(count), bytes))
         return std::nullopt;
     bytes.resize(static_cast<std::size_t>(session.numBytesToRead < 0 ? 0 : session.numBytesToRead));
     return bytes;
@@ -79,6 +67,11 @@ bool detectBuild(Session& session)
     return LoadConfig(session).isOk();
 }
 
+// The language step begins by giving the fonts window's alignment list its
+// built-in captions; the main-menu alignment patch compares the list's text
+// with them. The third is spelt "rite", not "right", by design of the captions.
+void applyBuiltInCaptions(Session& session) { session.settings.setAlignmentCaptions({"left", "center", "rite"}); }
+
 } // namespace
 
 StartupResult runStartup(Session& session, const std::filesystem::path& folder)
@@ -97,11 +90,13 @@ StartupResult runStartup(Session& session, const std::filesystem::path& folder)
     // The bare name resolves against the current folder, which `folder` is.
     if (!canOpenForReading(folder / session.exeName)) {
         failureBranchA(session);
+        applyBuiltInCaptions(session);
         return StartupResult::ShowWindow;
     }
     session.exeRead = true;
     if (!detectBuild(session))
         failureBranchB(session);
+    applyBuiltInCaptions(session);
     return StartupResult::ShowWindow;
 }
 

@@ -8,7 +8,7 @@ struct Session;
 
 enum class StartupResult {
     ShowWindow, // the main window shows, with the status that start-up left in the session
-    Fatal, // the configuration could be neither read nor written anew; the program ends
+    Fatal,      // the configuration could be neither read nor written anew; the program ends
 };
 
 // Start-up up to the point where the main window would show: the paths from

@@ -53,7 +53,11 @@ public:
 
     std::vector<Entry> messages;
     std::vector<Entry> questions;
-    std::vector<Entry> fileDialogs; // title and filter of every file dialog shown
+    struct FileDialog {
+        std::string title;
+        std::string filter;
+    };
+    std::vector<FileDialog> fileDialogs;
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<std::string>> fileAnswers; // nothing queued means "cancel"
 

@@ -1,0 +1,81 @@
+#include "config/BinaryFile.h"
+
+#include "config/TextFile.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace golv {
+
+std::unique_ptr<BinaryFile> BinaryFile::open(const std::string& path, Mode mode, std::string& error)
+{
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        error = describeFileError(path, "open", EISDIR);
+        return nullptr;
+    }
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), mode == Mode::Read ? "rb" : "r+b");
+    if (file == nullptr) {
+        error = describeFileError(path, "open", errno);
+        return nullptr;
+    }
+    return std::unique_ptr<BinaryFile>(new BinaryFile(file, path));
+}
+
+BinaryFile::~BinaryFile()
+{
+    if (m_file != nullptr)
+        std::fclose(m_file);
+}
+
+Status BinaryFile::seek(std::int64_t position)
+{
+    if (position < 1)
+        return Status::failure("Position " + std::to_string(position) + " lies before the start of " + m_path + ".");
+    errno = 0;
+    if (std::fseek(m_file, static_cast<long>(position - 1), SEEK_SET) != 0)
+        return Status::failure(describeFileError(m_path, "seek in", errno));
+    return Status::ok();
+}
+
+Status BinaryFile::readAt(std::int64_t position, std::size_t count, std::vector<std::uint8_t>& bytes)
+{
+    if (m_file == nullptr)
+        return Status::failure(m_path + " is closed.");
+    if (Status sought = seek(position); !sought)
+        return sought;
+    bytes.assign(count, 0);
+    errno = 0;
+    std::fread(bytes.data(), 1, count, m_file);
+    if (std::ferror(m_file))
+        return Status::failure(describeFileError(m_path, "read", errno));
+    return Status::ok();
+}
+
+Status BinaryFile::writeAt(std::int64_t position, std::span<const std::uint8_t> bytes)
+{
+    if (m_file == nullptr)
+        return Status::failure(m_path + " is closed.");
+    if (Status sought = seek(position); !sought)
+        return sought;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size() || std::fflush(m_file) != 0)
+        return Status::failure(describeFileError(m_path, "write", errno));
+    return Status::ok();
+}
+
+Status BinaryFile::close()
+{
+    if (m_file == nullptr)
+        return Status::ok();
+    errno = 0;
+    const int result = std::fclose(m_file);
+    m_file = nullptr;
+    if (result != 0)
+        return Status::failure(describeFileError(m_path, "close", errno));
+    return Status::ok();
+}
+
+} // namespace golv

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Status.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace golv {
+
+// An open binary file addressed by 1-based positions, as the configuration
+// gives them: position P is the byte with index P - 1. Closed when destroyed.
+class BinaryFile {
+public:
+    enum class Mode { Read, ReadWrite };
+
+    // No value, and a reason in `error`, when the file cannot be opened. A
+    // missing file is not created.
+    static std::unique_ptr<BinaryFile> open(const std::string& path, Mode mode, std::string& error);
+
+    ~BinaryFile();
+    BinaryFile(const BinaryFile&) = delete;
+    BinaryFile& operator=(const BinaryFile&) = delete;
+
+    // Reads `count` bytes from `position`; bytes past the end read as zeros.
+    Status readAt(std::int64_t position, std::size_t count, std::vector<std::uint8_t>& bytes);
+
+    // Writes all bytes at `position` and hands them to the system at once, so
+    // that a failure is reported by the write that caused it. Writing past the
+    // end lengthens the file.
+    Status writeAt(std::int64_t position, std::span<const std::uint8_t> bytes);
+
+    // Closes the file; a failure to close is a failure of the last writes.
+    Status close();
+
+private:
+    BinaryFile(std::FILE* file, std::string path) : m_file(file), m_path(std::move(path)) { }
+    Status seek(std::int64_t position);
+
+    std::FILE* m_file;
+    std::string m_path;
+};
+
+} // namespace golv

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "config/SettingsTable.h"
+#include "config/VersionTables.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+
+namespace golv {
+
+inline constexpr std::size_t kSettingCount = kSettings.size();
+
+// The row of a key, compared in lower case; no value for other keys.
+constexpr std::optional<SettingId> findSetting(std::string_view key)
+{
+    for (std::size_t id = 0; id < kSettings.size(); ++id) {
+        if (detail::equalsIgnoringCase(kSettings[id].key, key))
+            return id;
+    }
+    return std::nullopt;
+}
+
+// The row of a key that code names literally; a misspelt key fails to compile.
+consteval SettingId settingId(std::string_view key)
+{
+    const auto id = findSetting(key);
+    if (!id)
+        throw std::logic_error("not a setting key");
+    return *id;
+}
+
+constexpr const SettingDef& definition(SettingId id) { return kSettings[id]; }
+
+} // namespace golv

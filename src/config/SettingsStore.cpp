@@ -1,0 +1,425 @@
+#include "config/SettingsStore.h"
+
+#include "codec/Codec.h"
+#include "codec/Numbers.h"
+#include "config/SettingId.h"
+#include "config/SplitKeyValue.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <unordered_map>
+
+namespace golv {
+namespace {
+
+constexpr SettingId kSaveTrigger = settingId("SaveTrigger");
+constexpr SettingId kDisableSave = settingId("DisableSave");
+constexpr SettingId kPoisonSwitch = settingId("EnablePoisonDamageChanging");
+constexpr SettingId kPoisonDamage = settingId("XBowPoisonDamage");
+constexpr SettingId kReviveGunflash = settingId("ReviveShotGunflash");
+constexpr SettingId kGunflashX = settingId("SGFlashXPos");
+constexpr SettingId kGunflashY = settingId("SGFlashYPos");
+constexpr SettingId kRemovePistolAmmo = settingId("RemovePistolAmmo");
+constexpr SettingId kStartUpPistolAmmo = settingId("StartUpPistolAmmo");
+constexpr SettingId kPistolAmmoLabel = settingId("DisableUnlPistAmmoLabel");
+constexpr SettingId kPistolAmmo = settingId("PistolAmmo");
+constexpr SettingId kScorpionSwitch = settingId("EnableSmallScorpionHPChange");
+constexpr SettingId kScorpionHP = settingId("SmallScorpionHP");
+constexpr SettingId kSeparateAmount = settingId("SeperateAmount");
+constexpr SettingId kSmallMedkits = settingId("DefSmallMedkits");
+constexpr SettingId kFlares = settingId("DefFlares");
+constexpr SettingId kXBowExplosiveFlag = settingId("XBowExplosiveFlag");
+constexpr SettingId kGrenFlshFlag = settingId("GrenFlshFlag");
+constexpr SettingId kMainMenuAlign = settingId("MainMenuAlign");
+constexpr SettingId kBinocsRange = settingId("BinocsRange");
+
+constexpr std::array<SettingId, 3> kCrossbowFlags
+    = {settingId("XBowNormFlag"), settingId("XBowPoisonFlag"), kXBowExplosiveFlag};
+constexpr std::array<SettingId, 3> kGrenadeFlags
+    = {settingId("GrenNormFlag"), settingId("GrenSupaFlag"), kGrenFlshFlag};
+constexpr std::array<std::string_view, 3> kCrossbowLetters = {"n", "p", "e"};
+constexpr std::array<std::string_view, 5> kGrenadeLetters = {"n", "s", "f", "u", "x"};
+
+// The inventory window's check-box array: a click on any of them re-runs its
+// enabling rule.
+constexpr std::array<SettingId, 6> kInventoryCheckArray = {
+    settingId("DefGetPistols"),
+    settingId("DefGetBinoculars"),
+    settingId("DefGetCrowbar"),
+    kRemovePistolAmmo,
+    kPistolAmmoLabel,
+    settingId("DisableShotgunAmmoDivider"),
+};
+
+bool contains(std::span<const SettingId> ids, SettingId id)
+{
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// Lower-case key (and the older name of the ponytail setting) to row.
+const std::unordered_map<std::string, SettingId>& keyIndex()
+{
+    static const std::unordered_map<std::string, SettingId> index = [] {
+        std::unordered_map<std::string, SettingId> map;
+        for (SettingId id = 0; id < kSettings.size(); ++id)
+            map.emplace(toLowerAscii(kSettings[id].key), id);
+        map.emplace("enabletwinponytail", settingId("PonytailMode"));
+        return map;
+    }();
+    return index;
+}
+
+Status outOfRange(SettingId id, std::string_view value)
+{
+    return Status::failure(
+        "The value \"" + std::string(value) + "\" is out of the range of " + std::string(kSettings[id].key) + ".");
+}
+
+// The value's leading number rounded into a 16-bit field, checked against
+// [low, high]; the control takes nothing else.
+std::optional<int> controlNumber(std::string_view value, int low, int high)
+{
+    const auto number = leadingNumber(value);
+    const auto rounded = number ? roundToInt16(*number) : std::nullopt;
+    if (!rounded || *rounded < low || *rounded > high)
+        return std::nullopt;
+    return *rounded;
+}
+
+// Which ids' enabled state follows from a setting.
+std::vector<SettingId> dependents(SettingId id)
+{
+    if (id == kSaveTrigger)
+        return {kDisableSave};
+    if (id == kPoisonSwitch)
+        return {kPoisonDamage};
+    if (id == kReviveGunflash)
+        return {kGunflashX, kGunflashY};
+    if (id == kRemovePistolAmmo)
+        return {kStartUpPistolAmmo};
+    if (id == kPistolAmmoLabel)
+        return {kPistolAmmo};
+    if (id == kScorpionSwitch)
+        return {kScorpionHP};
+    return {};
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(Codec& codec)
+    : m_codec(codec),
+      m_values(kSettings.size()), m_alignmentEntries{"left", "center", "right"}, m_binocularEntries{"00", "05", "10",
+                                                                                     "20", "25", "30", "40", "50", "60",
+                                                                                     "70", "80", "90"}
+{
+    for (SettingId id = 0; id < kSettings.size(); ++id) {
+        const SettingDef& def = kSettings[id];
+        Value& value = m_values[id];
+        switch (kindOf(def.conversion)) {
+        case ControlKind::Text:
+            value.text = std::string(def.initial);
+            break;
+        case ControlKind::List:
+            if (def.conversion == Conversion::ListText) {
+                value.text = std::string(def.initial);
+                break;
+            }
+            [[fallthrough]];
+        default:
+            value.number = leadingNumber(def.initial).value_or(0);
+            break;
+        }
+    }
+}
+
+int SettingsStore::state(SettingId id) const { return static_cast<int>(m_values.at(id).number); }
+
+std::string SettingsStore::text(SettingId id) const
+{
+    if (kSettings.at(id).conversion == Conversion::ListIndex) {
+        const int index = state(id);
+        const auto& entries = listEntries(id);
+        return index >= 0 && index < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(index)]
+                                                                      : std::string();
+    }
+    return m_values.at(id).text;
+}
+
+double SettingsStore::flag(SettingId id) const { return m_values.at(id).number; }
+
+void SettingsStore::touch(SettingId id)
+{
+    const SettingDef& def = kSettings[id];
+    if (def.window == Window::CustWeapons && kindOf(def.conversion) != ControlKind::Flag)
+        loadWeaponsWindow();
+}
+
+void SettingsStore::loadWeaponsWindow()
+{
+    if (m_weaponsWindowLoaded)
+        return;
+    m_weaponsWindowLoaded = true;
+    for (const SettingId id : kGrenadeFlags)
+        setFlag(id, 1);
+}
+
+void SettingsStore::setState(SettingId id, int state)
+{
+    touch(id);
+    Value& value = m_values.at(id);
+    if (value.number == state)
+        return;
+    value.number = state;
+    runChangeRules(id);
+    notify(id);
+}
+
+void SettingsStore::setText(SettingId id, std::string text)
+{
+    touch(id);
+    Value& value = m_values.at(id);
+    if (value.text == text)
+        return;
+    value.text = std::move(text);
+    runChangeRules(id);
+    notify(id);
+}
+
+void SettingsStore::setFlag(SettingId id, double number)
+{
+    Value& value = m_values.at(id);
+    if (value.number == number)
+        return;
+    value.number = number;
+    notify(id);
+}
+
+bool SettingsStore::isEnabled(SettingId id) const
+{
+    // Each rule follows one check box; "checked" is the value 1 alone.
+    auto checked = [this](SettingId box) { return state(box) == 1; };
+    switch (id) {
+    case kDisableSave:
+        return !checked(kSaveTrigger);
+    case kPoisonDamage:
+        return checked(kPoisonSwitch);
+    case kGunflashX:
+    case kGunflashY:
+        return checked(kReviveGunflash);
+    case kStartUpPistolAmmo:
+        return checked(kRemovePistolAmmo);
+    case kPistolAmmo:
+        // The pick-up amount only reaches the executable with the label
+        // switched off, so the field takes input exactly then.
+        return checked(kPistolAmmoLabel);
+    case kScorpionHP:
+        return checked(kScorpionSwitch);
+    default:
+        return true;
+    }
+}
+
+void SettingsStore::runChangeRules(SettingId id)
+{
+    // The enabling rules need no action of their own: isEnabled follows the
+    // values; the dependents only have to be told.
+    for (const SettingId dependent : dependents(id))
+        notify(dependent);
+    if (contains(kInventoryCheckArray, id)) {
+        notify(kStartUpPistolAmmo);
+        notify(kPistolAmmo);
+    }
+
+    // While the small medkit and flare amounts are not separate, each mirrors
+    // the other; unchecking the box makes the flares follow the medkits.
+    if (state(kSeparateAmount) == 0) {
+        if (id == kSmallMedkits)
+            setText(kFlares, m_values[kSmallMedkits].text);
+        else if (id == kFlares)
+            setText(kSmallMedkits, m_values[kFlares].text);
+        else if (id == kSeparateAmount)
+            setText(kFlares, m_values[kSmallMedkits].text);
+    }
+}
+
+void SettingsStore::runFollowUp(SettingId id)
+{
+    // A byte flag outside its letters is taken back to 1, "n".
+    if (id == kXBowExplosiveFlag && (flag(id) < 2 || flag(id) > 3))
+        setFlag(id, 1);
+    if (id == kGrenFlshFlag && (flag(id) < 2 || flag(id) > 5))
+        setFlag(id, 1);
+}
+
+Status SettingsStore::parse(Category category, std::string_view key, std::string_view value)
+{
+    const auto& index = keyIndex();
+    const auto found = index.find(std::string(key));
+    if (found == index.end() || kSettings[found->second].category != category)
+        return Status::ok();
+    if (Status applied = apply(found->second, value); !applied)
+        return applied;
+    runFollowUp(found->second);
+    return Status::ok();
+}
+
+Status SettingsStore::apply(SettingId id, std::string_view value)
+{
+    const SettingDef& def = kSettings[id];
+    switch (def.conversion) {
+    case Conversion::LegacyHex:
+        setText(id, m_codec.LegacyHexValue(value));
+        return Status::ok();
+    case Conversion::Number: {
+        const auto number = leadingNumber(value);
+        if (!number)
+            return outOfRange(id, value);
+        setText(id, formatNumber(*number));
+        return Status::ok();
+    }
+    case Conversion::Plain:
+        setText(id, std::string(value));
+        return Status::ok();
+    case Conversion::SignedByte:
+    case Conversion::SignedWord: {
+        const std::string legacy
+            = def.conversion == Conversion::SignedByte ? m_codec.LegacyHexSByte(value) : m_codec.LegacyHexSWord(value);
+        const auto negated = m_codec.LegacyNegValue(legacy);
+        if (!negated)
+            return Status::failure(
+                "The value \"" + std::string(value) + "\" of " + std::string(def.key) + " is not a number.");
+        setText(id, *negated);
+        return Status::ok();
+    }
+    case Conversion::CheckState:
+    case Conversion::ScrollPosition:
+    case Conversion::OptionIndex:
+    case Conversion::ListIndex: {
+        int low = def.low;
+        int high = def.high;
+        if (def.conversion == Conversion::CheckState) {
+            low = 0;
+            high = 2;
+        } else if (def.conversion == Conversion::OptionIndex) {
+            low = 0;
+        }
+        const auto number = controlNumber(value, low, high);
+        if (!number)
+            return outOfRange(id, value);
+        setState(id, *number);
+        return Status::ok();
+    }
+    case Conversion::ListText: {
+        const auto number = leadingNumber(value);
+        if (!number)
+            return outOfRange(id, value);
+        // The list's own spelling where an entry has this number ("05", not
+        // "5"), so a saved list text loads back as the same entry.
+        std::string text = formatNumber(*number);
+        for (const std::string& entry : listEntries(id)) {
+            if (leadingNumber(entry) == *number)
+                text = entry;
+        }
+        setText(id, std::move(text));
+        return Status::ok();
+    }
+    case Conversion::VariantFlag: {
+        const auto number = leadingNumber(value);
+        if (!number)
+            return outOfRange(id, value);
+        setFlag(id, *number);
+        return Status::ok();
+    }
+    case Conversion::ByteFlag: {
+        const auto number = leadingNumber(value);
+        const auto byte = number ? roundToByte(*number) : std::nullopt;
+        if (!byte)
+            return outOfRange(id, value);
+        setFlag(id, *byte);
+        return Status::ok();
+    }
+    }
+    return Status::ok();
+}
+
+std::optional<DisplayRow> SettingsStore::display(SettingId id) const
+{
+    switch (id) {
+    case settingId("DrawingDistanceRange"):
+        return drawingDistanceDisplay(state(id));
+    case settingId("DistantFogRange"):
+        return distantFogDisplay(state(id));
+    case settingId("SampleRate"):
+        return sampleRateDisplay(state(id));
+    case settingId("DynLightPower"):
+        return blendIntensityDisplay(state(id));
+    default:
+        return std::nullopt;
+    }
+}
+
+bool SettingsStore::rangeWarningShown() const
+{
+    const auto drawing = display(settingId("DrawingDistanceRange"));
+    const auto fog = display(settingId("DistantFogRange"));
+    if (!drawing || !fog)
+        return false;
+    return leadingNumber(drawing->text).value_or(0) < leadingNumber(fog->text).value_or(0);
+}
+
+std::string_view SettingsStore::flagLetter(SettingId id) const
+{
+    const std::span<const std::string_view> letters = contains(kCrossbowFlags, id)
+        ? std::span<const std::string_view>(kCrossbowLetters)
+        : std::span<const std::string_view>(kGrenadeLetters);
+    const double value = flag(id);
+    if (value >= 1 && value <= static_cast<double>(letters.size()) && value == std::floor(value))
+        return letters[static_cast<std::size_t>(value) - 1];
+    return "?"; // a value no behaviour letter stands for
+}
+
+void SettingsStore::advanceFlag(SettingId id)
+{
+    const double count = contains(kCrossbowFlags, id) ? 3 : 5;
+    const double value = flag(id);
+    // A flag that holds no behaviour's number is left as it is.
+    if (value < 1 || value > count || value != std::floor(value))
+        return;
+    setFlag(id, value == count ? 1 : value + 1);
+}
+
+const std::vector<std::string>& SettingsStore::listEntries(SettingId id) const
+{
+    if (id == kBinocsRange)
+        return m_binocularEntries;
+    return m_alignmentEntries;
+}
+
+void SettingsStore::setAlignmentCaptions(const std::array<std::string, 3>& captions)
+{
+    m_alignmentCaptions = captions;
+    m_alignmentEntries.assign(captions.begin(), captions.end());
+    notify(kMainMenuAlign);
+}
+
+int SettingsStore::addObserver(Observer observer)
+{
+    m_observers.emplace_back(m_nextObserver, std::move(observer));
+    return m_nextObserver++;
+}
+
+void SettingsStore::removeObserver(int handle)
+{
+    std::erase_if(m_observers, [handle](const auto& entry) { return entry.first == handle; });
+}
+
+void SettingsStore::notify(SettingId id)
+{
+    // A copy: an observer may add or remove observers while it is told.
+    const auto observers = m_observers;
+    for (const auto& [handle, observer] : observers)
+        observer(id);
+}
+
+} // namespace golv

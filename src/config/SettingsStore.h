@@ -1,0 +1,109 @@
+#pragma once
+
+#include "Status.h"
+#include "config/Category.h"
+#include "config/Displays.h"
+#include "config/SettingDef.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace golv {
+
+class Codec;
+
+// Lets the readers put file lines into settings; the configuration and preset
+// readers call it for every line (see Session::parsers).
+class CategoryParsers {
+public:
+    virtual ~CategoryParsers() = default;
+    // Sets the setting of `key` (lower case) when it belongs to `category`;
+    // ignores other keys. Fails only for a value outside the control's range.
+    virtual Status parse(Category category, std::string_view key, std::string_view value) = 0;
+};
+
+// The Settings store: the value of every setting, as the control that shows
+// it holds it, and the rules that run whenever a value is put into a control,
+// whoever puts it there (the user, the configuration or a preset). Windows
+// show and edit these values; the patch run and the preset writer read them.
+class SettingsStore final : public CategoryParsers {
+public:
+    explicit SettingsStore(Codec& codec);
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // Check box state, scroll position, selected option (-1 none), list index (-1 none).
+    int state(SettingId id) const;
+    // The text of a text field or of a list.
+    std::string text(SettingId id) const;
+    // An ammunition flag.
+    double flag(SettingId id) const;
+
+    // Putting a value into a control: when the value changes, the control's
+    // change rules run and every observer hears of it.
+    void setState(SettingId id, int state);
+    void setText(SettingId id, std::string text);
+    void setFlag(SettingId id, double value);
+
+    // Whether the setting's control takes input now. Follows from other
+    // settings (the save trigger greys the disable-save box, and so on).
+    bool isEnabled(SettingId id) const;
+
+    Status parse(Category category, std::string_view key, std::string_view value) override;
+
+    // The display box of a scroll-bar setting (drawing distance, fog, sample
+    // rate, blend intensity): the text the patch run looks up, and the tint.
+    std::optional<DisplayRow> display(SettingId id) const;
+    // "DF range cannot be more than DD range" shows while the drawing distance
+    // is smaller than the fog range.
+    bool rangeWarningShown() const;
+
+    // The one-letter label of an ammunition flag, and a click on it.
+    std::string_view flagLetter(SettingId id) const;
+    void advanceFlag(SettingId id);
+
+    // The entries of a drop-down list.
+    const std::vector<std::string>& listEntries(SettingId id) const;
+
+    // The fonts window's three alignment captions (left, center, right), which
+    // the main-menu alignment patch compares the list's text with. Putting
+    // them in also makes them the list's entries, keeping its selection.
+    const std::array<std::string, 3>& alignmentCaptions() const { return m_alignmentCaptions; }
+    void setAlignmentCaptions(const std::array<std::string, 3>& captions);
+
+    // The weapons window loads on first use, which sets the three grenade
+    // flags to 1; the window calls this when it opens, the store itself when a
+    // weapons control first receives a value.
+    void loadWeaponsWindow();
+
+    using Observer = std::function<void(SettingId)>;
+    // Hears of every change of a value or of an enabled state; returns a handle.
+    int addObserver(Observer observer);
+    void removeObserver(int handle);
+
+private:
+    struct Value {
+        double number = 0;
+        std::string text;
+    };
+
+    Status apply(SettingId id, std::string_view value);
+    void runChangeRules(SettingId id);
+    void runFollowUp(SettingId id);
+    void notify(SettingId id);
+    void touch(SettingId id);
+
+    Codec& m_codec;
+    std::vector<Value> m_values;
+    std::array<std::string, 3> m_alignmentCaptions;
+    std::vector<std::string> m_alignmentEntries;
+    std::vector<std::string> m_binocularEntries;
+    bool m_weaponsWindowLoaded = false;
+    std::vector<std::pair<int, Observer>> m_observers;
+    int m_nextObserver = 0;
+};
+
+} // namespace golv

@@ -1,0 +1,118 @@
+#include "presets/Presets.h"
+
+#include "UserInteraction.h"
+#include "codec/Numbers.h"
+#include "config/Session.h"
+#include "config/SettingId.h"
+#include "config/SplitKeyValue.h"
+#include "config/TextFile.h"
+
+namespace golv {
+namespace {
+
+constexpr std::string_view kPresetVersion = "0.673";
+
+// The text a setting's line carries, or nothing when the line is left out.
+std::optional<std::string> presetValue(const SettingsStore& settings, SettingId id)
+{
+    const SettingDef& def = kSettings[id];
+    switch (def.conversion) {
+    case Conversion::CheckState:
+    case Conversion::ScrollPosition:
+        return std::to_string(settings.state(id));
+    case Conversion::OptionIndex:
+        if (settings.state(id) < 0)
+            return std::nullopt;
+        return std::to_string(settings.state(id));
+    case Conversion::ListIndex: {
+        // Which alignment caption the list shows, not the list's own index.
+        const auto& captions = settings.alignmentCaptions();
+        const std::string shown = settings.text(id);
+        for (std::size_t i = 0; i < captions.size(); ++i) {
+            if (captions[i] == shown)
+                return std::to_string(i);
+        }
+        return std::nullopt;
+    }
+    case Conversion::VariantFlag:
+        return formatNumber(settings.flag(id));
+    case Conversion::ByteFlag:
+        return std::to_string(static_cast<int>(settings.flag(id)));
+    default:
+        return settings.text(id);
+    }
+}
+
+} // namespace
+
+std::vector<std::string> presetLines(const SettingsStore& settings)
+{
+    std::vector<std::string> lines = {"[preset]", "", "version=" + std::string(kPresetVersion), ""};
+    lines.reserve(lines.size() + kSettings.size());
+    for (SettingId id = 0; id < kSettings.size(); ++id) {
+        if (id == settingId("InDartsLeakage"))
+            continue;
+        if (const auto value = presetValue(settings, id))
+            lines.push_back(std::string(kSettings[id].key) + "=" + *value);
+    }
+    return lines;
+}
+
+Status writePreset(const SettingsStore& settings, const std::filesystem::path& path)
+{
+    std::string content;
+    for (const std::string& line : presetLines(settings)) {
+        content += line;
+        content += "\r\n";
+    }
+    return writeFileAtomically(path, content);
+}
+
+Status applyPreset(Session& session, const std::vector<std::string>& lines)
+{
+    std::size_t next = 0;
+    while (next < lines.size() && toLowerAscii(lines[next]) != "[preset]")
+        ++next;
+    if (next == lines.size())
+        return Status::failure("The file has no [preset] line.");
+    for (++next; next < lines.size(); ++next) {
+        const KeyValueLine split = SplitKeyValue(lines[next]);
+        if (split.kind == KeyValueLine::Kind::MissingEquals)
+            return Status::failure("Line " + std::to_string(next + 1) + " has no \"=\".");
+        if (split.key == "version")
+            session.codec.setConfigVersion(split.value);
+        for (const Category category : kAllCategories) {
+            if (Status parsed = session.parsers->parse(category, split.key, split.value); !parsed)
+                return parsed;
+        }
+    }
+    return Status::ok();
+}
+
+void savePreset(Session& session)
+{
+    const auto path = session.ui.chooseFileToSave(kSavePresetTitle, kPresetFilter);
+    if (!path)
+        return;
+    // A failed save ends without a message, as saving always has; the
+    // temporary file keeps an earlier preset of that name whole.
+    (void)writePreset(session.settings, *path);
+}
+
+void loadPreset(Session& session)
+{
+    session.codec.setConfigVersion("");
+    const auto path = session.ui.chooseFileToOpen(kLoadPresetTitle, kPresetFilter);
+    if (!path)
+        return;
+    const TextFileLines file = readTextLines(*path);
+    if (!file.error.empty()) {
+        session.ui.message(kPresetErrorMessage);
+        return;
+    }
+    session.codec.setHexErrorShown(false);
+    if (Status applied = applyPreset(session, file.lines); !applied)
+        session.ui.message(kPresetErrorMessage);
+}
+
+} // namespace golv

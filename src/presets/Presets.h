@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Status.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace golv {
+
+class SettingsStore;
+struct Session;
+
+inline constexpr std::string_view kPresetFilter = "GOLV preset (*.qpt)|*.qpt|All Files (*.*)|*.*";
+inline constexpr std::string_view kSavePresetTitle = "Save GOLV preset";
+inline constexpr std::string_view kLoadPresetTitle = "Load GOLV preset";
+inline constexpr std::string_view kPresetErrorMessage
+    = "Error opening file! Make sure that selected config isn't corrupted.";
+
+// The lines of a preset holding every setting as it stands: the header, then
+// one line a setting in the fixed order. A setting with nothing to write (no
+// option selected, an alignment that matches no caption) is left out, and so
+// is InDartsLeakage, which presets have never held.
+std::vector<std::string> presetLines(const SettingsStore& settings);
+
+// Writes the preset with CR LF line ends through a temporary file, so a write
+// that fails leaves an earlier preset of that name whole.
+Status writePreset(const SettingsStore& settings, const std::filesystem::path& path);
+
+// Applies the lines after the first "[preset]" line through every category
+// parser, line by line; the lines before a failure keep their effect.
+Status applyPreset(Session& session, const std::vector<std::string>& lines);
+
+// "save preset": asks for a file and writes it. Cancelling, and a failed
+// write, end the command without a message.
+void savePreset(Session& session);
+
+// "load preset": asks for a file and applies it; a damaged file shows the
+// preset error message.
+void loadPreset(Session& session);
+
+} // namespace golv
