@@ -1,5 +1,6 @@
 #include "config/Session.h"
 #include "config/Startup.h"
+#include "patcher/SilentMode.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
 
@@ -26,6 +27,15 @@ int main(int argc, char* argv[])
     }
     if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
         return 1;
+    // Scripts tell a silent run that patched (0) from one that did not (2).
+    switch (golv::runSilentPatch(session)) {
+    case golv::SilentOutcome::Patched:
+        return 0;
+    case golv::SilentOutcome::Ended:
+        return 2;
+    case golv::SilentOutcome::NotSilent:
+        break;
+    }
 
     golv::MainWindow window(session);
     interaction.setParent(&window);

@@ -1,7 +1,9 @@
 // Writes a synthetic engine executable for a configuration, so GOLV can be run
 // and tested without the real engine: an image long enough for every position
 // of the configuration's first version section, the detection bytes at
-// VersionCheckOffset, and reproducible pseudo-random bytes everywhere else.
+// VersionCheckOffset, the build's own bytes at every patch site (what a patch
+// run with the configuration's defaults writes there), and reproducible
+// pseudo-random bytes everywhere else.
 //
 //   make-test-exe [--config FILE] [--seed N] [--with-config] OUTPUT
 //
@@ -15,9 +17,11 @@
 #include "config/CommonSection.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
+#include "config/SettingId.h"
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
 #include "config/VersionSection.h"
+#include "patcher/ModifyExe.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -92,6 +96,27 @@ std::vector<std::uint8_t> firstSectionPattern(const std::vector<std::string>& li
     fail("the configuration has no version section");
 }
 
+// A patch run with every check box checked, then one with the defaults: sites
+// that only a checked box writes (such as the separate small-medkit count)
+// keep what that state writes with default values, every other site holds
+// the default run's bytes. So the image looks unpatched, and switching an
+// option on and off again gives back the image.
+void writePatchSites(golv::Session& session, const std::vector<std::string>& lines, const std::string& output)
+{
+    session.exePath = output;
+    session.settings.setAlignmentCaptions({"left", "center", "rite"});
+    for (golv::SettingId id = 0; id < golv::kSettings.size(); ++id) {
+        if (golv::kSettings[id].conversion == golv::Conversion::CheckState)
+            session.settings.setState(id, 1);
+    }
+    if (golv::Status checked = golv::ModifyExe(session); !checked)
+        fail(checked.reason());
+    if (golv::Status common = golv::applyCommonSection(session, lines); !common)
+        fail(common.reason());
+    if (golv::Status defaults = golv::ModifyExe(session); !defaults)
+        fail(defaults.reason());
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -111,6 +136,7 @@ int main(int argc, char* argv[])
     StderrInteraction interaction;
     golv::Session session(interaction);
     session.configPath = options.configFile.empty() ? "(built-in configuration)" : options.configFile;
+    session.currentCategory = "all";
     if (golv::Status common = golv::applyCommonSection(session, lines); !common)
         fail(common.reason());
     std::string patternText;
@@ -145,6 +171,8 @@ int main(int argc, char* argv[])
     out.close();
     if (!out)
         fail("cannot write " + options.output);
+
+    writePatchSites(session, lines, options.output);
 
     if (options.withConfig) {
         const std::filesystem::path config = std::filesystem::path(options.output).parent_path() / "golv.cfg";

@@ -60,6 +60,8 @@ Status BinaryFile::writeAt(std::int64_t position, std::span<const std::uint8_t> 
         return Status::failure(m_path + " is closed.");
     if (Status sought = seek(position); !sought)
         return sought;
+    if (bytes.empty())
+        return Status::ok(); // an empty text writes nothing, and is no failure
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size() || std::fflush(m_file) != 0)
         return Status::failure(describeFileError(m_path, "write", errno));

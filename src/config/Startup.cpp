@@ -52,7 +52,7 @@ void failureBranchA(Session& session)
 
 void failureBranchB(Session& session)
 {
-    session.ui.message("Error loading patcher. Possible cause: wrong config/executable or program error.");
+    session.ui.message(kStartupFailureMessage);
     session.window.statusLabel = "Error loading patcher!";
     session.window.modifyEnabled = false;
 }

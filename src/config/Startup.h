@@ -1,10 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace golv {
 
 struct Session;
+
+inline constexpr std::string_view kStartupFailureMessage
+    = "Error loading patcher. Possible cause: wrong config/executable or program error.";
 
 enum class StartupResult {
     ShowWindow, // the main window shows, with the status that start-up left in the session

@@ -75,11 +75,11 @@ void PatchWriter::byte(int slot, int displacement, SettingId id)
     write(slot, displacement, m_session.codec.TrueHex2(text(id), 2), id, kSettings[id].key);
 }
 
-void PatchWriter::byteOf(int slot, int displacement, std::string_view decimal, SettingId owner)
+void PatchWriter::byteOf(int slot, int displacement, std::string_view decimal, SettingId owner, std::string_view then)
 {
     if (failed())
         return;
-    write(slot, displacement, m_session.codec.TrueHex2(decimal, 2), owner, kSettings[owner].key);
+    write(slot, displacement, m_session.codec.TrueHex2(decimal, 2) + std::string(then), owner, kSettings[owner].key);
 }
 
 void PatchWriter::word(int slot, int displacement, SettingId id)

@@ -55,8 +55,9 @@ public:
     void dataEntry(int slot, int displacement, std::size_t index, SettingId owner);
     // TrueHex2(text, 2): one byte of a decimal setting.
     void byte(int slot, int displacement, SettingId id);
-    // TrueHex2(decimal, 2) of a number the group computed.
-    void byteOf(int slot, int displacement, std::string_view decimal, SettingId owner);
+    // TrueHex2(decimal, 2) of a number the group computed, followed by the
+    // literal hex digits of `then` in the same write.
+    void byteOf(int slot, int displacement, std::string_view decimal, SettingId owner, std::string_view then = {});
     // Invrt(TrueHex2(text, 4)): two bytes, low byte first.
     void word(int slot, int displacement, SettingId id);
     // TrueHex2(text, 2) of each component, joined in the order given.

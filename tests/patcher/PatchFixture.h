@@ -90,7 +90,8 @@ protected:
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t index = static_cast<std::size_t>(position - 1) + i;
             char pair[4];
-            std::snprintf(pair, sizeof pair, "%02X", index < image.size() ? static_cast<unsigned char>(image[index]) : 0);
+            std::snprintf(
+                pair, sizeof pair, "%02X", index < image.size() ? static_cast<unsigned char>(image[index]) : 0);
             if (!hex.empty())
                 hex += ' ';
             hex += pair;
@@ -118,7 +119,10 @@ protected:
     }
 
     // Fills the executable with one byte value, to tell written bytes from untouched ones.
-    void fillImage(unsigned char value) const { folder.write("quenb.exe", std::vector<unsigned char>(kImageSize, value)); }
+    void fillImage(unsigned char value) const
+    {
+        folder.write("quenb.exe", std::vector<unsigned char>(kImageSize, value));
+    }
 
     TempFolder folder;
     RecordingInteraction ui;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "config/SettingDef.h"
+
+#include <string>
+#include <vector>
+
+namespace golv {
+
+// What leaving a text field does: the messages to show, one box each in
+// order, the text the field holds afterwards, and whether the focus goes back
+// into the field.
+struct FieldVerdict {
+    std::vector<std::string> messages;
+    std::string text;
+    bool keepFocus = false;
+};
+
+// Makes a field's checks in order on its text. Each check looks at the text
+// as the checks before it left it: a limit that corrects the text ("255")
+// lets a later "empty" check pass, and an empty field counts as 0 for limits.
+FieldVerdict checkField(const FieldChecks& checks, std::string text);
+
+// Whether a key filter lets a character through (Backspace always passes).
+bool keyFilterAccepts(Input input, char character);
+
+} // namespace golv

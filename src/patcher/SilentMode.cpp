@@ -1,0 +1,25 @@
+#include "patcher/SilentMode.h"
+
+#include "UserInteraction.h"
+#include "config/Session.h"
+#include "config/Startup.h"
+#include "patcher/ModifyExe.h"
+
+namespace golv {
+
+SilentOutcome runSilentPatch(Session& session)
+{
+    if (session.silentPatch != 1 || !session.exeRead)
+        return SilentOutcome::NotSilent;
+    // "modify" stays disabled exactly when start-up could not identify the
+    // build or failed reading it.
+    if (!session.window.modifyEnabled)
+        return SilentOutcome::Ended;
+    if (!ModifyExe(session)) {
+        session.ui.message(kStartupFailureMessage);
+        return SilentOutcome::Ended;
+    }
+    return SilentOutcome::Patched;
+}
+
+} // namespace golv

@@ -1,0 +1,92 @@
+#include "patcher/SilentMode.h"
+
+#include "config/ConfigFixture.h"
+#include "config/SettingId.h"
+#include "config/Startup.h"
+
+#include <cstdlib>
+
+namespace golv {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+class SilentModeTest : public test::ConfigFixture {
+protected:
+    SilentModeTest() { session.parsers = &session.settings; }
+
+    // The default configuration with SilentPatch=1, and a synthetic executable.
+    void prepare(const std::string& silent = "SilentPatch=1")
+    {
+        std::vector<std::string> lines = defaultConfigLines();
+        for (std::string& line : lines) {
+            if (line == "SilentPatch=0")
+                line = silent;
+        }
+        writeConfig(lines);
+        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe").string() + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        // Mark the drawing distance so a patch shows: the default run writes A0 46.
+        std::string image = folder.read("quenb.exe");
+        image[730271 - 1] = '\x00';
+        image[730272 - 1] = '\x00';
+        folder.write("quenb.exe", image);
+    }
+
+    std::string drawingDistanceBytes() const { return folder.read("quenb.exe").substr(730271 - 1, 2); }
+};
+
+TEST_F(SilentModeTest, patchesTheIdentifiedExecutableWithTheDefaults)
+{
+    prepare();
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Patched);
+    EXPECT_EQ(drawingDistanceBytes(), "\xA0\x46");
+    EXPECT_TRUE(ui.messages.empty());
+    // The main-menu alignment was written too: the captions were set before the run.
+    const std::string image = folder.read("quenb.exe");
+    EXPECT_EQ(image.substr(static_cast<std::size_t>(session.offsets[offsetSlot("NewGameAlignOffset")] - 1), 5),
+        std::string("\x68\x00\x80\x00\x00", 5));
+}
+
+TEST_F(SilentModeTest, isNotSilentWithoutTheSwitchOrWithoutTheExecutable)
+{
+    prepare("SilentPatch=0");
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(runSilentPatch(session), SilentOutcome::NotSilent);
+    EXPECT_EQ(drawingDistanceBytes(), std::string(2, '\0'));
+
+    // A missing executable keeps the main window open with the not-found message.
+    test::RecordingInteraction otherUi;
+    Session other(otherUi);
+    prepare();
+    std::filesystem::remove(folder / "quenb.exe");
+    ASSERT_EQ(runStartup(other, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(runSilentPatch(other), SilentOutcome::NotSilent);
+    EXPECT_EQ(otherUi.messages.size(), 1u);
+}
+
+TEST_F(SilentModeTest, anUnidentifiedExecutableEndsWithoutPatching)
+{
+    prepare();
+    std::string image = folder.read("quenb.exe");
+    image[730225 - 1] = 'X'; // the detection bytes no longer match
+    folder.write("quenb.exe", image);
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Ended);
+    EXPECT_EQ(ui.messageTexts(), Messages{"Current config file have no support for your quenb.exe."});
+    EXPECT_EQ(folder.read("quenb.exe"), image);
+}
+
+TEST_F(SilentModeTest, aFailedRunShowsTheStartupMessageOnceAndEnds)
+{
+    prepare();
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    session.offsets[offsetSlot("HBarOffset")] = 0; // a position the run cannot write
+    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Ended);
+    EXPECT_EQ(ui.messageTexts(), Messages{std::string(kStartupFailureMessage)});
+    EXPECT_EQ(drawingDistanceBytes(), "\xA0\x46") << "writes before the failure stay";
+}
+
+} // namespace
+} // namespace golv
