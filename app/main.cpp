@@ -3,6 +3,7 @@
 #include "patcher/SilentMode.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 
@@ -37,8 +38,7 @@ int main(int argc, char* argv[])
         break;
     }
 
-    golv::MainWindow window(session);
-    interaction.setParent(&window);
-    window.show();
+    golv::Windows windows(session, interaction);
+    windows.form1().show();
     return QApplication::exec();
 }

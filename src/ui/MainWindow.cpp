@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "config/Session.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -10,7 +11,10 @@
 
 namespace golv {
 
-MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+MainWindow::MainWindow(Windows& windows, QWidget* parent)
+    : QWidget(parent)
+    , m_windows(windows)
+    , m_session(windows.session())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("GOLV v. 0.67 alpha RC3"));

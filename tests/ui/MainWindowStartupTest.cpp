@@ -3,6 +3,8 @@
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/QtUserInteraction.h"
+#include "ui/Windows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +30,9 @@ private slots:
         QCOMPARE(runStartup(session, folder.path()), StartupResult::ShowWindow);
         QVERIFY(ui.messages.empty());
 
-        MainWindow window(session);
+        QtUserInteraction qtUi;
+        Windows windows(session, qtUi);
+        MainWindow& window = windows.form1();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label6"))->text(),
@@ -43,7 +47,9 @@ private slots:
         Session session(ui);
         QCOMPARE(runStartup(session, folder.path()), StartupResult::ShowWindow);
 
-        MainWindow window(session);
+        QtUserInteraction qtUi;
+        Windows windows(session, qtUi);
+        MainWindow& window = windows.form1();
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("quenb.exe not found!"));
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled());
     }
