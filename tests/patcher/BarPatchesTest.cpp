@@ -5,53 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
-#include <set>
 #include <string>
 
 namespace golv {
 namespace {
 
-// Bytes expected at a version-section key plus a displacement, spaced like hexAt.
-struct Expected {
-    const char* what;
-    const char* key;
-    int displacement;
-    const char* bytes;
-};
-
-class BarPatchesTest : public test::PatchFixture {
-protected:
-    static std::size_t byteCount(const char* bytes) { return (std::strlen(bytes) + 1) / 3; }
-
-    void expectBytes(std::initializer_list<Expected> rows) const
-    {
-        for (const Expected& row : rows)
-            EXPECT_EQ(hexAt(row.key, byteCount(row.bytes), row.displacement), row.bytes) << row.what;
-    }
-
-    // Every byte the last run wrote is one of the rows' bytes, and the reverse.
-    void expectOnlyTheseWritten(std::initializer_list<Expected> rows) const
-    {
-        std::set<std::int64_t> expected;
-        for (const Expected& row : rows) {
-            for (std::size_t i = 0; i < byteCount(row.bytes); ++i)
-                expected.insert(offset(row.key) + row.displacement + static_cast<std::int64_t>(i));
-        }
-        std::set<std::int64_t> written;
-        for (const PatchWrite& write : writes) {
-            for (std::size_t i = 0; i < write.bytes.size(); ++i)
-                written.insert(write.position + static_cast<std::int64_t>(i));
-        }
-        EXPECT_EQ(written, expected);
-    }
-
-    std::string image() const { return folder.read("quenb.exe"); }
-};
+class BarPatchesTest : public test::PatchFixture { };
 
 TEST_F(BarPatchesTest, DefaultsWriteTheEnginesOwnBarsAndNothingElse)
 {
-    const std::initializer_list<Expected> rows = {
+    const std::initializer_list<test::ExpectedBytes> rows = {
         {"sprint main colour, blue first", "SBarOffset", 0, "00 FF 00"},
         {"sprint fade colour", "SBarOffset", 5, "00 00 00"},
         {"sprint height 12", "SBarOffset", 19, "0C"},
@@ -186,7 +149,7 @@ TEST_F(BarPatchesTest, SwitchesWriteTheirCodeWhenCheckedAndTheEnginesOtherwise)
     };
     for (const Switch& option : switches) {
         SCOPED_TRACE(option.box);
-        const std::size_t count = byteCount(option.checked);
+        const std::size_t count = test::byteCount(option.checked);
 
         fillImage(0);
         set(option.box, "0");

@@ -9,13 +9,6 @@
 namespace golv {
 namespace {
 
-// A byte as two upper-case hex digits, the way hexAt shows it.
-std::string hexByte(unsigned value)
-{
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
-}
-
 struct DefaultRow {
     const char* setting;
     const char* offsetKey;
@@ -64,8 +57,6 @@ const DefaultRow kDefaults[] = {
     {"WildBoarDmg", "WildBoarDmgOffset", "E2"},
 };
 
-std::size_t byteCount(const std::string& spaced) { return (spaced.size() + 1) / 3; }
-
 class DamagePatchesTest : public test::PatchFixture {
 protected:
     // Puts a text into a setting and gives back the one it held.
@@ -88,7 +79,7 @@ TEST_F(DamagePatchesTest, DefaultsWriteEveryRowInOrder)
         SCOPED_TRACE(row.offsetKey);
         EXPECT_EQ(writes[i].position, offset(row.offsetKey));
         EXPECT_EQ(writes[i].setting, *findSetting(row.setting));
-        EXPECT_EQ(hexAt(row.offsetKey, byteCount(row.bytes)), row.bytes);
+        EXPECT_EQ(hexAt(row.offsetKey, test::byteCount(row.bytes)), row.bytes);
     }
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -121,7 +112,7 @@ TEST_F(DamagePatchesTest, DrainsAndDamagesAreNegatedIntoTheirOwnSizes)
         SCOPED_TRACE(row.name);
         const std::string previous = replace(row.setting, row.text);
         ASSERT_TRUE(runGroup(patchDamage));
-        EXPECT_EQ(hexAt(std::string(row.setting) + "Offset", byteCount(row.bytes)), row.bytes);
+        EXPECT_EQ(hexAt(std::string(row.setting) + "Offset", test::byteCount(row.bytes)), row.bytes);
         set(row.setting, previous);
     }
 }
@@ -132,18 +123,18 @@ TEST_F(DamagePatchesTest, EachDamageGoesToItsOwnPosition)
     // their positions would show.
     int value = 1;
     for (const DefaultRow& row : kDefaults) {
-        if (byteCount(row.bytes) == 1 && std::string(row.setting).find("Divider") == std::string::npos)
+        if (test::byteCount(row.bytes) == 1 && std::string(row.setting).find("Divider") == std::string::npos)
             set(row.setting, std::to_string(value++));
     }
     ASSERT_TRUE(runGroup(patchDamage));
     value = 1;
     for (const DefaultRow& row : kDefaults) {
-        if (byteCount(row.bytes) != 1 || std::string(row.setting).find("Divider") != std::string::npos)
+        if (test::byteCount(row.bytes) != 1 || std::string(row.setting).find("Divider") != std::string::npos)
             continue;
         const std::string setting = row.setting;
         const bool asEntered = setting == "BaddyUZIDmg" || setting == "SASMachinegunDmg" || setting == "TurretDmg";
         const unsigned expected = asEntered ? static_cast<unsigned>(value) : static_cast<unsigned>(256 - value);
-        EXPECT_EQ(hexAt(row.offsetKey, 1), hexByte(expected)) << row.setting;
+        EXPECT_EQ(hexAt(row.offsetKey, 1), test::hexByte(expected)) << row.setting;
         ++value;
     }
 }

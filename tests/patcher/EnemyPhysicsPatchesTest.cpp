@@ -9,17 +9,7 @@
 namespace golv {
 namespace {
 
-// A byte as two upper-case hex digits, the way hexAt shows it.
-std::string hexByte(unsigned value)
-{
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
-}
-
-class EnemyPhysicsPatchesTest : public test::PatchFixture {
-protected:
-    std::string image() const { return folder.read("quenb.exe"); }
-};
+class EnemyPhysicsPatchesTest : public test::PatchFixture { };
 
 TEST_F(EnemyPhysicsPatchesTest, DefaultsWriteTheHitPointsAndRestoreTheSmallScorpionCode)
 {
@@ -46,7 +36,7 @@ TEST_F(EnemyPhysicsPatchesTest, EachHitPointSettingGoesToItsOwnPositionLowByteFi
     ASSERT_TRUE(runGroup(patchEnemies));
     value = 0x0101;
     for (const char* key : settings)
-        EXPECT_EQ(hexAt(std::string(key) + "Offset", 2), hexByte(value++ & 0xFF) + " 01") << key;
+        EXPECT_EQ(hexAt(std::string(key) + "Offset", 2), test::hexByte(value++ & 0xFF) + " 01") << key;
 }
 
 TEST_F(EnemyPhysicsPatchesTest, HitPointsUseTheWholeUnsignedWord)

@@ -6,55 +6,20 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace golv {
 namespace {
 
-// Bytes expected at a version-section key plus a displacement, spaced like hexAt.
-struct Expected {
-    const char* what;
-    const char* key;
-    int displacement;
-    const char* bytes;
-};
-
 constexpr const char* kAlignKeys[]
     = {"NewGameAlignOffset", "LoadGameAlignOffset", "OptsAlignOffset", "ExitAlignOffset"};
 
-class FontPatchesTest : public test::PatchFixture {
-protected:
-    static std::size_t byteCount(const char* bytes) { return (std::strlen(bytes) + 1) / 3; }
-
-    void expectBytes(std::initializer_list<Expected> rows) const
-    {
-        for (const Expected& row : rows)
-            EXPECT_EQ(hexAt(row.key, byteCount(row.bytes), row.displacement), row.bytes) << row.what;
-    }
-
-    // Every byte the last run wrote is one of the rows' bytes, and the reverse.
-    void expectOnlyTheseWritten(std::initializer_list<Expected> rows) const
-    {
-        std::set<std::int64_t> expected;
-        for (const Expected& row : rows) {
-            for (std::size_t i = 0; i < byteCount(row.bytes); ++i)
-                expected.insert(offset(row.key) + row.displacement + static_cast<std::int64_t>(i));
-        }
-        std::set<std::int64_t> written;
-        for (const PatchWrite& write : writes) {
-            for (std::size_t i = 0; i < write.bytes.size(); ++i)
-                written.insert(write.position + static_cast<std::int64_t>(i));
-        }
-        EXPECT_EQ(written, expected);
-    }
-};
+class FontPatchesTest : public test::PatchFixture { };
 
 TEST_F(FontPatchesTest, DefaultsWriteRedFirstColoursTheLegendTimeEffectsAndCentredMenu)
 {
-    const std::initializer_list<Expected> rows = {
+    const std::initializer_list<test::ExpectedBytes> rows = {
         {"main font (128, 128, 128)", "MainColourOffset", 0, "80 80 80"},
         {"main font fade", "MainColourOffset", 4, "80 80 80"},
         {"option title (R 192, G 128, B 64): red first", "OptionTitleOffset", 0, "C0 80 40"},

@@ -4,21 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace golv {
 namespace {
-
-// Bytes expected at a version-section key plus a displacement, spaced like hexAt.
-struct Expected {
-    const char* what;
-    const char* key;
-    int displacement;
-    const char* bytes;
-};
 
 constexpr const char* kOtherSparkleKeys[] = {"SparkleAmountOffset2", "SparkleAmountOffset3", "SparkleAmountOffset4",
     "SparkleAmountOffset5", "SparkleAmountOffset6", "SparkleAmountOffset7", "SparkleAmountOffset8",
@@ -26,47 +16,12 @@ constexpr const char* kOtherSparkleKeys[] = {"SparkleAmountOffset2", "SparkleAmo
 
 class Gfx2PatchesTest : public test::PatchFixture {
 protected:
-    static std::size_t byteCount(const char* bytes) { return (std::strlen(bytes) + 1) / 3; }
-
-    void expectBytes(std::initializer_list<Expected> rows) const
-    {
-        for (const Expected& row : rows)
-            EXPECT_EQ(hexAt(row.key, byteCount(row.bytes), row.displacement), row.bytes) << row.what;
-    }
-
-    // Every byte the last run wrote is one of the rows' bytes, and the reverse.
-    void expectOnlyTheseWritten(std::initializer_list<Expected> rows) const
-    {
-        std::set<std::int64_t> expected;
-        for (const Expected& row : rows) {
-            for (std::size_t i = 0; i < byteCount(row.bytes); ++i)
-                expected.insert(offset(row.key) + row.displacement + static_cast<std::int64_t>(i));
-        }
-        std::set<std::int64_t> written;
-        for (const PatchWrite& write : writes) {
-            for (std::size_t i = 0; i < write.bytes.size(); ++i)
-                written.insert(write.position + static_cast<std::int64_t>(i));
-        }
-        EXPECT_EQ(written, expected);
-    }
-
-    // The byte at each of the nine other sparkle sites, joined like hexAt.
-    std::string otherSparkleBytes() const
-    {
-        std::string bytes;
-        for (const char* key : kOtherSparkleKeys)
-            bytes += (bytes.empty() ? "" : " ") + hexAt(key, 1);
-        return bytes;
-    }
-
     std::string& unifyDefault() { return session.engineData[engineDataIndex("SparklesUnifyDefAmount")]; }
-
-    std::string image() const { return folder.read("quenb.exe"); }
 };
 
 TEST_F(Gfx2PatchesTest, DefaultsWriteTheListedBytesAndNothingElse)
 {
-    const std::initializer_list<Expected> rows = {
+    const std::initializer_list<test::ExpectedBytes> rows = {
         {"fireball sprite size", "FireballSpriteSizeOffset", 0, "28"},
         {"fireball duration", "FireballDurationOffset", 0, "18"},
         {"fireball dispersion", "FireballDispersionOffset", 0, "33"},
@@ -164,7 +119,7 @@ TEST_F(Gfx2PatchesTest, UnifyingSparklesSpreadsTheAmountOverTheOtherNineSites)
         unifyDefault() = row.defaultAmount;
         ASSERT_TRUE(runGroup(patchGfx2).isOk());
         EXPECT_EQ(hexAt("SparkleAmountOffset", 1), "0C") << "the first site is always written";
-        EXPECT_EQ(otherSparkleBytes(), row.others);
+        EXPECT_EQ(bytesAt(kOtherSparkleKeys), row.others);
     }
 }
 

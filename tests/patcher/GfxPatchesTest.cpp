@@ -5,67 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
-#include <set>
 #include <string>
 
 namespace golv {
 namespace {
-
-// Bytes expected at a version-section key plus a displacement, spaced like hexAt.
-struct Expected {
-    const char* what;
-    const char* key;
-    int displacement;
-    const char* bytes;
-};
 
 constexpr const char* kTopKeys[] = {"WPGradTopOffset1", "WPGradTopOffset2", "WPGradTopOffset3", "WPGradTopOffset4",
     "WPGradTopOffset5", "WPGradTopOffset6"};
 constexpr const char* kBottomKeys[] = {"WPGradBottomOffset1", "WPGradBottomOffset2", "WPGradBottomOffset3",
     "WPGradBottomOffset4", "WPGradBottomOffset5", "WPGradBottomOffset6"};
 
-class GfxPatchesTest : public test::PatchFixture {
-protected:
-    static std::size_t byteCount(const char* bytes) { return (std::strlen(bytes) + 1) / 3; }
-
-    void expectBytes(std::initializer_list<Expected> rows) const
-    {
-        for (const Expected& row : rows)
-            EXPECT_EQ(hexAt(row.key, byteCount(row.bytes), row.displacement), row.bytes) << row.what;
-    }
-
-    // Every byte the last run wrote is one of the rows' bytes, and the reverse.
-    void expectOnlyTheseWritten(std::initializer_list<Expected> rows) const
-    {
-        std::set<std::int64_t> expected;
-        for (const Expected& row : rows) {
-            for (std::size_t i = 0; i < byteCount(row.bytes); ++i)
-                expected.insert(offset(row.key) + row.displacement + static_cast<std::int64_t>(i));
-        }
-        std::set<std::int64_t> written;
-        for (const PatchWrite& write : writes) {
-            for (std::size_t i = 0; i < write.bytes.size(); ++i)
-                written.insert(write.position + static_cast<std::int64_t>(i));
-        }
-        EXPECT_EQ(written, expected);
-    }
-
-    // The six gradient bytes of one box, joined like hexAt.
-    std::string gradientBytes(const char* const (&keys)[6]) const
-    {
-        std::string bytes;
-        for (const char* key : keys)
-            bytes += (bytes.empty() ? "" : " ") + hexAt(key, 1);
-        return bytes;
-    }
-
-    std::string image() const { return folder.read("quenb.exe"); }
-};
+class GfxPatchesTest : public test::PatchFixture { };
 
 TEST_F(GfxPatchesTest, DefaultsWriteTheListedBytesAndNothingElse)
 {
-    const std::initializer_list<Expected> rows = {
+    const std::initializer_list<test::ExpectedBytes> rows = {
         {"lightning shape 1", "LightingRaw1Offset", 0, "00 18"},
         {"lightning shape 2", "LightingRaw2Offset", 0, "C0 00"},
         {"lightning shape 3", "LightingRaw3Offset", 0, "C0 00"},
@@ -214,7 +168,7 @@ TEST_F(GfxPatchesTest, AWaterfallSpeedThatIsNoNumberEndsTheRunAfterTheGradients)
         fillImage(0xCC);
         set("WFallScrollSpeed", speed);
         EXPECT_FALSE(runGroup(patchGfx).isOk());
-        EXPECT_EQ(gradientBytes(kBottomKeys), "FF FF FF FF FF FF");
+        EXPECT_EQ(bytesAt(kBottomKeys), "FF FF FF FF FF FF");
         EXPECT_EQ(hexAt("WFallScrollSpeedOffset", 1), "CC");
         EXPECT_EQ(hexAt("SkyDirOffset", 2), "CC CC");
     }
@@ -242,8 +196,8 @@ TEST_F(GfxPatchesTest, GradientBoxesWriteTheirInverseAndGreyedLeavesTheirBytes)
         set("WallpaperGradTop", row.top);
         set("WallpaperGradBottom", row.bottom);
         ASSERT_TRUE(runGroup(patchGfx).isOk());
-        EXPECT_EQ(gradientBytes(kTopKeys), row.topBytes);
-        EXPECT_EQ(gradientBytes(kBottomKeys), row.bottomBytes);
+        EXPECT_EQ(bytesAt(kTopKeys), row.topBytes);
+        EXPECT_EQ(bytesAt(kBottomKeys), row.bottomBytes);
     }
 }
 

@@ -11,17 +11,8 @@
 namespace golv {
 namespace {
 
-// A byte as two upper-case hex digits, the way hexAt shows it.
-std::string hexByte(unsigned value)
-{
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
-}
-
 class InventoryPatchesTest : public test::PatchFixture {
 protected:
-    std::string image() const { return folder.read("quenb.exe"); }
-
     bool wroteAt(std::string_view key, std::int64_t displacement = 0) const
     {
         const std::int64_t position = offset(key) + displacement;
@@ -141,7 +132,7 @@ TEST_F(InventoryPatchesTest, EachPickupCountGoesToItsOwnPosition)
     ASSERT_TRUE(runGroup(patchInventory));
     value = 101;
     for (const auto& pickup : pickups) {
-        EXPECT_EQ(hexAt(pickup[1], 1), hexByte(value++)) << pickup[0];
+        EXPECT_EQ(hexAt(pickup[1], 1), test::hexByte(value++)) << pickup[0];
     }
 }
 

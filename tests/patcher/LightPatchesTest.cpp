@@ -9,10 +9,7 @@
 namespace golv {
 namespace {
 
-class LightPatchesTest : public test::PatchFixture {
-protected:
-    std::string image() const { return folder.read("quenb.exe"); }
-};
+class LightPatchesTest : public test::PatchFixture { };
 
 TEST_F(LightPatchesTest, EveryScrollPositionWritesTheFloatOfTheTextItShows)
 {

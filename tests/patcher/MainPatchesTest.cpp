@@ -2,7 +2,6 @@
 
 #include "patcher/PatchFixture.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,21 +15,7 @@ protected:
     {
         return findEngineDataIndex(expected) ? dataHex(expected) : std::string(expected);
     }
-
-    std::string image() const { return folder.read("quenb.exe"); }
 };
-
-std::string spaced(const std::vector<std::uint8_t>& bytes)
-{
-    std::string hex;
-    for (const std::uint8_t byte : bytes) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, "%02X", byte);
-        hex += hex.empty() ? "" : " ";
-        hex += pair;
-    }
-    return hex;
-}
 
 TEST_F(MainPatchesTest, defaultsWriteTheEnginesOwnBytesInOrder)
 {
@@ -76,7 +61,7 @@ TEST_F(MainPatchesTest, defaultsWriteTheEnginesOwnBytesInOrder)
     for (std::size_t i = 0; i < writes.size(); ++i) {
         SCOPED_TRACE(std::string(rows[i].key) + " " + std::to_string(rows[i].displacement));
         EXPECT_EQ(writes[i].position, offset(rows[i].key) + rows[i].displacement);
-        EXPECT_EQ(spaced(writes[i].bytes), resolve(rows[i].hex));
+        EXPECT_EQ(test::spaced(writes[i].bytes), resolve(rows[i].hex));
     }
     EXPECT_TRUE(ui.messages.empty());
 }

@@ -4,7 +4,6 @@
 #include "patcher/PatchGroups.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -13,15 +12,6 @@ namespace {
 
 class PatchRunTest : public test::PatchFixture {
 protected:
-    // The synthetic executable: the build's own bytes at every patch site.
-    void useSyntheticExecutable()
-    {
-        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + session.exePath + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-    }
-
-    std::string image() const { return folder.read("quenb.exe"); }
-
     void setAllChecks(int state)
     {
         for (SettingId id = 0; id < kSettings.size(); ++id) {
@@ -114,7 +104,7 @@ TEST_F(PatchRunTest, bytesOfDifferentSettingsNeverOverlapButWhereOneLiesInsideAn
 
 TEST_F(PatchRunTest, aRunTwiceEqualsARunOnce)
 {
-    useSyntheticExecutable();
+    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
     setAllChecks(1);
     ASSERT_TRUE(ModifyExe(session));
     const std::string once = image();
@@ -124,7 +114,7 @@ TEST_F(PatchRunTest, aRunTwiceEqualsARunOnce)
 
 TEST_F(PatchRunTest, theSyntheticExecutableLooksUnpatchedAndEveryOptionSwitchesBack)
 {
-    useSyntheticExecutable();
+    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
     const std::string original = image();
     ASSERT_TRUE(ModifyExe(session));
     EXPECT_EQ(image(), original) << "a run with the defaults changes nothing";

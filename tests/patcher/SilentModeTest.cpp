@@ -3,8 +3,7 @@
 #include "config/ConfigFixture.h"
 #include "config/SettingId.h"
 #include "config/Startup.h"
-
-#include <cstdlib>
+#include "patcher/PatchFixture.h"
 
 namespace golv {
 namespace {
@@ -24,8 +23,7 @@ protected:
                 line = silent;
         }
         writeConfig(lines);
-        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe").string() + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        ASSERT_EQ(test::makeSyntheticExecutable((folder / "quenb.exe").string()), 0);
         // Mark the drawing distance so a patch shows: the default run writes A0 46.
         std::string image = folder.read("quenb.exe");
         image[730271 - 1] = '\x00';

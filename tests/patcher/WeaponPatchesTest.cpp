@@ -3,35 +3,19 @@
 #include "patcher/PatchFixture.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace golv {
 namespace {
 
 class WeaponPatchesTest : public test::PatchFixture {
 protected:
-    std::string image() const { return folder.read("quenb.exe"); }
-
     bool wroteFor(std::string_view setting) const
     {
         const SettingId id = *findSetting(setting);
         return std::any_of(writes.begin(), writes.end(), [&](const PatchWrite& write) { return write.setting == id; });
     }
 };
-
-std::string spaced(const std::vector<std::uint8_t>& bytes)
-{
-    std::string hex;
-    for (const std::uint8_t byte : bytes) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, "%02X", byte);
-        hex += hex.empty() ? "" : " ";
-        hex += pair;
-    }
-    return hex;
-}
 
 TEST_F(WeaponPatchesTest, defaultsInTheOrderOfTheRun)
 {
@@ -80,7 +64,7 @@ TEST_F(WeaponPatchesTest, defaultsInTheOrderOfTheRun)
     for (std::size_t i = 0; i < writes.size(); ++i) {
         SCOPED_TRACE(std::string(rows[i].key) + " + " + std::to_string(rows[i].displacement));
         EXPECT_EQ(writes[i].position, offset(rows[i].key) + rows[i].displacement);
-        EXPECT_EQ(spaced(writes[i].bytes), rows[i].hex);
+        EXPECT_EQ(test::spaced(writes[i].bytes), rows[i].hex);
     }
     EXPECT_TRUE(ui.messages.empty());
 }
