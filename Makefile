@@ -34,6 +34,14 @@ test-sanitize: deps
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
 
+# Renders every window to build/screenshots/<window>.png, started like GOLV in a
+# throw-away folder beside a synthetic engine executable (demo/ is left alone).
+screenshots: build
+	@folder=$$(mktemp -d) && \
+	$(BUILD_DIR)/make-test-exe --with-config "$$folder/quenb.exe" && \
+	(cd "$$folder" && QT_QPA_PLATFORM=offscreen $(CURDIR)/$(BUILD_DIR)/golv-screenshots $(CURDIR)/$(BUILD_DIR)/screenshots); \
+	status=$$?; rm -rf "$$folder"; exit $$status
+
 bench: build
 	@$(BUILD_DIR)/bench/golv_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 

@@ -1,6 +1,7 @@
 #include "config/Session.h"
 #include "config/Startup.h"
 #include "patcher/SilentMode.h"
+#include "ui/Artwork.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/Windows.h"
@@ -38,7 +39,9 @@ int main(int argc, char* argv[])
         break;
     }
 
-    golv::Windows windows(session, interaction);
+    QApplication::setWindowIcon(golv::artwork::programIcon());
+    golv::Windows windows(session);
+    interaction.setParent(&windows.form1());
     windows.form1().show();
     return QApplication::exec();
 }

@@ -1,11 +1,106 @@
 #include "ui/AboutBox.h"
 
+#include "ui/Artwork.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
 namespace golv {
+
+namespace {
+
+constexpr int kTickMilliseconds = 100;
+
+void setTextGrey(QLabel& label, int grey)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, QColor(grey, grey, grey));
+    label.setPalette(palette);
+}
+
+} // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About GOLV"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    const QSize logoSize = artwork::logoSize();
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setPixmap(artwork::logo(logoSize));
+    logo->setFixedSize(logoSize);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Shape1"));
+    panel->setAutoFillBackground(true);
+    QPalette black = panel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(black);
+    panel->setFixedWidth(logoSize.width());
+
+    m_creditLabel = new QLabel(panel);
+    m_creditLabel->setObjectName(QStringLiteral("Label2"));
+    m_creditLabel->setAutoFillBackground(true);
+    m_creditLabel->setPalette(black);
+    m_creditLabel->setAlignment(Qt::AlignCenter);
+    // A long line must not resize the box while it fades.
+    m_creditLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    QFont creditFont = m_creditLabel->font();
+    creditFont.setPointSizeF(creditFont.pointSizeF() * 1.15);
+    m_creditLabel->setFont(creditFont);
+    m_creditLabel->setMinimumHeight(QFontMetrics(creditFont).height() * 2);
+
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(8, 6, 8, 6);
+    panelLayout->addWidget(m_creditLabel);
+
+    auto* closeButton = new QPushButton(QStringLiteral("close"), this);
+    closeButton->setObjectName(QStringLiteral("Command3"));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &AboutBox::closeBox);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(10, 0, 10, 0);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(0, 0, 0, 10);
+    layout->setSpacing(0);
+    layout->addWidget(logo);
+    layout->addWidget(panel);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+
+    m_creditTimer = new QTimer(this);
+    m_creditTimer->setObjectName(QStringLiteral("Timer1"));
+    m_creditTimer->setInterval(kTickMilliseconds);
+    connect(m_creditTimer, &QTimer::timeout, this, &AboutBox::showNextCredit);
+    m_creditTimer->start();
+}
+
+void AboutBox::showNextCredit()
+{
+    const CreditCycle::Step step = m_credits.tick();
+    setTextGrey(*m_creditLabel, step.grey);
+    m_creditLabel->setText(QString::fromUtf8(step.caption.data(), static_cast<qsizetype>(step.caption.size())));
+}
+
+void AboutBox::closeBox()
+{
+    m_creditTimer->stop();
+    m_credits.rewind();
+    close();
 }
 
 } // namespace golv

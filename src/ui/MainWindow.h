@@ -7,26 +7,42 @@ class QPushButton;
 
 namespace golv {
 
-struct Session;
+class SettingsBinder;
 class Windows;
+struct Session;
 
-// Form1, the main window. For now it shows what start-up found and whether
-// "modify" may be pressed; the settings come with the Settings store.
+// Form1, the main window: the main settings, the drawing-distance presets,
+// the buttons that open the customizer windows and the about box, and the
+// commands "load preset", "save preset", "defaults", "modify" and "quit".
+// Every setting lives in the Settings store; the window binds its controls
+// to it by name.
 class MainWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
     explicit MainWindow(Windows& windows, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Shows the session's status line and the enabled state of "modify".
     void showStartupStatus();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void buildLayout();
+    void connectCommands();
+    void setDistances(int drawing, int fog);
+    void restoreDefaults();
+    void refreshRangeWarning();
+    // A command runs only once the field the click took the focus from passed its checks.
+    bool fieldsAccepted();
+
     Windows& m_windows;
     Session& m_session;
-    QLabel* m_statusLabel = nullptr;
-    QPushButton* m_modifyButton = nullptr;
+    SettingsBinder* m_binder = nullptr;
+    int m_observer = -1;
 };
 
 } // namespace golv

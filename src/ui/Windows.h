@@ -1,14 +1,21 @@
 #pragma once
 
+#include "config/SettingDef.h"
+
 #include <QPointer>
 
+#include <functional>
+#include <map>
 #include <memory>
+
+class QDialog;
+class QWidget;
 
 namespace golv {
 
 class AboutBox;
 class MainWindow;
-class QtUserInteraction;
+class UserInteraction;
 struct Session;
 
 // Every window of the program. Each is created on first use and stays
@@ -16,17 +23,28 @@ struct Session;
 // order; the settings they show live in the session's store, not in them.
 class Windows final {
 public:
-    Windows(Session& session, QtUserInteraction& ui);
+    explicit Windows(Session& session);
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
     Session& session() { return m_session; }
-    QtUserInteraction& ui() { return m_ui; }
+    // Messages and questions go through the session's user interaction.
+    UserInteraction& ui();
 
     MainWindow& form1();
     // The about box is unloaded by its "close", so every opening is a new one.
     AboutBox& form2();
+
+    // The customizer windows open modally over the main window; each is
+    // created on first use and keeps its place until unloadAll.
+    bool hasCustomizer(Window window) const;
+    QDialog* customizer(Window window);
+    void openCustomizer(Window window);
+
+    // Puts the weapons window's preview back into its resting state, as the
+    // main window's "defaults" does.
+    void resetWeaponsPreview();
 
     // UnloadAllWindows: the customizer windows, the about box, the main
     // window last; then the program ends.
@@ -34,7 +52,9 @@ public:
 
 private:
     Session& m_session;
-    QtUserInteraction& m_ui;
+    using Factory = std::function<QDialog*(Windows&, QWidget* parent)>;
+    std::map<Window, Factory> m_factories;
+    std::map<Window, QPointer<QDialog>> m_customizers;
     std::unique_ptr<MainWindow> m_form1;
     QPointer<AboutBox> m_form2;
     bool m_unloading = false;

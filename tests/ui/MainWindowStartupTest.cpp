@@ -3,7 +3,6 @@
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
-#include "ui/QtUserInteraction.h"
 #include "ui/Windows.h"
 
 #include <QLabel>
@@ -30,8 +29,7 @@ private slots:
         QCOMPARE(runStartup(session, folder.path()), StartupResult::ShowWindow);
         QVERIFY(ui.messages.empty());
 
-        QtUserInteraction qtUi;
-        Windows windows(session, qtUi);
+        Windows windows(session);
         MainWindow& window = windows.form1();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -47,8 +45,7 @@ private slots:
         Session session(ui);
         QCOMPARE(runStartup(session, folder.path()), StartupResult::ShowWindow);
 
-        QtUserInteraction qtUi;
-        Windows windows(session, qtUi);
+        Windows windows(session);
         MainWindow& window = windows.form1();
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("quenb.exe not found!"));
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled());

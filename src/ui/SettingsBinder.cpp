@@ -1,0 +1,284 @@
+#include "ui/SettingsBinder.h"
+
+#include "UserInteraction.h"
+#include "config/FieldValidation.h"
+#include "config/SettingId.h"
+#include "config/SettingsStore.h"
+#include "ui/KeyFilterValidator.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <array>
+#include <utility>
+
+namespace golv {
+namespace {
+
+// The read-only boxes that show a scroll bar's value as text.
+constexpr std::array<std::pair<SettingId, const char*>, 4> kDisplays = {{
+    {settingId("DrawingDistanceRange"), "Text2"},
+    {settingId("DistantFogRange"), "Text3"},
+    {settingId("SampleRate"), "Text1"},
+    {settingId("DynLightPower"), "Text4"},
+}};
+
+QString controlName(const SettingDef& def)
+{
+    return QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
+}
+
+QString optionName(const SettingDef& def, int index) { return controlName(def) + QStringLiteral("(%1)").arg(index); }
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+// A field is checked when the user moves on, not when the window loses the
+// focus to another window or a menu.
+bool userMovedOn(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+SettingsBinder::SettingsBinder(SettingsStore& store, UserInteraction& ui, Window window, QWidget* root)
+    : QObject(root), m_store(store), m_ui(ui)
+{
+    for (SettingId id = 0; id < kSettings.size(); ++id) {
+        if (kSettings[id].window == window)
+            bind(id, root);
+    }
+    for (const auto& [id, name] : kDisplays) {
+        if (kSettings[id].window != window)
+            continue;
+        if (auto* display = root->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+            display->setReadOnly(true);
+            display->setFocusPolicy(Qt::NoFocus);
+            display->setAutoFillBackground(true);
+            m_displays[id] = display;
+        }
+    }
+    m_observer = m_store.addObserver([this](SettingId id) { refresh(id); });
+    refreshAll();
+}
+
+SettingsBinder::~SettingsBinder() { m_store.removeObserver(m_observer); }
+
+void SettingsBinder::bind(SettingId id, QWidget* root)
+{
+    const SettingDef& def = kSettings[id];
+    std::vector<QPointer<QWidget>> widgets;
+    switch (kindOf(def.conversion)) {
+    case ControlKind::Text:
+        if (auto* edit = root->findChild<QLineEdit*>(controlName(def))) {
+            edit->setValidator(new KeyFilterValidator(def.input, def.maxLength, edit));
+            connect(edit, &QLineEdit::textEdited, this,
+                [this, id](const QString& text) { m_store.setText(id, text.toStdString()); });
+            edit->installEventFilter(this);
+            widgets.push_back(edit);
+        }
+        break;
+    case ControlKind::Check:
+        if (auto* box = root->findChild<QCheckBox*>(controlName(def))) {
+            // A click checks an unchecked or greyed box and unchecks a checked one.
+            connect(
+                box, &QCheckBox::clicked, this, [this, id] { m_store.setState(id, m_store.state(id) == 1 ? 0 : 1); });
+            widgets.push_back(box);
+        }
+        break;
+    case ControlKind::Scroll:
+        if (auto* bar = root->findChild<QScrollBar*>(controlName(def))) {
+            bar->setRange(def.low, def.high);
+            bar->setSingleStep(1);
+            bar->setPageStep(1);
+            connect(bar, &QScrollBar::valueChanged, this, [this, id](int value) {
+                if (!m_refreshing)
+                    m_store.setState(id, value);
+            });
+            widgets.push_back(bar);
+        }
+        break;
+    case ControlKind::Option:
+        for (int index = 0; index <= def.high; ++index) {
+            if (auto* button = root->findChild<QRadioButton*>(optionName(def, index))) {
+                connect(button, &QRadioButton::clicked, this, [this, id, index] { m_store.setState(id, index); });
+                widgets.push_back(button);
+            }
+        }
+        break;
+    case ControlKind::List:
+        if (auto* list = root->findChild<QComboBox*>(controlName(def))) {
+            // A list that shows a text of its own, which may be no entry,
+            // shows it in a box that takes no typing.
+            if (def.conversion == Conversion::ListText) {
+                list->setEditable(true);
+                list->lineEdit()->setReadOnly(true);
+            }
+            connect(list, &QComboBox::activated, this, [this, id](int index) {
+                if (kSettings[id].conversion == Conversion::ListIndex) {
+                    m_store.setState(id, index);
+                } else if (index >= 0) {
+                    m_store.setText(id, m_store.listEntries(id).at(static_cast<std::size_t>(index)));
+                }
+            });
+            list->installEventFilter(this);
+            widgets.push_back(list);
+        }
+        break;
+    case ControlKind::Flag:
+        if (auto* label = root->findChild<QLabel*>(controlName(def))) {
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(this);
+            widgets.push_back(label);
+        }
+        break;
+    }
+    for (const auto& widget : widgets)
+        m_settingOf[widget.data()] = id;
+    if (!widgets.empty())
+        m_widgets[id] = std::move(widgets);
+}
+
+void SettingsBinder::refreshAll()
+{
+    for (const auto& [id, widgets] : m_widgets)
+        refresh(id);
+    for (const auto& [id, display] : m_displays)
+        refresh(id);
+}
+
+void SettingsBinder::refresh(SettingId id)
+{
+    const QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    if (const auto found = m_widgets.find(id); found != m_widgets.end()) {
+        const SettingDef& def = kSettings[id];
+        const bool enabled = m_store.isEnabled(id);
+        for (const QPointer<QWidget>& widget : found->second) {
+            if (widget.isNull())
+                continue;
+            widget->setEnabled(enabled);
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+                const QString text = toQString(m_store.text(id));
+                if (edit->text() != text)
+                    edit->setText(text);
+            } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+                const int state = m_store.state(id);
+                if (state == 2) {
+                    box->setCheckState(Qt::PartiallyChecked);
+                } else {
+                    box->setTristate(false);
+                    box->setChecked(state == 1);
+                }
+            } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+                bar->setValue(m_store.state(id));
+            } else if (auto* button = qobject_cast<QRadioButton*>(widget)) {
+                const bool selected = button->objectName() == optionName(def, m_store.state(id));
+                // Exclusivity would keep one button on when none is selected.
+                button->setAutoExclusive(false);
+                button->setChecked(selected);
+                button->setAutoExclusive(true);
+            } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+                QStringList entries;
+                for (const std::string& entry : m_store.listEntries(id))
+                    entries << toQString(entry);
+                QStringList shown;
+                for (int i = 0; i < list->count(); ++i)
+                    shown << list->itemText(i);
+                if (shown != entries) {
+                    list->clear();
+                    list->addItems(entries);
+                }
+                if (def.conversion == Conversion::ListIndex) {
+                    list->setCurrentIndex(m_store.state(id));
+                } else {
+                    const QString text = toQString(m_store.text(id));
+                    list->setCurrentIndex(static_cast<int>(entries.indexOf(text)));
+                    list->setEditText(text);
+                }
+            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+                label->setText(QString::fromLatin1(
+                    m_store.flagLetter(id).data(), static_cast<qsizetype>(m_store.flagLetter(id).size())));
+            }
+        }
+    }
+    if (const auto display = m_displays.find(id); display != m_displays.end() && !display->second.isNull()) {
+        auto* box = qobject_cast<QLineEdit*>(display->second.data());
+        const auto row = m_store.display(id);
+        box->setText(row ? QString::fromLatin1(row->text.data(), static_cast<qsizetype>(row->text.size())) : QString());
+        QPalette palette = box->palette();
+        const QColor background
+            = row ? QColor(row->background.red, row->background.green, row->background.blue) : QColor(Qt::white);
+        palette.setColor(QPalette::Base, background);
+        // Black text, but white on the black of the weakest light.
+        palette.setColor(QPalette::Text, background == QColor(Qt::black) ? QColor(Qt::white) : QColor(Qt::black));
+        box->setPalette(palette);
+    }
+}
+
+bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = m_settingOf.find(watched);
+    if (found == m_settingOf.end())
+        return QObject::eventFilter(watched, event);
+    const SettingId id = found->second;
+
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        if (qobject_cast<QLineEdit*>(watched) && !m_checking
+            && userMovedOn(static_cast<QFocusEvent*>(event)->reason())) {
+            m_pendingCheck = id;
+            // Checked once the focus has moved, not in the middle of moving it.
+            QTimer::singleShot(0, this, [this, id] {
+                if (m_pendingCheck == id)
+                    checkPendingField();
+            });
+        }
+        break;
+    case QEvent::KeyPress:
+        // A list's entry can only be picked, not typed.
+        if (qobject_cast<QComboBox*>(watched) && !static_cast<QKeyEvent*>(event)->text().isEmpty())
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (qobject_cast<QLabel*>(watched)) {
+            m_store.advanceFlag(id);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool SettingsBinder::checkPendingField()
+{
+    if (!m_pendingCheck)
+        return true;
+    const SettingId id = *m_pendingCheck;
+    m_pendingCheck.reset();
+
+    const QScopedValueRollback<bool> checking(m_checking, true);
+    const FieldVerdict verdict = checkField(kSettings[id].checks, m_store.text(id));
+    for (const std::string& message : verdict.messages)
+        m_ui.message(message);
+    m_store.setText(id, verdict.text);
+    if (verdict.keepFocus) {
+        for (const QPointer<QWidget>& widget : m_widgets[id]) {
+            if (!widget.isNull())
+                widget->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    return !verdict.keepFocus;
+}
+
+} // namespace golv

@@ -1,0 +1,100 @@
+// Renders every window of GOLV to a PNG file named after the window, so
+// layouts can be reviewed without a screen:
+//
+//   golv-screenshots OUTPUT-FOLDER
+//
+// Like GOLV it works on the folder it is started in, which should hold
+// golv.cfg and quenb.exe (`make screenshots` prepares one). It prints each file
+// it wrote and ends with 1 when a file could not be written.
+
+#include "config/Session.h"
+#include "config/Startup.h"
+#include "ui/AboutBox.h"
+#include "ui/MainWindow.h"
+#include "ui/QtUserInteraction.h"
+#include "ui/Windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Shot {
+    QWidget& (*open)(golv::Windows&);
+    // How long the window runs before its picture is taken.
+    std::chrono::milliseconds settle;
+};
+
+// One row per window. The about box's first credit line is fully lit after 25
+// ticks of its timer.
+const std::array kShots = {
+    Shot{[](golv::Windows& windows) -> QWidget& { return windows.form1(); }, 0ms},
+    Shot{[](golv::Windows& windows) -> QWidget& { return windows.form2(); }, 2500ms},
+};
+
+// Long enough for a shown window to be laid out and painted.
+constexpr std::chrono::milliseconds kMinimumSettle = 100ms;
+
+void runEventsFor(std::chrono::milliseconds time)
+{
+    QEventLoop loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: golv-screenshots OUTPUT-FOLDER\n";
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    if (!output.mkpath(QStringLiteral("."))) {
+        std::cerr << "cannot create the folder " << output.path().toStdString() << '\n';
+        return 1;
+    }
+
+    golv::QtUserInteraction interaction;
+    golv::Session session(interaction);
+    std::error_code noFolder;
+    const std::filesystem::path folder = std::filesystem::current_path(noFolder);
+    if (noFolder) {
+        std::cerr << "the current folder cannot be found: " << noFolder.message() << '\n';
+        return 1;
+    }
+    if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
+        return 1;
+
+    golv::Windows windows(session);
+    interaction.setParent(&windows.form1());
+    bool allWritten = true;
+    for (const Shot& shot : kShots) {
+        QWidget& window = shot.open(windows);
+        window.show();
+        runEventsFor(std::max(shot.settle, kMinimumSettle));
+        const QString file = output.absoluteFilePath(window.objectName() + QStringLiteral(".png"));
+        if (window.grab().save(file, "PNG")) {
+            std::cout << file.toStdString() << '\n';
+        } else {
+            std::cerr << "cannot write " << file.toStdString() << '\n';
+            allWritten = false;
+        }
+        window.hide();
+    }
+    return allWritten ? 0 : 1;
+}
