@@ -8,43 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace golv::test {
 
-// Records what the category parsers were handed and can refuse one key.
-class RecordingParsers final : public CategoryParsers {
-public:
-    struct Call {
-        Category category;
-        std::string key;
-        std::string value;
-        bool operator==(const Call&) const = default;
-    };
-
-    Status parse(Category category, std::string_view key, std::string_view value) override
-    {
-        if (key.empty())
-            return Status::ok();
-        calls.push_back({category, std::string(key), std::string(value)});
-        if (key == refusedKey)
-            return Status::failure("out of range");
-        return Status::ok();
-    }
-
-    std::vector<Call> calls;
-    std::string refusedKey;
-};
-
 // A session working in a fresh temporary folder.
 class ConfigFixture : public ::testing::Test {
 protected:
-    ConfigFixture()
-    {
-        session.configPath = (folder / "golv.cfg").string();
-        session.parsers = &parsers;
-    }
+    ConfigFixture() { session.configPath = (folder / "golv.cfg").string(); }
 
     void writeConfig(const std::vector<std::string>& lines) const { folder.write("golv.cfg", crlfText(lines)); }
 
@@ -73,7 +44,6 @@ protected:
 
     TempFolder folder;
     RecordingInteraction ui;
-    RecordingParsers parsers;
     Session session{ui};
 };
 

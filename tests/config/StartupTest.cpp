@@ -13,13 +13,7 @@ class StartupTest : public test::ConfigFixture {
 protected:
     StartupTest() { session.parsers = nullptr; }
 
-    void makeTestExe(const std::string& name = "quenb.exe") const
-    {
-        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / name).string() + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
-    }
-
-    // A configuration whose build is told by the three bytes at position 5.
+    // A configuration whose build is told by the detection bytes at position 5.
     void writeSmallConfig(const std::string& numBytes = "3")
     {
         std::vector<std::string> lines = commonSection({"NumBytesToRead=" + numBytes});
@@ -31,57 +25,53 @@ protected:
 
 TEST_F(StartupTest, findsTheDefaultBuildInTheFolderItIsGiven)
 {
-    makeTestExe();
+    const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
     // No golv.cfg was there: it is written into that folder, not elsewhere.
     EXPECT_EQ(ui.messageTexts(), Messages{test::kCannotFindConfig});
     EXPECT_EQ(configText(), defaultFileText());
-    EXPECT_EQ(session.configPath, (folder / "golv.cfg").string());
     EXPECT_EQ(session.exePath, (folder / "quenb.exe").string());
     EXPECT_EQ(session.versionHex, "65636B005F494E495400000057696E50");
-    EXPECT_TRUE(session.exeRead);
     EXPECT_EQ(session.window.statusLabel, "Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002");
     EXPECT_TRUE(session.window.modifyEnabled);
 }
 
 TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
 {
-    writeSmallConfig();
-    folder.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7, 8});
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(session.versionHex, "A00FF");
-    EXPECT_EQ(session.window.statusLabel, "Found: Small build");
-    EXPECT_TRUE(session.window.modifyEnabled);
-    EXPECT_TRUE(ui.messages.empty());
+    struct Row {
+        const char* name;
+        const char* numBytes;
+        std::vector<unsigned char> exe;
+        const char* versionHex;
+        const char* label;
+    };
+    const std::vector<Row> rows = {
+        {"0A 00 FF", "3", {1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7, 8}, "A00FF", "Found: Small build"},
+        {"bytes past the end read as zeros", "3", {1, 2, 3, 4, 0x0A}, "A0000", "Engine is not compatible with GOLV!"},
+        // All but the first digit of the pattern is label now.
+        {"-1 bytes read nothing", "-1", std::vector<unsigned char>(16, 0), "", "Found: 00FF;Small build"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session run(ui);
+        writeSmallConfig(row.numBytes);
+        folder.write("quenb.exe", row.exe);
+        ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
+        EXPECT_EQ(run.versionHex, row.versionHex);
+        EXPECT_EQ(run.window.statusLabel, row.label);
+    }
 }
 
-TEST_F(StartupTest, bytesPastTheEndOfTheExecutableReadAsZeros)
+TEST_F(StartupTest, noExecutableFileTakesBranchA)
 {
     writeSmallConfig();
-    folder.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A});
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(session.versionHex, "A0000");
-    EXPECT_EQ(session.window.statusLabel, "Engine is not compatible with GOLV!");
-    EXPECT_FALSE(session.window.modifyEnabled);
-}
-
-TEST_F(StartupTest, aMissingExecutableTakesBranchA)
-{
-    writeSmallConfig();
+    std::filesystem::create_directory(folder / "quenb.exe"); // a folder of that name is no executable
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
     EXPECT_EQ(ui.messageTexts(),
         Messages{"Error loading patcher. quenb.exe not found.\n(exe dir: " + (folder / "quenb.exe").string() + ")"});
     EXPECT_EQ(session.window.statusLabel, "quenb.exe not found!");
     EXPECT_FALSE(session.window.modifyEnabled);
-    EXPECT_FALSE(session.exeRead);
-}
-
-TEST_F(StartupTest, aFolderNamedLikeTheExecutableIsNoExecutable)
-{
-    writeSmallConfig();
-    std::filesystem::create_directory(folder / "quenb.exe");
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(session.window.statusLabel, "quenb.exe not found!");
 }
 
 TEST_F(StartupTest, anUnreadableDetectionBlockTakesBranchB)
@@ -89,21 +79,9 @@ TEST_F(StartupTest, anUnreadableDetectionBlockTakesBranchB)
     writeSmallConfig("-2"); // fewer than no bytes cannot be read
     folder.write("quenb.exe", std::vector<unsigned char>(16, 0));
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(ui.messageTexts(),
-        Messages{"Error loading patcher. Possible cause: wrong config/executable or program error."});
+    EXPECT_EQ(ui.messageTexts(), Messages{std::string(kStartupFailureMessage)});
     EXPECT_EQ(session.window.statusLabel, "Error loading patcher!");
     EXPECT_FALSE(session.window.modifyEnabled);
-    EXPECT_TRUE(session.exeRead) << "the executable was found";
-}
-
-TEST_F(StartupTest, minusOneDetectionBytesMatchesEverySection)
-{
-    writeSmallConfig("-1");
-    folder.write("quenb.exe", std::vector<unsigned char>(16, 0));
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(session.versionHex, "");
-    EXPECT_EQ(session.window.statusLabel, "Found: 00FF;Small build")
-        << "all but the first digit of the pattern is label now";
 }
 
 TEST_F(StartupTest, aConfigurationThatCanBeNeitherReadNorWrittenEndsTheProgram)

@@ -19,24 +19,6 @@ TEST(TextFile, acceptsEveryLineEnd)
     EXPECT_EQ(splitTextLines(""), Lines{});
 }
 
-TEST(TextFile, writesCrLfAndReadsBack)
-{
-    test::TempFolder folder;
-    ASSERT_TRUE(writeTextLines(folder / "f.txt", {"one", "", "two"}));
-    EXPECT_EQ(folder.read("f.txt"), "one\r\n\r\ntwo\r\n");
-    const TextFileLines read = readTextLines(folder / "f.txt");
-    EXPECT_EQ(read.error, "");
-    EXPECT_EQ(read.lines, (Lines{"one", "", "two"}));
-}
-
-TEST(TextFile, namesThePathWhenAFileCannotBeRead)
-{
-    test::TempFolder folder;
-    const TextFileLines missing = readTextLines(folder / "missing.cfg");
-    EXPECT_NE(missing.error.find((folder / "missing.cfg").string()), std::string::npos);
-    EXPECT_FALSE(readTextLines(folder.path()).error.empty()) << "a folder is not a text file";
-}
-
 TEST(TextFile, anAtomicWriteThatFailsLeavesTheOldFileWhole)
 {
     test::TempFolder folder;

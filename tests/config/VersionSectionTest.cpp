@@ -13,6 +13,7 @@ protected:
     {
         session.exeName = "quenb.exe";
         session.versionHex = "A00FF";
+        session.offsets[1] = 5;
     }
 
     static std::vector<std::string> withSections(const std::vector<std::string>& sections)
@@ -28,85 +29,63 @@ protected:
     }
 };
 
-TEST(VersionHex, writesZeroBytesAsTwoDigitsAndOthersWithoutLeadingZero)
-{
-    const std::uint8_t block[] = {0x0A, 0x00, 0xFF};
-    EXPECT_EQ(versionHexOf(block), "A00FF");
-    const std::uint8_t text[] = {0x65, 0x63, 0x6B, 0x00, 0x01};
-    EXPECT_EQ(versionHexOf(text), "65636B001");
-}
-
 TEST_F(VersionSectionTest, fillsTheTablesFromTheMatchingSection)
 {
-    writeConfig(withSections({
-        "[version 1234;Another build]",
-        "DDOffset=111",
-        "[end version]",
-        "[version A00FF;Test build]",
-        "; offsets",
-        "DDOffset=                 730271",
-        "ddisoffset1=2.5",
-        "NEscData=       7509",
-        "SomethingElse=1",
-        "[end version]",
-    }));
+    writeConfig(
+        withSections({"[version 1234;Another build]", "DDOffset=111", "[end version]", "[version A00FF;Test build]",
+            "; offsets", "DDOffset=                 730271", "ddisoffset1=2.5", "NEscData=       7509",
+            "FadeoutsSpeedOffset=  1234", "VersionCheckOffset=99", "SomethingElse=1", "[end version]"}));
     ASSERT_TRUE(LoadConfig(session));
-    EXPECT_TRUE(session.versionFound);
-    EXPECT_EQ(session.foundLabel, "Found: Test build");
     EXPECT_EQ(session.window.statusLabel, "Found: Test build");
     EXPECT_TRUE(session.window.modifyEnabled);
     EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 730271);
     EXPECT_EQ(session.offsets[offsetSlot("DDisOffset1")], 2) << "keys match in any case, numbers round half to even";
     EXPECT_EQ(session.engineData[engineDataIndex("NEscData")], "7509");
+    EXPECT_EQ(session.offsets[offsetSlot("FadeoutsSpeedOffset")], 1234);
+    EXPECT_EQ(session.offsets[1], 5) << "a version section cannot move the detection position";
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(VersionSectionTest, noMatchingSectionDisablesModify)
+TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
 {
-    writeConfig(withSections({"[version a00ff;lower-case pattern]", "DDOffset=5", "[end version]"}));
-    ASSERT_TRUE(LoadConfig(session));
-    EXPECT_FALSE(session.versionFound);
-    EXPECT_EQ(ui.messageTexts(), Messages{"Current config file have no support for your quenb.exe."});
-    EXPECT_EQ(session.window.statusLabel, "Engine is not compatible with GOLV!");
-    EXPECT_FALSE(session.window.modifyEnabled);
-    EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 0);
-}
-
-TEST_F(VersionSectionTest, aLongerPatternMatchesAndItsSurplusStartsTheLabel)
-{
-    writeConfig(withSections({"[version A00FF12;label]", "[end version]"}));
-    ASSERT_TRUE(LoadConfig(session));
-    // The character after VersionHex is taken to be the ";" untested.
-    EXPECT_EQ(session.foundLabel, "Found: 2;label");
-}
-
-TEST_F(VersionSectionTest, laterMatchingSectionsOverwriteEarlierOnes)
-{
-    writeConfig(withSections({
-        "[version A00FF;First]",
-        "DDOffset=100",
-        "LTOffset=200",
-        "DDOffset=150",
-        "[end version]",
-        "[version A00FF;Second]",
-        "DDOffset=300",
-        "[end version]",
-    }));
-    ASSERT_TRUE(LoadConfig(session));
-    EXPECT_EQ(session.window.statusLabel, "Found: Second");
-    EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 300);
-    EXPECT_EQ(session.offsets[offsetSlot("LTOffset")], 200);
-}
-
-TEST_F(VersionSectionTest, anEmptyVersionHexMatchesEverySection)
-{
-    session.versionHex.clear(); // NumBytesToRead -1 reads no byte
-    writeConfig(withSections(
-        {"[version 1111;One]", "DDOffset=1", "[end version]", "[version 2222;Two]", "LTOffset=2", "[end version]"}));
-    ASSERT_TRUE(LoadConfig(session));
-    EXPECT_EQ(session.window.statusLabel, "Found: 222;Two");
-    EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 1);
-    EXPECT_EQ(session.offsets[offsetSlot("LTOffset")], 2);
+    struct Row {
+        const char* name;
+        const char* versionHex;
+        std::vector<std::string> sections;
+        const char* label;
+        int ddOffset;
+        int ltOffset;
+    };
+    const std::vector<Row> rows = {
+        {"the later of two matches wins, and within one the last line", "A00FF",
+            {"[version A00FF;First]", "DDOffset=100", "LTOffset=200", "LTOffset=250", "[end version]",
+                "[version A00FF;Second]", "DDOffset=300", "[end version]"},
+            "Found: Second", 300, 250},
+        // The character after VersionHex is taken to be the ";" untested.
+        {"a longer pattern's surplus starts the label", "A00FF", {"[version A00FF12;label]", "[end version]"},
+            "Found: 2;label", 0, 0},
+        {"no detection bytes (NumBytesToRead -1) match every section", "",
+            {"[version 1111;One]", "DDOffset=1", "[end version]", "[version 2222;Two]", "LTOffset=2", "[end version]"},
+            "Found: 222;Two", 1, 2},
+        {"a lower-case pattern matches nothing", "A00FF", {"[version a00ff;x]", "DDOffset=5", "[end version]"},
+            "Engine is not compatible with GOLV!", 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        session.versionHex = row.versionHex;
+        session.offsets.clearVersionSlots();
+        session.window = {};
+        ui.messages.clear();
+        writeConfig(withSections(row.sections));
+        ASSERT_TRUE(LoadConfig(session));
+        const bool found = std::string_view(row.label).starts_with("Found: ");
+        EXPECT_EQ(session.window.statusLabel, row.label);
+        EXPECT_EQ(session.window.modifyEnabled, found);
+        EXPECT_EQ(ui.messageTexts(),
+            found ? Messages{} : Messages{"Current config file have no support for your quenb.exe."});
+        EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], row.ddOffset);
+        EXPECT_EQ(session.offsets[offsetSlot("LTOffset")], row.ltOffset);
+    }
 }
 
 TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
@@ -118,7 +97,6 @@ TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
     const std::vector<Row> rows = {
         {"no [end version]", {"[version A00FF;Broken]", "DDOffset=5"}},
         {"fade-out speed not a whole number", {"[version A00FF;x]", "FadeoutsSpeedOffset=12.5", "[end version]"}},
-        {"fade-out duration not a number", {"[version A00FF;x]", "FadeoutsDurationOffset=abc", "[end version]"}},
         {"position beyond 32 bits", {"[version A00FF;x]", "DDOffset=99999999999", "[end version]"}},
         {"line without =", {"[version A00FF;x]", "DDOffset", "[end version]"}},
         {"section line ends after its pattern", {"[version A00FF", "[end version]"}},
@@ -137,29 +115,6 @@ TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
         EXPECT_FALSE(session.window.modifyEnabled);
         EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 0);
     }
-}
-
-TEST_F(VersionSectionTest, wholeNumberFadeOutPositionsAreAccepted)
-{
-    writeConfig(withSections({"[version A00FF;x]", "FadeoutsSpeedOffset=  1234", "[end version]"}));
-    ASSERT_TRUE(LoadConfig(session));
-    EXPECT_EQ(session.offsets[offsetSlot("FadeoutsSpeedOffset")], 1234);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(VersionSectionTest, aVersionSectionCannotMoveTheDetectionPosition)
-{
-    session.offsets[1] = 5;
-    writeConfig(withSections({"[version A00FF;x]", "VersionCheckOffset=99", "[end version]"}));
-    ASSERT_TRUE(LoadConfig(session));
-    EXPECT_EQ(session.offsets[1], 5);
-}
-
-TEST_F(VersionSectionTest, aFailureOfTheRenewedReadingGoesToTheCaller)
-{
-    session.configPath = (folder / "missing-folder" / "golv.cfg").string();
-    EXPECT_FALSE(LoadConfig(session));
-    EXPECT_EQ(ui.messageTexts(), Messages{regenerationMessage()});
 }
 
 } // namespace

@@ -13,10 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
-#include <set>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,24 +32,6 @@ struct ExpectedBytes {
 
 // How many bytes a spaced hex text such as "A0 46" stands for.
 inline std::size_t byteCount(std::string_view hex) { return (hex.size() + 1) / 3; }
-
-// A byte as two upper-case hex digits, the way hexAt shows it.
-inline std::string hexByte(unsigned value)
-{
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
-}
-
-// The bytes of a recorded write, spaced like hexAt.
-inline std::string spaced(std::span<const std::uint8_t> bytes)
-{
-    std::string hex;
-    for (const std::uint8_t byte : bytes) {
-        hex += hex.empty() ? "" : " ";
-        hex += hexByte(byte);
-    }
-    return hex;
-}
 
 // Writes the synthetic executable (the build's own bytes at every patch site)
 // to a path; gives the exit status of the program that makes it.
@@ -84,29 +65,18 @@ protected:
     // The position that a version-section key gives.
     std::int64_t offset(std::string_view key) const { return session.offsets[*findOffsetSlot(key)]; }
 
-    // Puts a value into a setting's control the way a file line would:
-    // a number for check boxes, scroll bars, option groups and lists, text
-    // otherwise, the number for flags.
+    // Puts a value into a setting's control the way a file line would: text
+    // for text boxes and text lists, a number for everything else.
     void set(std::string_view key, std::string_view value)
     {
         const SettingId id = *findSetting(key);
-        switch (kindOf(kSettings[id].conversion)) {
-        case ControlKind::Text:
+        const Conversion conversion = kSettings[id].conversion;
+        if (kindOf(conversion) == ControlKind::Text || conversion == Conversion::ListText)
             store().setText(id, std::string(value));
-            break;
-        case ControlKind::Flag:
+        else if (kindOf(conversion) == ControlKind::Flag)
             store().setFlag(id, std::stod(std::string(value)));
-            break;
-        case ControlKind::List:
-            if (kSettings[id].conversion == Conversion::ListText) {
-                store().setText(id, std::string(value));
-                break;
-            }
-            [[fallthrough]];
-        default:
+        else
             store().setState(id, std::stoi(std::string(value)));
-            break;
-        }
     }
 
     // Runs one group against the executable; the writes it made are in `writes`.
@@ -131,41 +101,21 @@ protected:
     std::string hexAt(std::int64_t position, std::size_t count) const
     {
         const std::string whole = image();
-        std::vector<std::uint8_t> bytes(count, 0);
+        std::string hex;
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t index = static_cast<std::size_t>(position - 1) + i;
-            if (index < whole.size())
-                bytes[i] = static_cast<std::uint8_t>(whole[index]);
+            const unsigned byte = index < whole.size() ? static_cast<unsigned char>(whole[index]) : 0;
+            char text[4];
+            std::snprintf(text, sizeof text, i == 0 ? "%02X" : " %02X", byte);
+            hex += text;
         }
-        return spaced(bytes);
+        return hex;
     }
 
     // The bytes at the position of a version-section key plus a displacement.
     std::string hexAt(std::string_view key, std::size_t count, std::int64_t displacement = 0) const
     {
         return hexAt(offset(key) + displacement, count);
-    }
-
-    // The hex string of an Engine data entry, spaced like hexAt.
-    std::string dataHex(std::string_view key) const
-    {
-        const std::string& data = session.engineData[*findEngineDataIndex(key)];
-        std::string hex;
-        for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
-            if (!hex.empty())
-                hex += ' ';
-            hex += data.substr(i, 2);
-        }
-        return hex;
-    }
-
-    // The byte at each of several keys, joined like hexAt.
-    std::string bytesAt(std::span<const char* const> keys) const
-    {
-        std::string bytes;
-        for (const char* key : keys)
-            bytes += (bytes.empty() ? "" : " ") + hexAt(key, 1);
-        return bytes;
     }
 
     // Checks each row's bytes in the executable, naming the row that differs.
@@ -175,20 +125,14 @@ protected:
             EXPECT_EQ(hexAt(row.key, byteCount(row.bytes), row.displacement), row.bytes) << row.what;
     }
 
-    // Every byte the last run wrote is one of the rows' bytes, and the reverse.
-    void expectOnlyTheseWritten(std::initializer_list<ExpectedBytes> rows) const
+    // Runs one group with the default settings over an executable of CC bytes,
+    // so that a byte the group leaves alone shows, and checks the rows.
+    void expectDefaults(void (*group)(PatchWriter&), std::initializer_list<ExpectedBytes> rows)
     {
-        std::set<std::int64_t> expected;
-        for (const ExpectedBytes& row : rows) {
-            for (std::size_t i = 0; i < byteCount(row.bytes); ++i)
-                expected.insert(offset(row.key) + row.displacement + static_cast<std::int64_t>(i));
-        }
-        std::set<std::int64_t> written;
-        for (const PatchWrite& write : writes) {
-            for (std::size_t i = 0; i < write.bytes.size(); ++i)
-                written.insert(write.position + static_cast<std::int64_t>(i));
-        }
-        EXPECT_EQ(written, expected);
+        fillImage(0xCC);
+        ASSERT_TRUE(runGroup(group));
+        expectBytes(rows);
+        EXPECT_TRUE(ui.messages.empty());
     }
 
     // Fills the executable with one byte value, to tell written bytes from untouched ones.

@@ -19,12 +19,6 @@ protected:
                 store().setState(id, state);
         }
     }
-
-    void loadDefaults()
-    {
-        session.currentCategory = "all";
-        ASSERT_TRUE(ReadCommonSection(session));
-    }
 };
 
 // The settings that write inside another setting's bytes: an operand inside a
@@ -41,6 +35,10 @@ const std::set<std::pair<std::string_view, std::string_view>> kNested = {
     {"SaveTrigger", "DisableSave"},
 };
 
+// The options with more than two states, and their states other than the default.
+const std::map<std::string_view, std::vector<int>> kOtherStates
+    = {{"PonytailMode", {1, 2}}, {"FlareColour", {1, 2}}, {"MainMenuAlign", {0, 2}}};
+
 TEST_F(PatchRunTest, bytesOfDifferentSettingsNeverOverlapButWhereOneLiesInsideAnother)
 {
     // Every state of every option: defaults, all boxes checked, all greyed,
@@ -56,8 +54,7 @@ TEST_F(PatchRunTest, bytesOfDifferentSettingsNeverOverlapButWhereOneLiesInsideAn
         setAllChecks(state);
         record();
     }
-    for (const auto& [key, values] : std::map<std::string_view, std::vector<int>>{
-             {"PonytailMode", {1, 2}}, {"FlareColour", {1, 2}}, {"MainMenuAlign", {0, 2}}}) {
+    for (const auto& [key, values] : kOtherStates) {
         for (const int value : values) {
             store().setState(*findSetting(key), value);
             record();
@@ -78,21 +75,13 @@ TEST_F(PatchRunTest, bytesOfDifferentSettingsNeverOverlapButWhereOneLiesInsideAn
     std::set<std::string> clashes;
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         for (std::size_t j = i + 1; j < ranges.size() && ranges[j].first <= ranges[i].last; ++j) {
-            if (ranges[i].setting == ranges[j].setting)
-                continue;
             const std::string_view a = kSettings[ranges[i].setting].key;
             const std::string_view b = kSettings[ranges[j].setting].key;
-            if (kNested.count({a, b}) || kNested.count({b, a}))
-                continue;
-            clashes.insert(std::string(a) + " / " + std::string(b) + " at " + std::to_string(ranges[j].first));
+            if (a != b && !kNested.count({a, b}) && !kNested.count({b, a}))
+                clashes.insert(std::string(a) + " / " + std::string(b) + " at " + std::to_string(ranges[j].first));
         }
     }
-    EXPECT_TRUE(clashes.empty()) << [&] {
-        std::string list;
-        for (const std::string& clash : clashes)
-            list += clash + "\n";
-        return list;
-    }();
+    EXPECT_EQ(clashes, std::set<std::string>{});
 
     // Every written byte lies inside the synthetic image, which is what the
     // default configuration's positions promise.
@@ -119,29 +108,57 @@ TEST_F(PatchRunTest, theSyntheticExecutableLooksUnpatchedAndEveryOptionSwitchesB
     ASSERT_TRUE(ModifyExe(session));
     EXPECT_EQ(image(), original) << "a run with the defaults changes nothing";
 
+    std::vector<std::pair<SettingId, int>> switches;
     for (SettingId id = 0; id < kSettings.size(); ++id) {
-        if (kSettings[id].conversion != Conversion::CheckState)
-            continue;
-        SCOPED_TRACE(std::string(kSettings[id].key));
+        if (kSettings[id].conversion == Conversion::CheckState)
+            switches.emplace_back(id, store().state(id) == 1 ? 0 : 1);
+    }
+    for (const auto& [key, values] : kOtherStates) {
+        for (const int value : values)
+            switches.emplace_back(*findSetting(key), value);
+    }
+    for (const auto& [id, value] : switches) {
+        SCOPED_TRACE(std::string(kSettings[id].key) + " " + std::to_string(value));
         const int off = store().state(id);
-        store().setState(id, off == 1 ? 0 : 1);
+        store().setState(id, value);
         ASSERT_TRUE(ModifyExe(session));
         store().setState(id, off);
         ASSERT_TRUE(ModifyExe(session));
         EXPECT_EQ(image(), original);
     }
-    for (const auto& [key, values] : std::map<std::string_view, std::vector<int>>{
-             {"PonytailMode", {1, 2}}, {"FlareColour", {1, 2}}, {"MainMenuAlign", {0, 2}}}) {
-        const SettingId id = *findSetting(key);
-        const int off = store().state(id);
-        for (const int value : values) {
-            SCOPED_TRACE(std::string(key) + " " + std::to_string(value));
-            store().setState(id, value);
-            ASSERT_TRUE(ModifyExe(session));
-            store().setState(id, off);
-            ASSERT_TRUE(ModifyExe(session));
-            EXPECT_EQ(image(), original);
-        }
+}
+
+// A greyed box (state 2) follows the form of its box's test: an else-test
+// writes the unchecked bytes, a strict test writes nothing, and a test of 0
+// against anything else writes the checked bytes.
+TEST_F(PatchRunTest, aGreyedBoxFollowsTheFormOfItsTest)
+{
+    struct Row {
+        const char* form;
+        const char* box;
+        const char* key;
+        int displacement;
+        const char* bytes;
+    };
+    const Row rows[] = {
+        {"else-test", "FixUWDoorBug", "UWDoorOffset", 1, "E8 11 34 05 00"},
+        {"else-test", "DisableLoad", "LoadInvItemOffset", 0, "E8 49 07 00 00"},
+        {"else-test", "SHide", "SBarOffset", -19, "A0 70 D1 7F 00"},
+        {"strict test", "TurnOffDistFog", "FDisOffset", 0, "CC CC CC CC CC CC CC CC"},
+        {"strict test", "SeperateAmount", "SeperateSMKFlaresOffset", 0, "CC CC CC CC CC CC"},
+        {"strict test", "ReviveShotGunflash", "GunflashDefProcOffset", 0, "CC CC CC CC CC CC"},
+        {"0 against any other", "DisableShotgunAmmoDivider", "ShotgunDivNSAmmoOffset", 0, "90 90 90"},
+        {"0 against any other", "EnableSmallScorpionHPChange", "SmallScorpCommandOffset", 0, "E9 8E 5A 05 00 90"},
+    };
+    for (const Row& row : rows) {
+        fillImage(0xCC);
+        const SettingId id = *findSetting(row.box);
+        const int before = store().state(id);
+        store().setState(id, 2);
+        ASSERT_TRUE(ModifyExe(session));
+        EXPECT_EQ(hexAt(row.key, test::byteCount(row.bytes), row.displacement), row.bytes)
+            << row.form << ": " << row.box;
+        store().setState(id, before);
     }
 }
 
@@ -183,15 +200,6 @@ TEST_F(PatchRunTest, anEmptyCodeStringStopsTheRunAfterTheWarning)
     EXPECT_EQ(hexAt("UWDoorOffset", 1), "CC") << "the sound number comes after the failed write";
 }
 
-TEST_F(PatchRunTest, anExecutableThatCannotBeOpenedFailsBeforeAnyWrite)
-{
-    session.exePath = (folder / "missing.exe").string();
-    std::vector<PatchWrite> run;
-    EXPECT_FALSE(ModifyExe(session, &run));
-    EXPECT_TRUE(run.empty());
-    EXPECT_FALSE(std::filesystem::exists(folder / "missing.exe")) << "a missing executable is not created";
-}
-
 TEST_F(PatchRunTest, theModifyCommandAsksFirst)
 {
     fillImage(0xCC);
@@ -209,9 +217,14 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     EXPECT_TRUE(ui.messages.empty()) << "a successful run says nothing";
 }
 
-TEST_F(PatchRunTest, aFailedModifyCommandShowsCannotModifyFile)
+TEST_F(PatchRunTest, anExecutableThatCannotBeOpenedShowsCannotModifyFile)
 {
     session.exePath = (folder / "missing.exe").string();
+    std::vector<PatchWrite> run;
+    EXPECT_FALSE(ModifyExe(session, &run));
+    EXPECT_TRUE(run.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing.exe")) << "a missing executable is not created";
+
     ui.confirmAnswers.push_back(true);
     EXPECT_FALSE(modifyCommand(session));
     ASSERT_EQ(ui.messages.size(), 1u);
