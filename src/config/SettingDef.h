@@ -65,6 +65,7 @@ enum class Window : std::uint8_t {
     CustEnemy,
     CustOxmaHP,
     CustPhys,
+    Form2, // the about box: captions only, no settings
 };
 
 // Which keys a text field lets through (the shared key filters).

@@ -5,6 +5,7 @@
 #include "config/CommonSection.h"
 #include "config/Session.h"
 #include "config/VersionSection.h"
+#include "language/CaptionTable.h"
 
 #include <vector>
 
@@ -69,8 +70,13 @@ bool detectBuild(Session& session)
 
 // The language step begins by giving the fonts window's alignment list its
 // built-in captions; the main-menu alignment patch compares the list's text
-// with them. The third is spelt "rite", not "right", by design of the captions.
-void applyBuiltInCaptions(Session& session) { session.settings.setAlignmentCaptions({"left", "center", "rite"}); }
+// with them.
+void applyBuiltInCaptions(Session& session)
+{
+    const auto& captions = kBuiltInAlignmentCaptions;
+    session.settings.setAlignmentCaptions(
+        {std::string(captions[0]), std::string(captions[1]), std::string(captions[2])});
+}
 
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "ui/AboutBox.h"
 
+#include "language/CaptionTable.h"
 #include "ui/Artwork.h"
+#include "ui/FormBuilder.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -29,7 +31,7 @@ void setTextGrey(QLabel& label, int grey)
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("About GOLV"));
+    setWindowTitle(builtInText(Window::Form2, kWindowTitle.data()));
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QSize logoSize = artwork::logoSize();
@@ -63,7 +65,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     panelLayout->setContentsMargins(8, 6, 8, 6);
     panelLayout->addWidget(m_creditLabel);
 
-    auto* closeButton = new QPushButton(QStringLiteral("close"), this);
+    auto* closeButton = new QPushButton(builtInText(Window::Form2, "Command3"), this);
     closeButton->setObjectName(QStringLiteral("Command3"));
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &AboutBox::closeBox);
