@@ -32,4 +32,14 @@ consteval SettingId settingId(std::string_view key)
 
 constexpr const SettingDef& definition(SettingId id) { return kSettings[id]; }
 
+// The setting a window's control shows; no value for a control that shows none.
+constexpr std::optional<SettingId> settingOfControl(Window window, std::string_view control)
+{
+    for (std::size_t id = 0; id < kSettings.size(); ++id) {
+        if (kSettings[id].window == window && kSettings[id].control == control)
+            return id;
+    }
+    return std::nullopt;
+}
+
 } // namespace golv

@@ -2,41 +2,45 @@
 
 #include "config/FieldValidation.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 
 namespace golv {
 
-KeyFilterValidator::KeyFilterValidator(Input input, int maxLength, QObject* parent)
-    : QValidator(parent), m_input(input), m_maxLength(maxLength)
+KeyFilterValidator::KeyFilterValidator(Input input, int maxLength, QLineEdit* field)
+    : QValidator(field), m_input(input), m_maxLength(maxLength), m_previous(field->text())
 {
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { m_previous = text; });
 }
 
 QValidator::State KeyFilterValidator::validate(QString& text, int& position) const
 {
-    QString kept;
-    kept.reserve(text.size());
-    int keptBeforeCursor = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar character = text.at(i);
-        const bool accepted = m_input == Input::Any
-            || (character.unicode() < 128 && keyFilterAccepts(m_input, static_cast<char>(character.unicode())));
-        if (!accepted)
-            continue;
-        kept.append(character);
-        if (i < position)
-            ++keptBeforeCursor;
+    // The change replaced the middle of the old text: what lies between the
+    // common beginning and the common end is what was put in. The cursor
+    // stands after what was put in, which settles where a repeated character
+    // went ("11" to "111").
+    const qsizetype cursor = std::clamp<qsizetype>(position, 0, text.size());
+    qsizetype suffix = 0;
+    const qsizetype suffixLimit = std::min(text.size() - cursor, m_previous.size());
+    while (suffix < suffixLimit && text.at(text.size() - 1 - suffix) == m_previous.at(m_previous.size() - 1 - suffix))
+        ++suffix;
+    qsizetype prefix = 0;
+    const qsizetype prefixLimit = std::min(text.size(), m_previous.size()) - suffix;
+    while (prefix < prefixLimit && text.at(prefix) == m_previous.at(prefix))
+        ++prefix;
+
+    QString inserted;
+    for (const QChar character : QStringView(text).mid(prefix, text.size() - prefix - suffix)) {
+        if (m_input == Input::Any
+            || (character.unicode() < 128 && keyFilterAccepts(m_input, static_cast<char>(character.unicode()))))
+            inserted.append(character);
     }
-    // What does not fit is what was just put in, just before the cursor.
-    if (m_maxLength > 0 && kept.size() > m_maxLength) {
-        const int surplus = static_cast<int>(kept.size()) - m_maxLength;
-        const int from = std::max(0, keptBeforeCursor - surplus);
-        kept.remove(from, keptBeforeCursor - from);
-        keptBeforeCursor = from;
-        if (kept.size() > m_maxLength)
-            kept.truncate(m_maxLength);
-    }
-    text = kept;
-    position = std::min(keptBeforeCursor, static_cast<int>(kept.size()));
+    if (m_maxLength > 0)
+        inserted.truncate(std::max<qsizetype>(0, m_maxLength - prefix - suffix));
+
+    text = text.left(prefix) + inserted + text.right(suffix);
+    position = static_cast<int>(prefix + inserted.size());
     return Acceptable;
 }
 

@@ -2,11 +2,14 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
 
 namespace golv {
 
+class FormBuilder;
 class SettingsBinder;
 class Windows;
 struct Session;
@@ -36,12 +39,13 @@ private:
     void setDistances(int drawing, int fog);
     void restoreDefaults();
     void refreshRangeWarning();
-    // A command runs only once the field the click took the focus from passed its checks.
-    bool fieldsAccepted();
 
     Windows& m_windows;
     Session& m_session;
+    // Commands run only once the field the click took the focus from passed its checks.
+    std::unique_ptr<FormBuilder> m_form;
     SettingsBinder* m_binder = nullptr;
+    QLabel* m_rangeWarning = nullptr;
     int m_observer = -1;
 };
 

@@ -6,17 +6,18 @@
 #include "config/SettingsStore.h"
 #include "ui/KeyFilterValidator.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include <array>
 #include <utility>
@@ -135,10 +136,12 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Flag:
-        if (auto* label = root->findChild<QLabel*>(controlName(def))) {
-            label->setCursor(Qt::PointingHandCursor);
-            label->installEventFilter(this);
-            widgets.push_back(label);
+        if (auto* flag = root->findChild<QAbstractButton*>(controlName(def))) {
+            connect(flag, &QAbstractButton::clicked, this, [this, id] {
+                if (checkPendingField())
+                    m_store.advanceFlag(id);
+            });
+            widgets.push_back(flag);
         }
         break;
     }
@@ -168,8 +171,14 @@ void SettingsBinder::refresh(SettingId id)
             widget->setEnabled(enabled);
             if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 const QString text = toQString(m_store.text(id));
-                if (edit->text() != text)
+                if (edit->text() != text) {
+                    // Qt runs a field's validator on setText too; a value from
+                    // a file is shown whole, whatever the user could type.
+                    const QValidator* validator = edit->validator();
+                    edit->setValidator(nullptr);
                     edit->setText(text);
+                    edit->setValidator(validator);
+                }
             } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
                 const int state = m_store.state(id);
                 if (state == 2) {
@@ -204,9 +213,10 @@ void SettingsBinder::refresh(SettingId id)
                     list->setCurrentIndex(static_cast<int>(entries.indexOf(text)));
                     list->setEditText(text);
                 }
-            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-                label->setText(QString::fromLatin1(
-                    m_store.flagLetter(id).data(), static_cast<qsizetype>(m_store.flagLetter(id).size())));
+            } else if (auto* flag = qobject_cast<QAbstractButton*>(widget)) {
+                const std::string_view letter = m_store.flagLetter(id);
+                flag->setText(QString::fromLatin1(letter.data(), static_cast<qsizetype>(letter.size())));
+                flag->setAccessibleDescription(flag->text());
             }
         }
     }
@@ -248,16 +258,18 @@ bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
         if (qobject_cast<QComboBox*>(watched) && !static_cast<QKeyEvent*>(event)->text().isEmpty())
             return true;
         break;
-    case QEvent::MouseButtonRelease:
-        if (qobject_cast<QLabel*>(watched)) {
-            m_store.advanceFlag(id);
-            return true;
-        }
-        break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool SettingsBinder::checkFocusedField()
+{
+    const auto found = m_settingOf.find(QApplication::focusWidget());
+    if (found != m_settingOf.end() && qobject_cast<QLineEdit*>(found->first))
+        m_pendingCheck = found->second;
+    return checkPendingField();
 }
 
 bool SettingsBinder::checkPendingField()

@@ -39,6 +39,9 @@ public:
     // and does not run when they refuse the field (which keeps the focus).
     // True when the field passed or nothing was waiting.
     bool checkPendingField();
+    // The same for the field that has the focus now, as if it were left: a
+    // window that closes makes the checks of the field the user was in.
+    bool checkFocusedField();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,80 @@
+#include "ui/CustomizerDialog.h"
+
+#include "UserInteraction.h"
+#include "config/CommonSection.h"
+#include "config/Session.h"
+#include "language/CaptionTable.h"
+#include "ui/SettingsBinder.h"
+#include "ui/Windows.h"
+
+#include <QLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace golv {
+namespace {
+
+QString windowName(Window id)
+{
+    static constexpr const char* kNames[] = {"Form1", "CustWeapons", "CustBars", "CustFonts", "CustGfx", "CustGfx2",
+        "CustLite", "CustInv", "CustEnemy", "CustOxmaHP", "CustPhys", "Form2"};
+    return QString::fromLatin1(kNames[static_cast<std::size_t>(id)]);
+}
+
+} // namespace
+
+CustomizerDialog::CustomizerDialog(Windows& windows, Window id, Category category, QWidget* parent)
+    : QDialog(parent), m_windows(windows), m_category(category), m_form(this, id, windows)
+{
+    setObjectName(windowName(id));
+    setWindowTitle(m_form.caption(kWindowTitle.data()));
+    setModal(true);
+}
+
+CustomizerDialog::~CustomizerDialog() = default;
+
+Session& CustomizerDialog::session() { return m_windows.session(); }
+
+void CustomizerDialog::finish(QLayout* content, const QString& help)
+{
+    QPushButton* helpButton = nullptr;
+    if (!help.isEmpty()) {
+        helpButton = m_form.ownButton("Command4", QStringLiteral("?"), QStringLiteral("help"));
+        m_form.onClick(helpButton, [this, help] { session().ui.message(help.toStdString()); });
+    }
+    // The physics window's apply button is Command3; every other window's is Command1.
+    const char* applyName = m_form.id() == Window::CustPhys ? "Command3" : "Command1";
+    QPushButton* defaults = m_form.button("Command2");
+    QPushButton* apply = m_form.button(applyName);
+    m_form.onClick(defaults, [this] { restoreDefaults(); });
+    m_form.onClick(apply, [this] { accept(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addSpacing(6);
+    if (helpButton != nullptr)
+        layout->addLayout(m_form.commandRow({helpButton}, {defaults, apply}));
+    else
+        layout->addLayout(m_form.commandRow({}, {defaults, apply}));
+
+    m_binder = new SettingsBinder(session().settings, m_windows.ui(), m_form.id(), this);
+    m_form.setGate([this] { return m_binder->checkPendingField(); });
+}
+
+void CustomizerDialog::restoreDefaults()
+{
+    Session& current = session();
+    current.currentCategory = std::string(keyword(m_category));
+    if (Status read = ReadCommonSection(current); !read)
+        current.ui.message("The defaults could not be read.\n" + read.reason());
+}
+
+// Escape and the frame's close button both come here (QDialog's closeEvent
+// rejects); like "apply", they only hide the window.
+void CustomizerDialog::reject()
+{
+    if (m_binder->checkFocusedField())
+        QDialog::reject();
+}
+
+} // namespace golv

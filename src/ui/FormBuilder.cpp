@@ -1,0 +1,378 @@
+#include "ui/FormBuilder.h"
+
+#include "config/Session.h"
+#include "config/SettingId.h"
+#include "language/CaptionTable.h"
+#include "ui/Swatch.h"
+#include "ui/Windows.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <span>
+#include <string>
+
+namespace golv {
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+template <typename Widget> Widget* make(QWidget* window, const char* name)
+{
+    auto* widget = new Widget(window);
+    if (name != nullptr)
+        widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Room for `characters` digits and the frame around them.
+int fieldWidth(const QWidget& field, int characters)
+{
+    return field.fontMetrics().horizontalAdvance(QString(characters + 1, QLatin1Char('0'))) + 10;
+}
+
+void setInk(QWidget& widget, const QColor& ink)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Text, ink);
+    widget.setPalette(palette);
+}
+
+bool isInput(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget)
+        || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QScrollBar*>(widget)
+        || qobject_cast<const Swatch*>(widget);
+}
+
+} // namespace
+
+FormBuilder::FormBuilder(QWidget* window, Window id, Windows& windows)
+    : m_window(window), m_id(id), m_windows(windows), m_names(new AccessibleNames(window))
+{
+}
+
+void FormBuilder::onClick(QAbstractButton* button, std::function<void()> handler) const
+{
+    QObject::connect(button, &QAbstractButton::clicked, m_window, [this, handler = std::move(handler)] {
+        if (!m_gate || m_gate())
+            handler();
+    });
+}
+
+QString builtInText(Window window, const char* control)
+{
+    const auto text = builtInCaption(window, control);
+    if (!text)
+        qFatal("the caption table has no caption for %s", control);
+    return fromView(*text);
+}
+
+QString FormBuilder::caption(const char* control) const { return builtInText(m_id, control); }
+
+SettingId FormBuilder::setting(const char* control) const
+{
+    const auto id = settingOfControl(m_id, control);
+    if (!id)
+        qFatal("no setting is shown by %s", control);
+    return *id;
+}
+
+ColourFields FormBuilder::settings(const std::array<const char*, 3>& controls) const
+{
+    return {setting(controls[0]), setting(controls[1]), setting(controls[2])};
+}
+
+QLabel* FormBuilder::label(const char* name) const
+{
+    auto* label = make<QLabel>(m_window, name);
+    label->setText(caption(name));
+    return label;
+}
+
+QLabel* FormBuilder::title(const char* name) const
+{
+    QLabel* title = label(name);
+    QFont font = title->font();
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
+QLabel* FormBuilder::ownLabel(const QString& caption) const
+{
+    auto* label = make<QLabel>(m_window, nullptr);
+    label->setText(caption);
+    return label;
+}
+
+QCheckBox* FormBuilder::checkBox(const char* name) const { return ownCheckBox(name, caption(name)); }
+
+QCheckBox* FormBuilder::ownCheckBox(const char* name, const QString& caption) const
+{
+    auto* box = make<QCheckBox>(m_window, name);
+    box->setText(caption);
+    return box;
+}
+
+QRadioButton* FormBuilder::option(const char* name, const QString& caption) const
+{
+    auto* button = make<QRadioButton>(m_window, name);
+    const auto builtIn = builtInCaption(m_id, name);
+    button->setText(caption.isEmpty() && builtIn ? fromView(*builtIn) : caption);
+    return button;
+}
+
+QPushButton* FormBuilder::button(const char* name) const { return ownButton(name, caption(name)); }
+
+QPushButton* FormBuilder::ownButton(const char* name, const QString& caption, const QString& accessibleName) const
+{
+    auto* button = make<QPushButton>(m_window, name);
+    button->setText(caption);
+    // Enter on a focused button runs it, in the main window as in the dialogs.
+    button->setAutoDefault(true);
+    if (!accessibleName.isEmpty())
+        button->setAccessibleName(accessibleName);
+    return button;
+}
+
+QPushButton* FormBuilder::pictureButton(const char* name, const QPixmap& picture, const QString& accessibleName) const
+{
+    QPushButton* button = ownButton(name, {}, accessibleName);
+    button->setIcon(picture);
+    button->setIconSize(picture.deviceIndependentSize().toSize());
+    return button;
+}
+
+QLineEdit* FormBuilder::field(const char* name) const
+{
+    const auto id = settingOfControl(m_id, name);
+    const Input input = id ? definition(*id).input : Input::Any;
+    return field(name, input == Input::SignedDigits ? kSignedInk : input == Input::Digits ? kPositiveInk : kHexInk);
+}
+
+QLineEdit* FormBuilder::field(const char* name, const QColor& ink) const
+{
+    auto* field = make<QLineEdit>(m_window, name);
+    const auto id = settingOfControl(m_id, name);
+    const int length = id ? definition(*id).maxLength : 3;
+    field->setFixedWidth(fieldWidth(*field, std::max(length, 2)));
+    setInk(*field, ink);
+    return field;
+}
+
+QLineEdit* FormBuilder::display(const char* name, int characters) const
+{
+    auto* box = make<QLineEdit>(m_window, name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(fieldWidth(*box, characters));
+    return box;
+}
+
+QScrollBar* FormBuilder::scrollBar(const char* name) const
+{
+    auto* bar = make<QScrollBar>(m_window, name);
+    bar->setOrientation(Qt::Horizontal);
+    bar->setMinimumWidth(160);
+    // Scroll bars take no focus by default; these edit settings, so the
+    // keyboard must reach them (arrows, Page keys, Home and End).
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QComboBox* FormBuilder::list(const char* name) const { return make<QComboBox>(m_window, name); }
+
+QToolButton* FormBuilder::flag(const char* name) const
+{
+    auto* flag = make<QToolButton>(m_window, name);
+    flag->setFocusPolicy(Qt::StrongFocus);
+    flag->setCursor(Qt::PointingHandCursor);
+    flag->setFixedWidth(flag->fontMetrics().horizontalAdvance(QStringLiteral("MM")) + 8);
+    return flag;
+}
+
+Swatch* FormBuilder::swatch(const ColourFields& fields) const { return makeSwatch(fields, true); }
+
+Swatch* FormBuilder::previewSwatch(const ColourFields& fields) const { return makeSwatch(fields, false); }
+
+Swatch* FormBuilder::makeSwatch(const ColourFields& fields, bool followsFields) const
+{
+    auto* swatch = new Swatch(m_window);
+    SettingsStore& settings = m_windows.session().settings;
+    if (followsFields) {
+        auto repaint = [swatch, &settings, fields] { swatch->setColour(toQColor(colourOf(settings, fields))); };
+        repaint();
+        const int observer = settings.addObserver([fields, repaint](SettingId id) {
+            if (std::find(fields.begin(), fields.end(), id) != fields.end())
+                repaint();
+        });
+        QObject::connect(swatch, &QObject::destroyed, [&settings, observer] { settings.removeObserver(observer); });
+    }
+    QObject::connect(swatch, &Swatch::activated, m_window, [this, swatch, &settings, fields] {
+        if (m_gate && !m_gate())
+            return;
+        const auto chosen = m_windows.chooseColour(toQColor(colourOf(settings, fields)), m_window);
+        if (!chosen)
+            return;
+        const int components[] = {chosen->red(), chosen->green(), chosen->blue()};
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            settings.setText(fields[i], std::to_string(components[i]));
+    });
+    return swatch;
+}
+
+void FormBuilder::reserveSpace(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+QBoxLayout* FormBuilder::commandRow(
+    std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right) const
+{
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : left)
+        row->addWidget(button);
+    row->addStretch();
+    for (QPushButton* button : right)
+        row->addWidget(button);
+    return row;
+}
+
+Section::Section(const FormBuilder& form, const char* titleName)
+    : m_form(form), m_layout(new QVBoxLayout), m_rows(new QGridLayout)
+{
+    if (titleName != nullptr) {
+        m_title = form.title(titleName);
+        m_layout->addWidget(m_title);
+    }
+    m_rows->setColumnStretch(1, 1);
+    m_layout->addLayout(m_rows);
+}
+
+Section& Section::titleInNames()
+{
+    m_titleInNames = true;
+    return *this;
+}
+
+void Section::row(QLabel* label, std::initializer_list<QWidget*> controls)
+{
+    row(label, std::span<QWidget* const>(controls.begin(), controls.size()));
+}
+
+void Section::row(QLabel* label, std::span<QWidget* const> controls)
+{
+    const int line = m_nextRow++;
+    if (label != nullptr)
+        m_rows->addWidget(label, line, 0);
+    auto* cell = new QHBoxLayout;
+    QLabel* subLabel = nullptr;
+    for (QWidget* control : controls) {
+        cell->addWidget(control);
+        if (auto* small = qobject_cast<QLabel*>(control)) {
+            subLabel = small;
+            continue;
+        }
+        if (!isInput(control))
+            continue;
+        if (label != nullptr && label->buddy() == nullptr)
+            label->setBuddy(control);
+        if (subLabel != nullptr && subLabel->buddy() == nullptr)
+            subLabel->setBuddy(control);
+        name(control, label, subLabel);
+    }
+    cell->addStretch();
+    m_rows->addLayout(cell, line, label != nullptr ? 1 : 0, 1, label != nullptr ? 1 : 2);
+}
+
+QLineEdit* Section::fieldRow(const char* label, const char* field)
+{
+    QLineEdit* edit = m_form.field(field);
+    row(m_form.label(label), {edit});
+    return edit;
+}
+
+Swatch* Section::colourRow(
+    const char* label, const std::array<const char*, 3>& fields, std::initializer_list<QWidget*> after, SwatchKind kind)
+{
+    QLabel* rowLabel = m_form.label(label);
+    static const std::array<QString, 3> kLetters = {QStringLiteral("R:"), QStringLiteral("G:"), QStringLiteral("B:")};
+    static const std::array<QString, 3> kWords
+        = {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
+    const ColourFields ids = m_form.settings(fields);
+    std::array<QLineEdit*, 3> edits{};
+    std::array<QLabel*, 3> letters{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        letters[i] = m_form.ownLabel(kLetters[i]);
+        edits[i] = m_form.field(fields[i]);
+        m_form.names().name(edits[i], {titlePart(), rowLabel, kWords[i]});
+    }
+    Swatch* swatch = kind == SwatchKind::Preview ? m_form.previewSwatch(ids) : m_form.swatch(ids);
+    m_form.names().name(swatch, {titlePart(), rowLabel, QStringLiteral("swatch")});
+
+    const int line = m_nextRow;
+    row(rowLabel, {letters[0], edits[0], letters[1], edits[1], letters[2], edits[2], swatch});
+    // The controls after the swatch share its row.
+    auto* cell = qobject_cast<QHBoxLayout*>(m_rows->itemAtPosition(line, 1)->layout());
+    const int stretch = cell->count() - 1;
+    int position = stretch;
+    for (QWidget* control : after) {
+        cell->insertWidget(position++, control);
+        name(control, rowLabel, nullptr);
+    }
+    return swatch;
+}
+
+void Section::wideRow(QWidget* control)
+{
+    const int line = m_nextRow++;
+    m_rows->addWidget(control, line, 0, 1, 2);
+    name(control, nullptr, nullptr);
+}
+
+void Section::name(QWidget* control, QLabel* rowLabel, QLabel* subLabel)
+{
+    if (!isInput(control) || !control->accessibleName().isEmpty())
+        return;
+    const AccessibleNames::Part rowPart = rowLabel != nullptr ? AccessibleNames::Part(rowLabel) : QString();
+    if (qobject_cast<QAbstractButton*>(control)) {
+        // A button names itself; its row tells apart captions that repeat.
+        if (rowLabel != nullptr || m_titleInNames)
+            m_form.names().name(control, {titlePart(), rowPart, control});
+        return;
+    }
+    const AccessibleNames::Part subPart = subLabel != nullptr ? AccessibleNames::Part(subLabel) : QString();
+    m_form.names().name(control, {titlePart(), rowPart, subPart});
+}
+
+AccessibleNames::Part Section::titlePart() const
+{
+    if (m_titleInNames && m_title != nullptr)
+        return m_title;
+    return QString();
+}
+
+QVBoxLayout* column(std::initializer_list<const Section*> sections)
+{
+    auto* layout = new QVBoxLayout;
+    for (const Section* section : sections)
+        layout->addLayout(section->layout());
+    layout->addStretch();
+    return layout;
+}
+
+} // namespace golv
