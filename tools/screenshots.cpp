@@ -37,11 +37,18 @@ struct Shot {
     std::chrono::milliseconds settle;
 };
 
+template <golv::Window window> QWidget& customizer(golv::Windows& windows) { return *windows.customizer(window); }
+
 // One row per window. The about box's first credit line is fully lit after 25
 // ticks of its timer.
 const std::array kShots = {
     Shot{[](golv::Windows& windows) -> QWidget& { return windows.form1(); }, 0ms},
     Shot{[](golv::Windows& windows) -> QWidget& { return windows.form2(); }, 2500ms},
+    Shot{customizer<golv::Window::CustWeapons>, 0ms},
+    Shot{customizer<golv::Window::CustBars>, 0ms},
+    Shot{customizer<golv::Window::CustFonts>, 0ms},
+    Shot{customizer<golv::Window::CustGfx>, 0ms},
+    Shot{customizer<golv::Window::CustGfx2>, 0ms},
 };
 
 // Long enough for a shown window to be laid out and painted.

@@ -1,9 +1,13 @@
 #include "ui/Artwork.h"
 
 #include <QGuiApplication>
+#include <QLatin1StringView>
 #include <QPainter>
 #include <QString>
 #include <QSvgRenderer>
+
+#include <array>
+#include <cstddef>
 
 namespace golv::artwork {
 
@@ -12,6 +16,28 @@ namespace {
 const QString kLogo = QStringLiteral(":/golv/artwork/logo.svg");
 const QString kWindowPicture = QStringLiteral(":/golv/artwork/window.svg");
 const QString kIcon = QStringLiteral(":/golv/artwork/icon.svg");
+
+// In the order of Picture, so the enum indexes it; the static_assert below
+// catches a picture added to one and not the other.
+constexpr std::array kPictureFiles{
+    QLatin1StringView(":/golv/artwork/weapon.svg"),
+    QLatin1StringView(":/golv/artwork/gunflash.svg"),
+    QLatin1StringView(":/golv/artwork/preview-start.svg"),
+    QLatin1StringView(":/golv/artwork/preview-stop.svg"),
+    QLatin1StringView(":/golv/artwork/legend-test.svg"),
+    QLatin1StringView(":/golv/artwork/turn-left.svg"),
+    QLatin1StringView(":/golv/artwork/turn-right.svg"),
+    QLatin1StringView(":/golv/artwork/turn-back-left.svg"),
+    QLatin1StringView(":/golv/artwork/turn-back-right.svg"),
+    QLatin1StringView(":/golv/artwork/swim-forward.svg"),
+    QLatin1StringView(":/golv/artwork/on-ground.svg"),
+    QLatin1StringView(":/golv/artwork/in-air.svg"),
+    QLatin1StringView(":/golv/artwork/swimming.svg"),
+    QLatin1StringView(":/golv/artwork/set-picture.svg"),
+};
+static_assert(kPictureFiles.size() == static_cast<std::size_t>(Picture::SetPicture) + 1);
+
+QString pictureFile(Picture which) { return kPictureFiles.at(static_cast<std::size_t>(which)); }
 
 QPixmap render(const QString& file, const QSize& size, qreal pixelRatio)
 {
@@ -47,5 +73,9 @@ QIcon programIcon()
 QSize logoSize() { return drawnSize(kLogo); }
 
 QSize windowPictureSize() { return drawnSize(kWindowPicture); }
+
+QPixmap picture(Picture which, const QSize& size) { return render(pictureFile(which), size, screenPixelRatio()); }
+
+QSize pictureSize(Picture which) { return drawnSize(pictureFile(which)); }
 
 } // namespace golv::artwork

@@ -20,4 +20,24 @@ QIcon programIcon();
 QSize logoSize();
 QSize windowPictureSize();
 
+// Small pictures of the customizer windows, each drawn for GOLV.
+enum class Picture {
+    Weapon,        // weapons window preview: a side view of a generic handgun, muzzle pointing right, drawn 120x60
+    Gunflash,      // a muzzle flash drawn to be laid exactly over Weapon at the same size, its centre at the muzzle
+    PreviewStart,  // the preview toggle's "play" mark, 24x24
+    PreviewStop,   // the preview toggle's "stop" mark, 24x24
+    LegendTest,    // "show a test text on screen": a speech bubble with a play mark, 24x24
+    TurnLeft,      // physics window, 28x28: turning left while moving forward
+    TurnRight,     // mirror of TurnLeft
+    TurnBackLeft,  // turning left while moving backwards
+    TurnBackRight, // mirror of TurnBackLeft
+    SwimForward,   // swimming forward: waves with a forward arrow
+    OnGround,      // 40x40 group picture: a figure standing on ground
+    InAir,         // 40x40: a figure jumping in the air
+    Swimming,      // 40x40: a figure swimming in water
+    SetPicture,    // 48x48 hidden picture for the enemy window: a guardian mask before a sun disc
+};
+QPixmap picture(Picture which, const QSize& size);
+QSize pictureSize(Picture which); // the size it was drawn at
+
 } // namespace golv::artwork

@@ -2,16 +2,38 @@
 
 #include "config/Session.h"
 #include "ui/AboutBox.h"
+#include "ui/CustBars.h"
+#include "ui/CustFonts.h"
+#include "ui/CustGfx.h"
+#include "ui/CustGfx2.h"
+#include "ui/CustWeapons.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialog>
 
 namespace golv {
 
+namespace {
+
+template <typename Dialog> QDialog* make(Windows& windows, QWidget* parent) { return new Dialog(windows, parent); }
+
+} // namespace
+
 Windows::Windows(Session& session) : m_session(session)
 {
-    // Each customizer window adds its factory here when it is built.
+    m_factories[Window::CustWeapons] = make<CustWeapons>;
+    m_factories[Window::CustBars] = make<CustBars>;
+    m_factories[Window::CustFonts] = make<CustFonts>;
+    m_factories[Window::CustGfx] = make<CustGfx>;
+    m_factories[Window::CustGfx2] = make<CustGfx2>;
+    m_chooseColour = [](const QColor& initial, QWidget* parent) -> std::optional<QColor> {
+        const QColor chosen = QColorDialog::getColor(initial, parent);
+        if (!chosen.isValid())
+            return std::nullopt;
+        return chosen;
+    };
 }
 
 Windows::~Windows() = default;
@@ -48,7 +70,17 @@ void Windows::openCustomizer(Window window)
         dialog->exec();
 }
 
-void Windows::resetWeaponsPreview() { }
+void Windows::resetWeaponsPreview()
+{
+    if (const auto found = m_customizers.find(Window::CustWeapons); found != m_customizers.end())
+        if (auto* weapons = qobject_cast<CustWeapons*>(found->second.data()))
+            weapons->stopPreview();
+}
+
+std::optional<QColor> Windows::chooseColour(const QColor& initial, QWidget* parent) const
+{
+    return m_chooseColour(initial, parent);
+}
 
 void Windows::unloadAll()
 {

@@ -2,11 +2,13 @@
 
 #include "config/SettingDef.h"
 
+#include <QColor>
 #include <QPointer>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -43,8 +45,14 @@ public:
     void openCustomizer(Window window);
 
     // Puts the weapons window's preview back into its resting state, as the
-    // main window's "defaults" does.
+    // main window's "defaults" does; nothing when the window was never opened.
     void resetWeaponsPreview();
+
+    // The colour a swatch asks for: the platform's colour dialog, or what a
+    // test puts in its place. No value when the user cancels.
+    using ColourChooser = std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)>;
+    void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
+    std::optional<QColor> chooseColour(const QColor& initial, QWidget* parent) const;
 
     // UnloadAllWindows: the customizer windows, the about box, the main
     // window last; then the program ends.
@@ -55,6 +63,7 @@ private:
     using Factory = std::function<QDialog*(Windows&, QWidget* parent)>;
     std::map<Window, Factory> m_factories;
     std::map<Window, QPointer<QDialog>> m_customizers;
+    ColourChooser m_chooseColour;
     std::unique_ptr<MainWindow> m_form1;
     QPointer<AboutBox> m_form2;
     bool m_unloading = false;

@@ -1,0 +1,66 @@
+#include "ui/CustGfx2.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace golv {
+namespace {
+
+struct FieldRow {
+    const char* label;
+    const char* field; // nullptr: the row is the check box `label`
+};
+
+struct FieldSection {
+    const char* title;
+    std::array<FieldRow, 6> rows; // rows without a label are left out
+};
+
+// clang-format off
+constexpr FieldSection kLeftColumn[] = {
+    {"Label1", {{{"Label3",  "Text1(1)"}, {"Check1", nullptr}, {"Label2", "Text1(0)"},
+                 {"Label5",  "Text1(3)"}, {"Label4", "Text1(2)"}}}},
+    {"Label6", {{{"Label7",  "Text1(4)"}, {"Label8", "Text1(5)"}, {"Label13", "Text1(7)"},
+                 {"Label10", "Text1(6)"}, {"Label11", "Text2(1)"}, {"Label12", "Text2(3)"}}}},
+};
+constexpr FieldSection kRightColumn[] = {
+    {"Label9",  {{{"Label14", "Text1(8)"}}}},
+    {"Label15", {{{"Label16", "Text1(9)"},  {"Label17", "Text1(10)"}}}},
+    {"Label18", {{{"Label19", "Text1(11)"}, {"Label20", "Text1(12)"}}}},
+    {"Label21", {{{"Label23", "Text1(14)"}, {"Label22", "Text1(13)"}}}},
+};
+// clang-format on
+
+} // namespace
+
+CustGfx2::CustGfx2(Windows& windows, QWidget* parent)
+    : CustomizerDialog(windows, Window::CustGfx2, Category::Gfx2, parent)
+{
+    const FormBuilder& make = form();
+    auto build = [&make](std::span<const FieldSection> sections) {
+        auto* column = new QVBoxLayout;
+        for (const FieldSection& block : sections) {
+            Section section(make, block.title);
+            section.titleInNames();
+            for (const FieldRow& row : block.rows) {
+                if (row.label == nullptr)
+                    continue;
+                if (row.field == nullptr)
+                    section.wideRow(make.checkBox(row.label));
+                else
+                    section.fieldRow(row.label, row.field);
+            }
+            column->addLayout(section.layout());
+        }
+        column->addStretch();
+        return column;
+    };
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(build(kLeftColumn));
+    columns->addSpacing(16);
+    columns->addLayout(build(kRightColumn));
+    finish(columns);
+}
+
+} // namespace golv

@@ -1,0 +1,254 @@
+#include "ui/CustWeapons.h"
+
+#include "codec/Numbers.h"
+#include "ui/Artwork.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace golv {
+namespace {
+
+// The grid: a row a weapon, a column a quantity, in the order of kColumns.
+struct WeaponRow {
+    const char* label;
+    std::array<const char*, 4> fields; // damage, rate, dispersion, flash duration
+    const char* option;                // chooses the weapon for the preview
+};
+
+constexpr std::array<const char*, 4> kColumns = {"Label15", "Label17", "Label18", "Label16"};
+constexpr std::size_t kRate = 1;
+constexpr std::size_t kFlash = 3;
+
+// clang-format off
+constexpr WeaponRow kGrid[] = {
+    {"Label12", {"Text5(0)",  "Text5(1)",  "Text5(2)",  "Text5(3)"},  "Option1(0)"},
+    {"Label13", {"Text5(15)", "Text5(6)",  "Text5(5)",  "Text5(4)"},  "Option1(1)"},
+    {"Label14", {"Text5(13)", "Text5(9)",  "Text5(8)",  "Text5(7)"},  "Option1(2)"},
+    {"Label20", {"Text5(14)", "Text5(12)", "Text5(11)", "Text5(10)"}, "Option1(3)"},
+};
+
+struct FieldRow {
+    const char* label;
+    const char* field;
+    const char* check; // a check box after the field, or nullptr
+};
+constexpr FieldRow kMisc[] = {
+    {"Label4", "Text5(18)", nullptr},
+    {"Label3", "Text5(17)", "Check1"},
+    {"Label1", "Text5(16)", nullptr},
+    {"Label5", "Text5(19)", nullptr},
+};
+constexpr FieldRow kMisc2[] = {{"Label6", "Text5(20)", nullptr}, {"Label24", "Text5(21)", nullptr}};
+constexpr FieldRow kGunflash[] = {
+    {"Label27", "Text5(22)", nullptr}, {"Label28", "Text5(23)", nullptr}, {"Label29", "Text5(24)", nullptr},
+};
+
+// The ammunition flags: the row's label, the slots' column letters and the flags.
+struct FlagRow {
+    const char* label;
+    std::array<const char*, 3> columns;
+    std::array<const char*, 3> flags;
+};
+constexpr FlagRow kFlagRows[] = {
+    {"Label2",  {"n", "p", "e"}, {"Label30(0)", "Label30(1)", "Label30(2)"}},
+    {"Label35", {"n", "s", "f"}, {"Label31(0)", "Label31(1)", "Label31(2)"}},
+};
+// clang-format on
+
+// The shotgun's rate is no setting: the preview takes this fixed period.
+constexpr const char* kShotgunRate = "32";
+constexpr const char* kShotgunRateField = "Text5(12)";
+// The ink of the grid's decimal fields.
+constexpr QColor kWeaponInk(64, 0, 0);
+constexpr int kTickMilliseconds = 10;
+
+const QString kHelp
+    = QStringLiteral("Crossbow ammo flags:\n   n = Normal Ammo\n   p = Poison Ammo\n   e = Explosive Ammo\n\n"
+                     "Grenade ammo flags:\n   n = Normal Ammo\n   s = Super Ammo\n   f = Flash Ammo\n"
+                     "   u = Ultra Ammo (One-Touch Grenade)\n   x = Frag Ammo");
+
+double numberIn(const QLineEdit* field) { return leadingNumber(field->text().toStdString()).value_or(0); }
+
+QPixmap drawn(artwork::Picture picture) { return artwork::picture(picture, artwork::pictureSize(picture)); }
+
+} // namespace
+
+CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
+    : CustomizerDialog(windows, Window::CustWeapons, Category::Weapons, parent)
+{
+    const FormBuilder& make = form();
+
+    Section grid(make, "Label22");
+    auto* top = new QHBoxLayout;
+    QLabel* previewCaption = make.label("Label19");
+    top->addLayout(buildGrid(previewCaption));
+    top->addSpacing(16);
+    top->addLayout(buildPreview(previewCaption));
+    top->addStretch();
+    grid.layout()->addLayout(top);
+
+    auto fieldRows = [&make](Section& section, std::span<const FieldRow> rows) {
+        for (const FieldRow& row : rows) {
+            QLineEdit* field = make.field(row.field, kWeaponInk);
+            if (row.check != nullptr)
+                section.row(make.label(row.label), {field, make.ownCheckBox(row.check, QStringLiteral("Enable"))});
+            else
+                section.row(make.label(row.label), {field});
+        }
+    };
+    Section misc(make, "Label26");
+    fieldRows(misc, kMisc);
+
+    Section misc2(make, "Label7");
+    fieldRows(misc2, kMisc2);
+    for (const FlagRow& flags : kFlagRows) {
+        QLabel* label = make.label(flags.label);
+        std::vector<QWidget*> headers;
+        std::vector<QWidget*> buttons;
+        for (std::size_t i = 0; i < flags.flags.size(); ++i) {
+            QToolButton* flag = make.flag(flags.flags[i]);
+            QLabel* column = make.ownLabel(QString::fromLatin1(flags.columns[i]));
+            column->setAlignment(Qt::AlignCenter);
+            column->setFixedWidth(flag->minimumWidth());
+            make.names().name(flag, {label, column});
+            headers.push_back(column);
+            buttons.push_back(flag);
+        }
+        misc2.row(make.ownLabel(QString()), headers);
+        misc2.row(label, buttons);
+    }
+
+    Section gunflash(make, "Label25");
+    gunflash.wideRow(make.checkBox("Check2"));
+    fieldRows(gunflash, kGunflash);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(column({&misc, &misc2}));
+    lower->addSpacing(16);
+    lower->addLayout(column({&gunflash}));
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(grid.layout());
+    layout->addLayout(lower);
+    finish(layout, kHelp);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(kTickMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &CustWeapons::previewTick);
+    onCommand(m_previewButton, [this] { togglePreview(); });
+    stopPreview();
+}
+
+QLayout* CustWeapons::buildGrid(QLabel* previewCaption)
+{
+    const FormBuilder& make = form();
+    auto* grid = new QGridLayout;
+    std::array<QLabel*, 4> columns{};
+    for (std::size_t column = 0; column < kColumns.size(); ++column) {
+        columns[column] = make.label(kColumns[column]);
+        grid->addWidget(columns[column], 0, static_cast<int>(column) + 1, Qt::AlignCenter);
+    }
+    for (std::size_t line = 0; line < std::size(kGrid); ++line) {
+        const WeaponRow& weapon = kGrid[line];
+        const int row = static_cast<int>(line) + 1;
+        QLabel* label = make.label(weapon.label);
+        grid->addWidget(label, row, 0);
+        std::array<QLineEdit*, 4> fields{};
+        for (std::size_t column = 0; column < weapon.fields.size(); ++column) {
+            const char* name = weapon.fields[column];
+            if (std::string_view(name) == kShotgunRateField) {
+                fields[column] = make.display(name, 3);
+                fields[column]->setText(QString::fromLatin1(kShotgunRate));
+                fields[column]->setEnabled(false);
+            } else {
+                fields[column] = make.field(name, std::string_view(name) == "Text5(11)" ? kHexInk : kWeaponInk);
+            }
+            make.names().name(fields[column], {label, columns[column]});
+            grid->addWidget(fields[column], row, static_cast<int>(column) + 1);
+        }
+        label->setBuddy(fields[0]);
+        m_rateFields[line] = fields[kRate];
+        m_flashFields[line] = fields[kFlash];
+        m_rows[line] = make.option(weapon.option);
+        make.names().name(m_rows[line], {previewCaption, label});
+        grid->addWidget(m_rows[line], row, static_cast<int>(weapon.fields.size()) + 1);
+    }
+    m_rows[0]->setChecked(true);
+    return grid;
+}
+
+QLayout* CustWeapons::buildPreview(QLabel* caption)
+{
+    const FormBuilder& make = form();
+    // The flash lies over the weapon, in the same place and size.
+    const QSize size = artwork::pictureSize(artwork::Picture::Weapon);
+    auto* frame = new QWidget(this);
+    frame->setObjectName(QStringLiteral("Picture1"));
+    frame->setFixedSize(size);
+    auto* weapon = new QLabel(frame);
+    weapon->setObjectName(QStringLiteral("Image1"));
+    weapon->setPixmap(artwork::picture(artwork::Picture::Weapon, size));
+    m_gunflash = new QLabel(frame);
+    m_gunflash->setObjectName(QStringLiteral("Image2"));
+    m_gunflash->setPixmap(artwork::picture(artwork::Picture::Gunflash, size));
+    m_gunflash->hide();
+
+    m_previewButton = make.pictureButton("Command10", drawn(artwork::Picture::PreviewStart), QString());
+
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(caption, 0, Qt::AlignHCenter);
+    layout->addWidget(m_previewButton, 0, Qt::AlignHCenter);
+    layout->addWidget(frame);
+    layout->addStretch();
+    return layout;
+}
+
+void CustWeapons::restoreDefaults()
+{
+    stopPreview();
+    CustomizerDialog::restoreDefaults();
+}
+
+bool CustWeapons::previewRunning() const { return m_timer->isActive(); }
+
+void CustWeapons::togglePreview()
+{
+    if (previewRunning()) {
+        stopPreview();
+        return;
+    }
+    m_previewButton->setIcon(drawn(artwork::Picture::PreviewStop));
+    m_previewButton->setAccessibleName(QStringLiteral("stop preview"));
+    m_timer->start();
+}
+
+void CustWeapons::stopPreview()
+{
+    m_timer->stop();
+    m_preview.hideFlash();
+    m_gunflash->hide();
+    m_previewButton->setIcon(drawn(artwork::Picture::PreviewStart));
+    m_previewButton->setAccessibleName(QStringLiteral("start preview"));
+}
+
+void CustWeapons::previewTick()
+{
+    std::size_t row = 0;
+    while (row + 1 < m_rows.size() && !m_rows[row]->isChecked())
+        ++row;
+    const bool shown = m_preview.tick(numberIn(m_flashFields[row]), numberIn(m_rateFields[row]));
+    // Only a change of the flash repaints anything.
+    if (shown == m_gunflash->isHidden())
+        m_gunflash->setVisible(shown);
+}
+
+} // namespace golv
