@@ -189,6 +189,9 @@ QScrollBar* FormBuilder::scrollBar(const char* name) const
     // Scroll bars take no focus by default; these edit settings, so the
     // keyboard must reach them (arrows, Page keys, Home and End).
     bar->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars take Right and Page Down backwards; these are value
+    // sliders, so Right and Page Up raise the value.
+    bar->setInvertedControls(false);
     return bar;
 }
 

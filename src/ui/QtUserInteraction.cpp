@@ -1,7 +1,9 @@
 #include "ui/QtUserInteraction.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace golv {
@@ -40,19 +42,43 @@ bool QtUserInteraction::confirm(std::string_view text, std::string_view title)
         == QMessageBox::Ok;
 }
 
+QString QtUserInteraction::filterExtension(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*?\\s;)]+)"));
+    return pattern.match(filter).captured(1);
+}
+
+QString QtUserInteraction::withFilterExtension(const QString& fileName, const QString& selectedFilter)
+{
+    const QString extension = filterExtension(selectedFilter);
+    if (extension.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    return fileName + QLatin1Char('.') + extension;
+}
+
 std::optional<std::string> QtUserInteraction::chooseFileToOpen(std::string_view title, std::string_view filter)
 {
-    const QString chosen = QFileDialog::getOpenFileName(m_parent, toQString(title), QString(), toQtFilter(filter));
+    const QString chosen = QFileDialog::getOpenFileName(m_parent, toQString(title), m_lastFolder, toQtFilter(filter));
     if (chosen.isEmpty())
         return std::nullopt;
+    m_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen.toStdString();
 }
 
 std::optional<std::string> QtUserInteraction::chooseFileToSave(std::string_view title, std::string_view filter)
 {
-    const QString chosen = QFileDialog::getSaveFileName(m_parent, toQString(title), QString(), toQtFilter(filter));
-    if (chosen.isEmpty())
+    QFileDialog dialog(m_parent, toQString(title), m_lastFolder, toQtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the chosen filter's extension itself, so its question
+    // about overwriting a file asks about the file that will be written.
+    dialog.setDefaultSuffix(filterExtension(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& chosenFilter) { dialog.setDefaultSuffix(filterExtension(chosenFilter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    // A platform dialog may leave the suffix to us.
+    const QString chosen = withFilterExtension(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
+    m_lastFolder = QFileInfo(chosen).absolutePath();
     return chosen.toStdString();
 }
 

@@ -1,10 +1,8 @@
 #include "ui/MainWindow.h"
-#include "config/Session.h"
 #include "config/SettingId.h"
-#include "config/Startup.h"
-#include "support/RecordingInteraction.h"
-#include "support/TempFolder.h"
-#include "ui/Windows.h"
+#include "presets/Presets.h"
+#include "support/StartedProgram.h"
+#include "ui/QtUserInteraction.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,60 +24,33 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempFolder> m_folder;
-    std::unique_ptr<test::RecordingInteraction> m_ui;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<Windows> m_windows;
+    std::unique_ptr<test::StartedProgram> m_program;
+    test::RecordingInteraction* m_ui = nullptr;
+    Session* m_session = nullptr;
+    test::TempFolder* m_folder = nullptr;
 
-    MainWindow& window() { return m_windows->form1(); }
+    MainWindow& window() { return m_program->mainWindow(); }
     template <typename Widget> Widget* child(const char* name)
     {
-        auto* widget = window().findChild<Widget*>(QString::fromLatin1(name));
-        if (widget == nullptr)
-            qFatal("no widget %s", name);
-        return widget;
+        return test::child<Widget>(window(), QString::fromLatin1(name));
     }
     QString text(const char* name) { return child<QLineEdit>(name)->text(); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     std::string image() const { return m_folder->read("quenb.exe"); }
-
-    // Types into a field, then moves on with Tab; the field's checks run once
-    // the focus has moved.
-    void typeAndLeave(QLineEdit* field, const QString& typed)
-    {
-        field->setFocus();
-        field->selectAll();
-        if (typed.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        else
-            QTest::keyClicks(field, typed);
-        QTest::keyClick(field, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-    }
+    void typeAndLeave(QLineEdit* field, const QString& typed) { test::typeAndLeave(field, typed); }
 
 private slots:
     void init()
     {
-        m_folder = std::make_unique<test::TempFolder>();
-        const std::string command
-            = std::string(GOLV_MAKE_TEST_EXE) + " --with-config '" + (*m_folder / "quenb.exe").string() + "'";
-        QCOMPARE(std::system(command.c_str()), 0);
-        m_ui = std::make_unique<test::RecordingInteraction>();
-        m_session = std::make_unique<Session>(*m_ui);
-        QCOMPARE(runStartup(*m_session, m_folder->path()), StartupResult::ShowWindow);
-        m_windows = std::make_unique<Windows>(*m_session);
-        window().show();
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        m_program = std::make_unique<test::StartedProgram>();
+        m_ui = &m_program->ui;
+        m_session = &m_program->session;
+        m_folder = &m_program->folder;
+        window();
         QVERIFY(m_ui->messages.empty());
     }
 
-    void cleanup()
-    {
-        m_windows.reset();
-        m_session.reset();
-        m_ui.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_program.reset(); }
 
     void startsWithTheDefaultDisplays()
     {
@@ -97,13 +68,14 @@ private slots:
 
     void aMissingExecutableDisablesModify()
     {
-        m_windows.reset();
+        m_program->windows.reset();
         std::filesystem::remove(*m_folder / "quenb.exe");
-        m_session = std::make_unique<Session>(*m_ui);
-        QCOMPARE(runStartup(*m_session, m_folder->path()), StartupResult::ShowWindow);
-        m_windows = std::make_unique<Windows>(*m_session);
-        QCOMPARE(child<QLabel>("Label6")->text(), QStringLiteral("quenb.exe not found!"));
-        QVERIFY(!child<QPushButton>("Command3")->isEnabled());
+        Session session(*m_ui);
+        QCOMPARE(runStartup(session, m_folder->path()), StartupResult::ShowWindow);
+        Windows windows(session);
+        QCOMPARE(test::child<QLabel>(windows.form1(), QStringLiteral("Label6"))->text(),
+            QStringLiteral("quenb.exe not found!"));
+        QVERIFY(!test::child<QPushButton>(windows.form1(), QStringLiteral("Command3"))->isEnabled());
     }
 
     void displaysAndTheRangeWarningFollowTheBars_data()
@@ -268,6 +240,93 @@ private slots:
         QVERIFY(child<QCheckBox>("Check13")->isChecked());
         QVERIFY(!m_session->settings.isEnabled(settingId("DisableSave")));
         QVERIFY(m_ui->messages.empty());
+    }
+    void aValueFromAPresetIsShownWhole()
+    {
+        // Wider than its field, and with a sign its key filter would swallow:
+        // the field shows the setting, and what is saved and patched is what it shows.
+        m_folder->write(
+            "wide.qpt", test::crlfText({"[preset]", "version=0.67", "UWDoorBugSoundID=1234", "NoAmmoBugSoundID=-5"}));
+        m_ui->fileAnswers = {(*m_folder / "wide.qpt").string()};
+        click("Command12");
+        QVERIFY(m_ui->messages.empty());
+        QLineEdit* wide = child<QLineEdit>("Text5(18)");
+        QCOMPARE(wide->text(), QStringLiteral("1234"));
+        QCOMPARE(text("Text5(0)"), QStringLiteral("-5"));
+
+        m_ui->fileAnswers = {(*m_folder / "saved.qpt").string()};
+        click("Command16");
+        m_session->settings.setText(settingId("UWDoorBugSoundID"), "1");
+        m_ui->fileAnswers = {(*m_folder / "saved.qpt").string()};
+        click("Command12");
+        QCOMPARE(wide->text(), QStringLiteral("1234"));
+        const std::string saved = m_folder->read("saved.qpt");
+        QVERIFY(saved.find("UWDoorBugSoundID=1234\r\n") != std::string::npos);
+        QVERIFY(saved.find("NoAmmoBugSoundID=-5\r\n") != std::string::npos);
+
+        // Typing still keeps to the field's length and filter.
+        wide->setFocus();
+        wide->end(false);
+        QTest::keyClicks(wide, QStringLiteral("9-"));
+        QCOMPARE(wide->text(), QStringLiteral("1234"));
+        QVERIFY(m_ui->messages.empty());
+    }
+
+    void theKeyboardReachesScrollBarsAndRunsButtons()
+    {
+        QScrollBar* sampleRate = child<QScrollBar>("HScroll3");
+        QVERIFY(sampleRate->focusPolicy() & Qt::TabFocus);
+        sampleRate->setFocus();
+        QTest::keyClick(sampleRate, Qt::Key_Right);
+        QCOMPARE(m_session->settings.state(settingId("SampleRate")), 2);
+        QCOMPARE(text("Text1"), QStringLiteral("44100 Hz"));
+        QTest::keyClick(sampleRate, Qt::Key_End);
+        QCOMPARE(text("Text1"), QStringLiteral("48000 Hz"));
+
+        QPushButton* hell = child<QPushButton>("Command4");
+        hell->setFocus();
+        QTest::keyClick(hell, Qt::Key_Return);
+        QCOMPARE(m_session->settings.state(settingId("DrawingDistanceRange")), -3);
+        QCOMPARE(m_session->settings.state(settingId("DistantFogRange")), -2);
+    }
+
+    void theRangeWarningMovesNothing()
+    {
+        const QRect presetsBefore = child<QLabel>("Label5")->geometry();
+        const QSize windowBefore = window().size();
+        child<QScrollBar>("HScroll1")->setValue(0);
+        child<QScrollBar>("HScroll2")->setValue(4);
+        QCoreApplication::processEvents();
+        QVERIFY(child<QLabel>("Label4")->isVisible());
+        QCOMPARE(child<QLabel>("Label5")->geometry(), presetsBefore);
+        QCOMPARE(window().size(), windowBefore);
+    }
+
+    void aPresetNameGetsTheExtensionOfItsFilter_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension, preset filter") << "/p/mine"
+                                                     << "GOLV preset (*.qpt)"
+                                                     << "/p/mine.qpt";
+        QTest::newRow("an extension of its own stays") << "/p/mine.txt"
+                                                       << "GOLV preset (*.qpt)"
+                                                       << "/p/mine.txt";
+        QTest::newRow("all files add nothing") << "/p/mine"
+                                               << "All Files (*.*)"
+                                               << "/p/mine";
+        QTest::newRow("a dot in the folder is no extension") << "/p.d/mine"
+                                                             << "GOLV preset (*.qpt)"
+                                                             << "/p.d/mine.qpt";
+    }
+
+    void aPresetNameGetsTheExtensionOfItsFilter()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, filter);
+        QFETCH(QString, written);
+        QCOMPARE(QtUserInteraction::withFilterExtension(chosen, filter), written);
     }
 };
 

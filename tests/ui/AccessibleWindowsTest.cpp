@@ -1,0 +1,154 @@
+#include "support/StartedProgram.h"
+#include "ui/AccessibleNames.h"
+#include "ui/Swatch.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <map>
+
+namespace golv {
+namespace {
+
+// Every window a person can open: the main window and each customizer that exists.
+std::vector<QWidget*> allWindows(test::StartedProgram& program)
+{
+    std::vector<QWidget*> windows = {&program.mainWindow()};
+    for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index) {
+        const auto window = static_cast<Window>(index);
+        if (window != Window::Form1 && program.windows->hasCustomizer(window))
+            windows.push_back(&program.open(window));
+    }
+    return windows;
+}
+
+bool isInput(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget)
+        || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QScrollBar*>(widget)
+        || qobject_cast<const Swatch*>(widget);
+}
+
+// What a screen reader announces as the control's name.
+QString announcedName(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+}
+
+QString describe(const QWidget* widget)
+{
+    return QStringLiteral("%1 %2 in %3")
+        .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
+            widget->window()->objectName());
+}
+
+// Where Tab goes, in order, starting from the window itself.
+std::vector<QWidget*> tabChain(QWidget* window)
+{
+    std::vector<QWidget*> chain;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
+        if (widget->window() == window && widget->isVisibleTo(window) && widget->isEnabled()
+            && (widget->focusPolicy() & Qt::TabFocus))
+            chain.push_back(widget);
+    }
+    return chain;
+}
+
+} // namespace
+
+// Every window as a keyboard and screen-reader user meets it.
+class AccessibleWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyInputHasANameOfItsOwn()
+    {
+        test::StartedProgram program;
+        for (QWidget* window : allWindows(program)) {
+            std::map<QString, QString> owners;
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (!isInput(widget) || widget->window() != window)
+                    continue;
+                const QString name = announcedName(widget);
+                QVERIFY2(!name.isEmpty(), qPrintable(describe(widget) + QStringLiteral(" has no name")));
+                const auto [place, fresh] = owners.emplace(name, describe(widget));
+                QVERIFY2(fresh,
+                    qPrintable(describe(widget) + QStringLiteral(" and ") + place->second
+                        + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
+            }
+        }
+    }
+
+    void namesTellTheControlsPlace()
+    {
+        test::StartedProgram program;
+        const std::pair<Window, std::pair<const char*, const char*>> expected[] = {
+            {Window::CustWeapons, {"Text5(0)", "pistols damage"}},
+            {Window::CustWeapons, {"Label31(2)", "Grenade ammo flags f"}},
+            {Window::CustBars, {"Text1(9)", "air bar main colour blue"}},
+            {Window::CustBars, {"Text2(0)", "health bar width"}},
+            {Window::CustBars, {"Check4", "loading bar hide"}},
+            {Window::CustFonts, {"Text1(26)", "Main Menu -> Load Game effect #"}},
+            {Window::CustGfx, {"Text1(3)", "colour 2 2"}},
+        };
+        for (const auto& [window, control] : expected) {
+            QDialog& dialog = program.open(window);
+            QCOMPARE(announcedName(test::child<QWidget>(dialog, QString::fromLatin1(control.first))),
+                QString::fromUtf8(control.second));
+        }
+        MainWindow& main = program.mainWindow();
+        QCOMPARE(announcedName(test::child<QWidget>(main, QStringLiteral("Check7"))),
+            QStringLiteral("[no ammo] sound ID remove sound"));
+        QCOMPARE(announcedName(test::child<QWidget>(main, QStringLiteral("HScroll3"))),
+            QStringLiteral("Overall SFX sample rate"));
+    }
+
+    void namesFollowTheirCaptions()
+    {
+        test::StartedProgram program;
+        QDialog& bars = program.open(Window::CustBars);
+        test::child<QLabel>(bars, QStringLiteral("Label22"))->setText(QStringLiteral("Lebensbalken"));
+        test::child<QLabel>(bars, QStringLiteral("Label21"))->setText(QStringLiteral("Hauptfarbe:"));
+        AccessibleNames::of(&bars)->refresh();
+        QCOMPARE(announcedName(test::child<QWidget>(bars, QStringLiteral("Text1(0)"))),
+            QStringLiteral("Lebensbalken Hauptfarbe red"));
+    }
+
+    void tabReachesEveryInputInReadingOrder()
+    {
+        test::StartedProgram program;
+        for (QWidget* window : allWindows(program)) {
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                const auto* field = qobject_cast<QLineEdit*>(widget);
+                if (!isInput(widget) || widget->window() != window || (field != nullptr && field->isReadOnly())
+                    || !widget->isVisibleTo(window))
+                    continue;
+                QVERIFY2(widget->focusPolicy() & Qt::TabFocus,
+                    qPrintable(describe(widget) + QStringLiteral(" cannot be reached by Tab")));
+            }
+            // Tab goes along a row, then down; it goes up again only into a
+            // column further right.
+            const std::vector<QWidget*> chain = tabChain(window);
+            for (std::size_t i = 1; i < chain.size(); ++i) {
+                const QRect from(chain[i - 1]->mapTo(window, QPoint()), chain[i - 1]->size());
+                const QRect to(chain[i]->mapTo(window, QPoint()), chain[i]->size());
+                const bool sameRowOrLower = to.center().y() >= from.top();
+                const bool nextColumn = to.left() >= from.right();
+                QVERIFY2(sameRowOrLower || nextColumn,
+                    qPrintable(QStringLiteral("Tab goes back from ") + describe(chain[i - 1]) + QStringLiteral(" to ")
+                        + describe(chain[i])));
+            }
+        }
+    }
+};
+
+} // namespace golv
+
+QTEST_MAIN(golv::AccessibleWindowsTest)
+#include "AccessibleWindowsTest.moc"

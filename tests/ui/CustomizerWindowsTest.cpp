@@ -1,0 +1,272 @@
+#include "config/SettingId.h"
+#include "support/StartedProgram.h"
+#include "ui/Swatch.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(golv::Window)
+
+namespace golv {
+namespace {
+
+QStringList toList(const std::vector<std::string>& texts)
+{
+    QStringList list;
+    for (const std::string& text : texts)
+        list << QString::fromStdString(text);
+    return list;
+}
+
+Swatch* swatchNamed(const QWidget& window, const QString& name)
+{
+    for (Swatch* swatch : window.findChildren<Swatch*>()) {
+        if (swatch->accessibleName() == name)
+            return swatch;
+    }
+    qFatal("no swatch %s", qPrintable(name));
+}
+
+} // namespace
+
+// The customizer windows as a user meets them: fields refused and corrected
+// when left, rules that follow a preset or "defaults", flags, swatches and
+// closing.
+class CustomizerWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::StartedProgram> m_program;
+
+    test::StartedProgram& program() { return *m_program; }
+    SettingsStore& settings() { return m_program->session.settings; }
+
+    void loadPreset(const std::vector<std::string>& lines)
+    {
+        program().folder.write("in.qpt", test::crlfText(lines));
+        program().ui.fileAnswers = {(program().folder / "in.qpt").string()};
+        QTest::mouseClick(
+            test::child<QPushButton>(program().mainWindow(), QStringLiteral("Command12")), Qt::LeftButton);
+    }
+
+private slots:
+    void init() { m_program = std::make_unique<test::StartedProgram>(); }
+    void cleanup() { m_program.reset(); }
+
+    void leavingAFieldChecksItsLimits_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("after");
+        const QString max6 = QStringLiteral("Maximum value for this field is 6!");
+        const QString max255 = QStringLiteral("Maximum value for this field is 255!");
+        const QString oneDigit = QStringLiteral("You must fill this field with at least one digit!");
+        QTest::newRow("shot amount above 6") << Window::CustWeapons << "Text5(19)"
+                                             << "9" << QStringList{max6} << "6";
+        QTest::newRow("grid field above 255") << Window::CustWeapons << "Text5(0)"
+                                              << "300" << QStringList{max255} << "255";
+        QTest::newRow("fly speed above 65535")
+            << Window::CustWeapons << "Text5(20)"
+            << "70000" << QStringList{QStringLiteral("Maximum value for this field is 65535!")} << "65535";
+        QTest::newRow("dispersion short of four hex digits, lower case swallowed")
+            << Window::CustWeapons << "Text5(11)"
+            << "15aB" << QStringList{QStringLiteral("You must fill this field with four hexadecimal symbols!")}
+            << "15B";
+        QTest::newRow("loading bar x above 127")
+            << Window::CustBars << "Text2(8)"
+            << "200" << QStringList{QStringLiteral("Maximum value for this field is 127!")} << "127";
+        QTest::newRow("air bar x 490 is fine") << Window::CustBars << "Text2(9)"
+                                               << "490" << QStringList{} << "490";
+        QTest::newRow("empty colour field") << Window::CustBars << "Text1(0)"
+                                            << "" << QStringList{oneDigit} << "";
+        QTest::newRow("effect above 10") << Window::CustFonts << "Text1(25)"
+                                         << "11" << QStringList{QStringLiteral("Maximum value for this field is 10!")}
+                                         << "10";
+        QTest::newRow("waterfall below -128")
+            << Window::CustGfx << "Text1(31)"
+            << "-200" << QStringList{QStringLiteral("Minimum value for this field is -128!")} << "-128";
+        QTest::newRow("lightning byte short of two hex digits")
+            << Window::CustGfx << "Text1(0)"
+            << "5" << QStringList{QStringLiteral("You must fill this field with two hexadecimal symbols!")} << "5";
+        QTest::newRow("frame interval 0 becomes 1")
+            << Window::CustGfx2 << "Text1(8)"
+            << "0" << QStringList{QStringLiteral("Minimum value for this field is 1!")} << "1";
+        QTest::newRow("empty frame interval counts as 0, no one-digit message")
+            << Window::CustGfx2 << "Text1(8)"
+            << "" << QStringList{QStringLiteral("Minimum value for this field is 1!")} << "1";
+        QTest::newRow("sparkle amount above 255") << Window::CustGfx2 << "Text1(1)"
+                                                  << "300" << QStringList{max255} << "255";
+        QTest::newRow("raw blast short of eight hex digits")
+            << Window::CustGfx2 << "Text2(1)"
+            << "1234567" << QStringList{QStringLiteral("You must fill this field with eight hexadecimal symbols!")}
+            << "1234567";
+    }
+
+    void leavingAFieldChecksItsLimits()
+    {
+        QFETCH(Window, window);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, after);
+        QDialog& dialog = program().open(window);
+        QLineEdit* edit = test::child<QLineEdit>(dialog, field);
+        test::typeAndLeave(edit, typed);
+        QCOMPARE(toList(program().ui.messageTexts()), messages);
+        QCOMPARE(edit->text(), after);
+        QCOMPARE(QApplication::focusWidget() == edit, !messages.isEmpty());
+        const SettingId id = *settingOfControl(window, field.toStdString());
+        QCOMPARE(QString::fromStdString(settings().text(id)), after);
+    }
+
+    void aRefusedFieldKeepsTheWindowAndItsCommands()
+    {
+        QDialog& bars = program().open(Window::CustBars);
+        QLineEdit* field = test::child<QLineEdit>(bars, QStringLiteral("Text1(3)"));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY2(bars.isVisible(), "Escape on a refused field does not close the window");
+        QCOMPARE(
+            program().ui.messageTexts(), std::vector<std::string>{"You must fill this field with at least one digit!"});
+        QTest::keyClicks(field, QStringLiteral("7"));
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY2(!bars.isVisible(), "Escape hides the window like apply");
+        QCOMPARE(settings().text(settingId("HFadeColourR")), std::string("7"));
+    }
+
+    void enablingRulesFollowPresetsAndDefaults()
+    {
+        QDialog& weapons = program().open(Window::CustWeapons);
+        auto enabled = [&weapons](const char* name) {
+            return test::child<QLineEdit>(weapons, QString::fromLatin1(name))->isEnabled();
+        };
+        QVERIFY(!enabled("Text5(17)") && !enabled("Text5(22)") && !enabled("Text5(23)"));
+        loadPreset({"[preset]", "version=0.67", "EnablePoisonDamageChanging=1", "ReviveShotGunflash=1"});
+        QVERIFY(enabled("Text5(17)") && enabled("Text5(22)") && enabled("Text5(23)"));
+        QVERIFY(enabled("Text5(24)"));
+        QTest::mouseClick(test::child<QPushButton>(weapons, QStringLiteral("Command2")), Qt::LeftButton);
+        QVERIFY(!enabled("Text5(17)") && !enabled("Text5(22)") && !enabled("Text5(23)"));
+        QVERIFY(enabled("Text5(24)"));
+    }
+
+    void defaultsPutBackTheirOwnCategoryOnly()
+    {
+        QDialog& bars = program().open(Window::CustBars);
+        settings().setText(settingId("HMainColourR"), "12");
+        settings().setState(settingId("HHide"), 1);
+        settings().setText(settingId("PistolDamage"), "77");
+        settings().setText(settingId("MainFontMainColourR"), "99");
+        settings().setState(settingId("SaveTrigger"), 1);
+        QTest::mouseClick(test::child<QPushButton>(bars, QStringLiteral("Command2")), Qt::LeftButton);
+        QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(0)"))->text(), QStringLiteral("255"));
+        QVERIFY(!test::child<QCheckBox>(bars, QStringLiteral("Check1"))->isChecked());
+        QCOMPARE(settings().text(settingId("PistolDamage")), std::string("77"));
+        QCOMPARE(settings().text(settingId("MainFontMainColourR")), std::string("99"));
+        QCOMPARE(settings().state(settingId("SaveTrigger")), 1);
+        QVERIFY(program().ui.messages.empty());
+    }
+
+    void flagLettersCycleByClickAndKey()
+    {
+        QDialog& weapons = program().open(Window::CustWeapons);
+        auto* grenadeFlash = test::child<QAbstractButton>(weapons, QStringLiteral("Label31(2)"));
+        QCOMPARE(grenadeFlash->text(), QStringLiteral("f"));
+        QStringList seen;
+        for (int click = 0; click < 5; ++click) {
+            QTest::mouseClick(grenadeFlash, Qt::LeftButton);
+            seen << grenadeFlash->text();
+        }
+        QCOMPARE(seen, (QStringList{"u", "x", "n", "s", "f"}));
+        QCOMPARE(settings().flag(settingId("GrenFlshFlag")), 3.0);
+
+        auto* crossbowNormal = test::child<QAbstractButton>(weapons, QStringLiteral("Label30(0)"));
+        crossbowNormal->setFocus();
+        QTest::keyClick(crossbowNormal, Qt::Key_Space);
+        QCOMPARE(crossbowNormal->text(), QStringLiteral("p"));
+        QCOMPARE(settings().flag(settingId("XBowNormFlag")), 2.0);
+
+        // A flag that holds no behaviour's number stays as it is.
+        loadPreset({"[preset]", "version=0.67", "XBowPoisonFlag=7"});
+        auto* crossbowPoison = test::child<QAbstractButton>(weapons, QStringLiteral("Label30(1)"));
+        QTest::mouseClick(crossbowPoison, Qt::LeftButton);
+        QCOMPARE(settings().flag(settingId("XBowPoisonFlag")), 7.0);
+    }
+
+    void swatchesFollowTheFieldsAndTheColourDialog()
+    {
+        QDialog& bars = program().open(Window::CustBars);
+        Swatch* health = swatchNamed(bars, QStringLiteral("health bar main colour swatch"));
+        QCOMPARE(health->colour(), QColor(255, 0, 0));
+        QLineEdit* green = test::child<QLineEdit>(bars, QStringLiteral("Text1(1)"));
+        green->setFocus();
+        green->selectAll();
+        QTest::keyClicks(green, QStringLiteral("128"));
+        QCOMPARE(health->colour(), QColor(255, 128, 0));
+        QTest::keyClick(green, Qt::Key_Backspace);
+        QTest::keyClick(green, Qt::Key_Backspace);
+        QTest::keyClick(green, Qt::Key_Backspace);
+        QCOMPARE(health->colour(), QColor(255, 0, 0)); // an empty field counts as 0
+        QTest::keyClicks(green, QStringLiteral("1"));
+
+        // Music fade: its fields run 41, 40, 39 for red, green and blue.
+        Swatch* musicFade = swatchNamed(bars, QStringLiteral("music volume bar fade colour swatch"));
+        program().chosenColours = {QColor(10, 20, 30)};
+        musicFade->setFocus();
+        QTest::keyClick(musicFade, Qt::Key_Space);
+        QCOMPARE(program().offeredColours, (std::vector<QColor>{QColor(31, 31, 31)}));
+        QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(41)"))->text(), QStringLiteral("10"));
+        QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(40)"))->text(), QStringLiteral("20"));
+        QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(39)"))->text(), QStringLiteral("30"));
+        QCOMPARE(musicFade->colour(), QColor(10, 20, 30));
+
+        QTest::mouseClick(musicFade, Qt::LeftButton); // the user cancels
+        QCOMPARE(settings().text(settingId("MusBarFadeColourR")), std::string("10"));
+    }
+
+    void helpTextsAreShownWhole_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("weapons")
+            << Window::CustWeapons
+            << "Crossbow ammo flags:\n   n = Normal Ammo\n   p = Poison Ammo\n   e = Explosive Ammo\n\n"
+               "Grenade ammo flags:\n   n = Normal Ammo\n   s = Super Ammo\n   f = Flash Ammo\n"
+               "   u = Ultra Ammo (One-Touch Grenade)\n   x = Frag Ammo";
+        QTest::newRow("bars") << Window::CustBars
+                              << "ABO = Active Bar Overlay\nPBO = Passive Bar Overlay (for option bars only)";
+    }
+
+    void helpTextsAreShownWhole()
+    {
+        QFETCH(Window, window);
+        QFETCH(QString, text);
+        QDialog& dialog = program().open(window);
+        QTest::mouseClick(test::child<QPushButton>(dialog, QStringLiteral("Command4")), Qt::LeftButton);
+        QCOMPARE(toList(program().ui.messageTexts()), QStringList{text});
+    }
+
+    void theAlignmentListIsPickedNotTyped()
+    {
+        QDialog& fonts = program().open(Window::CustFonts);
+        auto* list = test::child<QComboBox>(fonts, QStringLiteral("Combo1(0)"));
+        list->setFocus();
+        QTest::keyClicks(list, QStringLiteral("left"));
+        QCOMPARE(settings().state(settingId("MainMenuAlign")), 1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(settings().state(settingId("MainMenuAlign")), 2);
+        QCOMPARE(list->currentText(), QStringLiteral("rite"));
+    }
+};
+
+} // namespace golv
+
+QTEST_MAIN(golv::CustomizerWindowsTest)
+#include "CustomizerWindowsTest.moc"
