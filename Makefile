@@ -44,6 +44,10 @@ screenshots: build
 
 bench: build
 	@$(BUILD_DIR)/bench/golv_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+	@folder=$$(mktemp -d) && \
+	$(BUILD_DIR)/make-test-exe --with-config "$$folder/quenb.exe" && \
+	(cd "$$folder" && QT_QPA_PLATFORM=offscreen $(CURDIR)/$(BUILD_DIR)/bench/golv-window-bench 15); \
+	status=$$?; rm -rf "$$folder"; exit $$status
 
 format:
 	@find src app tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -84,10 +84,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     layout->addSpacing(10);
     layout->addLayout(buttons);
 
-    m_creditTimer = new QTimer(this);
-    m_creditTimer->setObjectName(QStringLiteral("Timer1"));
-    m_creditTimer->setInterval(kTickMilliseconds);
-    connect(m_creditTimer, &QTimer::timeout, this, &AboutBox::showNextCredit);
+    m_creditTimer = windowTimer(this, "Timer1", kTickMilliseconds, &AboutBox::showNextCredit);
     m_creditTimer->start();
 }
 

@@ -124,10 +124,7 @@ CustBars::CustBars(Windows& windows, QWidget* parent)
     finish(columns, QStringLiteral("ABO = Active Bar Overlay\nPBO = Passive Bar Overlay (for option bars only)"));
 
     // The preview blinks for as long as the window is loaded, shown or hidden.
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(kBlinkMilliseconds);
-    connect(m_timer, &QTimer::timeout, this, &CustBars::blinkPoisonedPreview);
+    m_timer = windowTimer(this, "Timer1", kBlinkMilliseconds, &CustBars::blinkPoisonedPreview);
     m_timer->start();
 }
 

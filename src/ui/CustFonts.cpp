@@ -97,10 +97,7 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
     columns->addLayout(right);
     finish(columns);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer2"));
-    m_timer->setInterval(kLegendTickMilliseconds);
-    connect(m_timer, &QTimer::timeout, this, &CustFonts::legendTick);
+    m_timer = windowTimer(this, "Timer2", kLegendTickMilliseconds, &CustFonts::legendTick);
     onCommand(test, [this] { startLegendTest(); });
 }
 

@@ -140,10 +140,7 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
     layout->addLayout(lower);
     finish(layout, kHelp);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(kTickMilliseconds);
-    connect(m_timer, &QTimer::timeout, this, &CustWeapons::previewTick);
+    m_timer = windowTimer(this, "Timer1", kTickMilliseconds, &CustWeapons::previewTick);
     onCommand(m_previewButton, [this] { togglePreview(); });
     stopPreview();
 }

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <initializer_list>
@@ -153,6 +154,18 @@ private:
     QGridLayout* m_rows;
     int m_nextRow = 0;
 };
+
+// A window's timer, named as its control, calling `tick` every `interval`
+// milliseconds once started.
+template <typename Receiver, typename Tick>
+QTimer* windowTimer(Receiver* window, const char* name, int interval, Tick tick)
+{
+    auto* timer = new QTimer(window);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(interval);
+    QObject::connect(timer, &QTimer::timeout, window, tick);
+    return timer;
+}
 
 // A column of sections with the space below them left free.
 QVBoxLayout* column(std::initializer_list<const Section*> sections);
