@@ -49,6 +49,11 @@ const std::array kShots = {
     Shot{customizer<golv::Window::CustFonts>, 0ms},
     Shot{customizer<golv::Window::CustGfx>, 0ms},
     Shot{customizer<golv::Window::CustGfx2>, 0ms},
+    Shot{customizer<golv::Window::CustLite>, 0ms},
+    Shot{customizer<golv::Window::CustInv>, 0ms},
+    Shot{customizer<golv::Window::CustEnemy>, 0ms},
+    Shot{customizer<golv::Window::CustOxmaHP>, 0ms},
+    Shot{customizer<golv::Window::CustPhys>, 0ms},
 };
 
 // Long enough for a shown window to be laid out and painted.

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <span>
 #include <string>
 
@@ -195,7 +196,18 @@ QScrollBar* FormBuilder::scrollBar(const char* name) const
     return bar;
 }
 
-QComboBox* FormBuilder::list(const char* name) const { return make<QComboBox>(m_window, name); }
+QComboBox* FormBuilder::list(const char* name) const
+{
+    auto* list = make<QComboBox>(m_window, name);
+    // A list that shows a text of its own, which may be no entry, shows it in
+    // a box that takes no typing. The box takes the list's place in the Tab
+    // order, so it is made here, in reading order.
+    if (const auto id = settingOfControl(m_id, name); id && definition(*id).conversion == Conversion::ListText) {
+        list->setEditable(true);
+        list->lineEdit()->setReadOnly(true);
+    }
+    return list;
+}
 
 QToolButton* FormBuilder::flag(const char* name) const
 {
@@ -215,15 +227,10 @@ Swatch* FormBuilder::makeSwatch(const ColourFields& fields, bool followsFields) 
     auto* swatch = new Swatch(m_window);
     SettingsStore& settings = m_windows.session().settings;
     if (followsFields) {
-        auto repaint = [swatch, &settings, fields] { swatch->setColour(toQColor(colourOf(settings, fields))); };
-        repaint();
-        const int observer = settings.addObserver([fields, repaint](SettingId id) {
-            if (std::find(fields.begin(), fields.end(), id) != fields.end())
-                repaint();
-        });
-        QObject::connect(swatch, &QObject::destroyed, [&settings, observer] { settings.removeObserver(observer); });
+        follow(swatch, {fields.begin(), fields.end()},
+            [swatch, &settings, fields] { swatch->setColour(toQColor(colourOf(settings, fields))); });
     }
-    QObject::connect(swatch, &Swatch::activated, m_window, [this, swatch, &settings, fields] {
+    QObject::connect(swatch, &Swatch::activated, m_window, [this, &settings, fields] {
         if (m_gate && !m_gate())
             return;
         const auto chosen = m_windows.chooseColour(toQColor(colourOf(settings, fields)), m_window);
@@ -234,6 +241,33 @@ Swatch* FormBuilder::makeSwatch(const ColourFields& fields, bool followsFields) 
             settings.setText(fields[i], std::to_string(components[i]));
     });
     return swatch;
+}
+
+void FormBuilder::follow(QWidget* widget, std::vector<SettingId> settings, std::function<void()> update) const
+{
+    update();
+    SettingsStore& store = m_windows.session().settings;
+    const int observer = store.addObserver([settings = std::move(settings), update](SettingId id) {
+        if (std::find(settings.begin(), settings.end(), id) != settings.end())
+            update();
+    });
+    QObject::connect(widget, &QObject::destroyed, [&store, observer] { store.removeObserver(observer); });
+}
+
+void FormBuilder::explainHex(QLineEdit* field, HexReading reading) const
+{
+    const SettingId id = setting(field->objectName().toLatin1().constData());
+    const SettingsStore& settings = m_windows.session().settings;
+    follow(field, {id}, [field, &settings, id, reading] {
+        bool read = false;
+        const QString digits = QString::fromStdString(settings.text(id));
+        qint64 value = digits.toLongLong(&read, 16);
+        if (reading == HexReading::Signed16 && value >= 0x8000 && value <= 0xFFFF)
+            value -= 0x10000;
+        const QString explained = read ? QStringLiteral("%1 in decimal").arg(value) : QString();
+        field->setToolTip(explained);
+        field->setAccessibleDescription(explained);
+    });
 }
 
 void FormBuilder::reserveSpace(QWidget* widget)

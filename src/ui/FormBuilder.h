@@ -11,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <vector>
 
 class QAbstractButton;
 class QBoxLayout;
@@ -98,6 +99,16 @@ public:
     Swatch* swatch(const ColourFields& fields) const;
     // The same, but the window paints it (a preview); choosing still edits the fields.
     Swatch* previewSwatch(const ColourFields& fields) const;
+
+    // How a field's hexadecimal digits read as a number.
+    enum class HexReading { Signed16, Unsigned32 };
+    // Shows the decimal value of a hexadecimal field as its tooltip and in
+    // its description for readers ("03FE" is "1022 in decimal").
+    void explainHex(QLineEdit* field, HexReading reading) const;
+
+    // Runs `update` now and whenever one of the settings changes, for as long
+    // as `widget` lives.
+    void follow(QWidget* widget, std::vector<SettingId> settings, std::function<void()> update) const;
 
     // Keeps a widget's place in the layout while it is hidden, so that nothing
     // moves when it appears.

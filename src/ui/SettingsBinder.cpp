@@ -118,12 +118,6 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         break;
     case ControlKind::List:
         if (auto* list = root->findChild<QComboBox*>(controlName(def))) {
-            // A list that shows a text of its own, which may be no entry,
-            // shows it in a box that takes no typing.
-            if (def.conversion == Conversion::ListText) {
-                list->setEditable(true);
-                list->lineEdit()->setReadOnly(true);
-            }
             connect(list, &QComboBox::activated, this, [this, id](int index) {
                 if (kSettings[id].conversion == Conversion::ListIndex) {
                     m_store.setState(id, index);

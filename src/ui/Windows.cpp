@@ -3,9 +3,14 @@
 #include "config/Session.h"
 #include "ui/AboutBox.h"
 #include "ui/CustBars.h"
+#include "ui/CustEnemy.h"
 #include "ui/CustFonts.h"
 #include "ui/CustGfx.h"
 #include "ui/CustGfx2.h"
+#include "ui/CustInv.h"
+#include "ui/CustLite.h"
+#include "ui/CustOxmaHP.h"
+#include "ui/CustPhys.h"
 #include "ui/CustWeapons.h"
 #include "ui/MainWindow.h"
 
@@ -28,6 +33,11 @@ Windows::Windows(Session& session) : m_session(session)
     m_factories[Window::CustFonts] = make<CustFonts>;
     m_factories[Window::CustGfx] = make<CustGfx>;
     m_factories[Window::CustGfx2] = make<CustGfx2>;
+    m_factories[Window::CustLite] = make<CustLite>;
+    m_factories[Window::CustInv] = make<CustInv>;
+    m_factories[Window::CustEnemy] = make<CustEnemy>;
+    m_factories[Window::CustOxmaHP] = make<CustOxmaHP>;
+    m_factories[Window::CustPhys] = make<CustPhys>;
     m_chooseColour = [](const QColor& initial, QWidget* parent) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(initial, parent);
         if (!chosen.isValid())

@@ -1,3 +1,4 @@
+#include "config/SettingId.h"
 #include "support/StartedProgram.h"
 #include "ui/AccessibleNames.h"
 #include "ui/Swatch.h"
@@ -16,19 +17,42 @@ namespace golv {
 namespace {
 
 // Every window a person can open: the main window and each customizer that exists.
-std::vector<QWidget*> allWindows(test::StartedProgram& program)
+std::vector<std::pair<Window, QWidget*>> allWindows(test::StartedProgram& program)
 {
-    std::vector<QWidget*> windows = {&program.mainWindow()};
+    std::vector<std::pair<Window, QWidget*>> windows = {{Window::Form1, &program.mainWindow()}};
     for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index) {
         const auto window = static_cast<Window>(index);
         if (window != Window::Form1 && program.windows->hasCustomizer(window))
-            windows.push_back(&program.open(window));
+            windows.emplace_back(window, &program.open(window));
     }
     return windows;
 }
 
+// The widgets that show the window's settings, and its swatches.
+std::vector<QWidget*> settingControls(Window id, QWidget* window)
+{
+    std::vector<QWidget*> controls;
+    for (const SettingDef& def : kSettings) {
+        if (def.window != id)
+            continue;
+        const QString name = QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
+        if (kindOf(def.conversion) == ControlKind::Option) {
+            for (int index = 0; index <= def.high; ++index)
+                controls.push_back(test::child<QWidget>(*window, name + QStringLiteral("(%1)").arg(index)));
+        } else {
+            controls.push_back(test::child<QWidget>(*window, name));
+        }
+    }
+    for (Swatch* swatch : window->findChildren<Swatch*>())
+        controls.push_back(swatch);
+    return controls;
+}
+
 bool isInput(const QWidget* widget)
 {
+    // A list's own text box is part of the list.
+    if (qobject_cast<const QComboBox*>(widget->parentWidget()))
+        return false;
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget)
         || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QScrollBar*>(widget)
         || qobject_cast<const Swatch*>(widget);
@@ -70,7 +94,7 @@ private slots:
     void everyInputHasANameOfItsOwn()
     {
         test::StartedProgram program;
-        for (QWidget* window : allWindows(program)) {
+        for (const auto& [id, window] : allWindows(program)) {
             std::map<QString, QString> owners;
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 if (!isInput(widget) || widget->window() != window)
@@ -123,14 +147,15 @@ private slots:
     void tabReachesEveryInputInReadingOrder()
     {
         test::StartedProgram program;
-        for (QWidget* window : allWindows(program)) {
-            for (QWidget* widget : window->findChildren<QWidget*>()) {
-                const auto* field = qobject_cast<QLineEdit*>(widget);
-                if (!isInput(widget) || widget->window() != window || (field != nullptr && field->isReadOnly())
-                    || !widget->isVisibleTo(window))
+        for (const auto& [id, window] : allWindows(program)) {
+            // Every control that edits a setting; the physics window's
+            // picture buttons only lead to a field and stay out of the way.
+            for (QWidget* control : settingControls(id, window)) {
+                if (!control->isVisibleTo(window))
                     continue;
-                QVERIFY2(widget->focusPolicy() & Qt::TabFocus,
-                    qPrintable(describe(widget) + QStringLiteral(" cannot be reached by Tab")));
+                QWidget* focused = control->focusProxy() != nullptr ? control->focusProxy() : control;
+                QVERIFY2(focused->focusPolicy() & Qt::TabFocus,
+                    qPrintable(describe(control) + QStringLiteral(" cannot be reached by Tab")));
             }
             // Tab goes along a row, then down; it goes up again only into a
             // column further right.
