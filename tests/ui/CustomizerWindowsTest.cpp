@@ -1,12 +1,15 @@
 #include "config/SettingId.h"
+#include "presets/Presets.h"
 #include "support/StartedProgram.h"
 #include "ui/Swatch.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(golv::Window)
@@ -242,6 +245,13 @@ private slots:
                "   u = Ultra Ammo (One-Touch Grenade)\n   x = Frag Ammo";
         QTest::newRow("bars") << Window::CustBars
                               << "ABO = Active Bar Overlay\nPBO = Passive Bar Overlay (for option bars only)";
+        QTest::newRow("enemy HP") << Window::CustEnemy
+                                  << "To change Small Scorpion HP, you must enable far jump patch, which will modify "
+                                     "level loading code a bit.\nTo enable far jump patch, turn on ''Enable SS HP "
+                                     "change'' option.";
+        QTest::newRow("damage") << Window::CustOxmaHP
+                                << "BROWN text - only POSITIVE values possible.\nBLUE text - NEGATIVE values possible "
+                                   "also.";
     }
 
     void helpTextsAreShownWhole()
@@ -263,6 +273,220 @@ private slots:
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(settings().state(settingId("MainMenuAlign")), 2);
         QCOMPARE(list->currentText(), QStringLiteral("rite"));
+    }
+
+    void recalculatingTheHpBarRange_data()
+    {
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("corrected");
+        QTest::addColumn<QString>("divider");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("the default 1000") << "1000" << QStringList{} << "1000"
+                                          << "02"
+                                          << "66FE8FD8";
+        QTest::newRow("32767 pads to eight digits") << "32767" << QStringList{} << "32767"
+                                                    << "02"
+                                                    << "0324AB0D";
+        QTest::newRow("100 is too low") << "100"
+                                        << QStringList{QStringLiteral("You have set too low Max. HP bar value.")}
+                                        << "202"
+                                        << "00"
+                                        << "7F77E22F";
+        QTest::newRow("403 takes 01") << "403" << QStringList{} << "403"
+                                      << "01"
+                                      << "7FC8DB1F";
+        QTest::newRow("402 takes 00") << "402" << QStringList{} << "402"
+                                      << "00"
+                                      << "400D1D98";
+        QTest::newRow("805 takes 02") << "805" << QStringList{} << "805"
+                                      << "02"
+                                      << "7FF17E37";
+        QTest::newRow("above 32767 from a file is too high")
+            << "40000" << QStringList{QStringLiteral("You have set too high Max. HP bar value.")} << "32767"
+            << "02"
+            << "0324AB0D";
+    }
+
+    void recalculatingTheHpBarRange()
+    {
+        QFETCH(QString, maximum);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, corrected);
+        QFETCH(QString, divider);
+        QFETCH(QString, range);
+        QDialog& damage = program().open(Window::CustOxmaHP);
+        // Away from the maximum field, whose own checks would come first.
+        test::child<QLineEdit>(damage, QStringLiteral("Text2(1)"))->setFocus();
+        QCoreApplication::processEvents();
+        settings().setText(settingId("MaxHPBarValue"), maximum.toStdString());
+        auto* recalculate = test::child<QPushButton>(damage, QStringLiteral("Command3"));
+        QTest::mouseClick(recalculate, Qt::LeftButton);
+        QCOMPARE(toList(program().ui.messageTexts()), messages);
+        QCOMPARE(test::child<QLineEdit>(damage, QStringLiteral("Text2(0)"))->text(), corrected);
+        QCOMPARE(test::child<QLineEdit>(damage, QStringLiteral("Text2(4)"))->text(), divider);
+        QCOMPARE(test::child<QLineEdit>(damage, QStringLiteral("Text2(3)"))->text(), range);
+        QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(Qt::white));
+    }
+
+    void aKeyInTheMaximumMarksTheRangeStale()
+    {
+        QDialog& damage = program().open(Window::CustOxmaHP);
+        auto* recalculate = test::child<QPushButton>(damage, QStringLiteral("Command3"));
+        QLineEdit* maximum = test::child<QLineEdit>(damage, QStringLiteral("Text2(0)"));
+        QTest::keyClick(maximum, Qt::Key_A); // swallowed, but still a key
+        QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(255, 192, 192));
+        QCOMPARE(test::child<QLineEdit>(damage, QStringLiteral("Text2(3)"))->toolTip(),
+            QStringLiteral("1717986919 in decimal"));
+        QTest::mouseClick(test::child<QPushButton>(damage, QStringLiteral("Command2")), Qt::LeftButton);
+        QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(Qt::white));
+    }
+
+    void smallMedkitsAndFlaresMirrorUntilSeparated()
+    {
+        QDialog& inventory = program().open(Window::CustInv);
+        QLineEdit* medkits = test::child<QLineEdit>(inventory, QStringLiteral("Text1(1)"));
+        QLineEdit* flares = test::child<QLineEdit>(inventory, QStringLiteral("Text1(2)"));
+        test::typeAndLeave(medkits, QStringLiteral("5"));
+        QCOMPARE(flares->text(), QStringLiteral("5"));
+        test::typeAndLeave(flares, QStringLiteral("9"));
+        QCOMPARE(medkits->text(), QStringLiteral("9"));
+
+        auto* separate = test::child<QCheckBox>(inventory, QStringLiteral("Check2"));
+        separate->click();
+        test::typeAndLeave(flares, QStringLiteral("7"));
+        QCOMPARE(medkits->text(), QStringLiteral("9"));
+        test::typeAndLeave(medkits, QStringLiteral("4"));
+        QCOMPARE(flares->text(), QStringLiteral("7"));
+
+        separate->click(); // joined again: the flares follow the medkits
+        QCOMPARE(flares->text(), QStringLiteral("4"));
+    }
+
+    void inventoryRulesFollowPresetsDefaultsAndTheSaveTrigger()
+    {
+        QDialog& inventory = program().open(Window::CustInv);
+        auto enabled = [&inventory](const char* name) {
+            return test::child<QWidget>(inventory, QString::fromLatin1(name))->isEnabled();
+        };
+        QVERIFY(!enabled("Text1(17)") && !enabled("Text1(16)") && enabled("Check6"));
+        loadPreset({"[preset]", "version=0.67", "SaveTrigger=1", "RemovePistolAmmo=1", "DisableUnlPistAmmoLabel=1",
+            "DisableSave=1"});
+        QVERIFY(enabled("Text1(17)") && enabled("Text1(16)"));
+        auto* disableSave = test::child<QCheckBox>(inventory, QStringLiteral("Check6"));
+        QVERIFY2(!disableSave->isEnabled() && disableSave->isChecked(), "greyed by the save trigger, value kept");
+
+        QTest::mouseClick(test::child<QPushButton>(inventory, QStringLiteral("Command2")), Qt::LeftButton);
+        QVERIFY(!enabled("Text1(17)") && !enabled("Text1(16)"));
+        QVERIFY2(!disableSave->isEnabled(), "the save trigger belongs to the main window and stays");
+        test::child<QCheckBox>(program().mainWindow(), QStringLiteral("Check13"))->click();
+        QVERIFY(disableSave->isEnabled());
+    }
+
+    void theSmallScorpionFieldAndTheHiddenPicture()
+    {
+        QDialog& enemies = program().open(Window::CustEnemy);
+        QLineEdit* scorpion = test::child<QLineEdit>(enemies, QStringLiteral("Text1(24)"));
+        QVERIFY(!scorpion->isEnabled());
+        settings().setText(settingId("SmallScorpionHP"), "12");
+        test::child<QCheckBox>(enemies, QStringLiteral("Check1"))->click();
+        QVERIFY(scorpion->isEnabled());
+        test::child<QCheckBox>(enemies, QStringLiteral("Check1"))->click();
+        QVERIFY(!scorpion->isEnabled());
+        QCOMPARE(scorpion->text(), QStringLiteral("12"));
+
+        auto* picture = test::child<QLabel>(enemies, QStringLiteral("Image2"));
+        QTest::mouseClick(test::child<QLabel>(enemies, QStringLiteral("Label1(6)")), Qt::LeftButton);
+        QVERIFY2(picture->isHidden(), "only the label that says Set: shows it");
+        auto* set = test::child<QLabel>(enemies, QStringLiteral("Label1(7)"));
+        QCOMPARE(set->text(), QStringLiteral("Set:"));
+        QTest::mouseClick(set, Qt::LeftButton);
+        QVERIFY(picture->isVisible());
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QVERIFY(picture->isHidden());
+    }
+
+    void pictureButtonsLeadIntoTheirSpeedField()
+    {
+        QDialog& physics = program().open(Window::CustPhys);
+        QLineEdit* swimSpeed = test::child<QLineEdit>(physics, QStringLiteral("Text2(10)"));
+        QTest::mouseClick(test::child<QPushButton>(physics, QStringLiteral("Command1(10)")), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), swimSpeed);
+        QCOMPARE(swimSpeed->toolTip(), QStringLiteral("200 in decimal"));
+        QCOMPARE(
+            test::child<QLineEdit>(physics, QStringLiteral("Text2(1)"))->toolTip(), QStringLiteral("-1456 in decimal"));
+
+        swimSpeed->selectAll();
+        QTest::keyClicks(swimSpeed, QStringLiteral("0C8"));
+        QTest::mouseClick(test::child<QPushButton>(physics, QStringLiteral("Command1(0)")), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(program().ui.messageTexts(),
+            std::vector<std::string>{"You must fill this field with four hexadecimal symbols!"});
+        QCOMPARE(QApplication::focusWidget(), swimSpeed);
+
+        // Borrowed when the window loaded: 0 shows button 1's picture.
+        QCOMPARE(test::child<QPushButton>(physics, QStringLiteral("Command1(0)"))->icon().cacheKey(),
+            test::child<QPushButton>(physics, QStringLiteral("Command1(1)"))->icon().cacheKey());
+    }
+
+    void theLightsDisplayAndList()
+    {
+        QDialog& lights = program().open(Window::CustLite);
+        auto* intensity = test::child<QScrollBar>(lights, QStringLiteral("HScroll4"));
+        QLineEdit* display = test::child<QLineEdit>(lights, QStringLiteral("Text4"));
+        intensity->setValue(-1);
+        QCOMPARE(display->text(), QStringLiteral("0"));
+        QCOMPARE(display->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(display->palette().color(QPalette::Text), QColor(Qt::white));
+        intensity->setValue(0);
+        QCOMPARE(display->text(), QStringLiteral("0.0009..."));
+        QCOMPARE(display->palette().color(QPalette::Text), QColor(Qt::black));
+
+        auto* binoculars = test::child<QComboBox>(lights, QStringLiteral("Combo1"));
+        binoculars->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("77"));
+        QCOMPARE(settings().text(settingId("BinocsRange")), std::string("20"));
+        QCOMPARE(binoculars->currentText(), QStringLiteral("20"));
+    }
+
+    void aPresetOfEditsInEveryWindowLoadsBackInAFreshStart()
+    {
+        const std::pair<Window, std::pair<const char*, const char*>> edits[] = {
+            {Window::Form1, {"Text5(18)", "77"}},
+            {Window::CustWeapons, {"Text5(13)", "44"}},
+            {Window::CustBars, {"Text2(6)", "555"}},
+            {Window::CustFonts, {"Text1(18)", "99"}},
+            {Window::CustGfx, {"Text11", "1234"}},
+            {Window::CustGfx2, {"Text2(3)", "0ABCDEF0"}},
+            {Window::CustLite, {"Text1(3)", "33"}},
+            {Window::CustInv, {"Text2(1)", "900"}},
+            {Window::CustEnemy, {"Text1(20)", "321"}},
+            {Window::CustOxmaHP, {"Text1(9)", "-7"}},
+            {Window::CustPhys, {"Text2(7)", "ABCD"}},
+        };
+        for (const auto& [window, edit] : edits) {
+            QWidget& shown = window == Window::Form1 ? static_cast<QWidget&>(program().mainWindow())
+                                                     : static_cast<QWidget&>(program().open(window));
+            test::typeAndLeave(
+                test::child<QLineEdit>(shown, QString::fromLatin1(edit.first)), QString::fromLatin1(edit.second));
+            if (window != Window::Form1)
+                shown.hide();
+        }
+        QVERIFY(program().ui.messages.empty());
+        const std::string path = (program().folder / "every.qpt").string();
+        program().ui.fileAnswers = {path};
+        QTest::mouseClick(
+            test::child<QPushButton>(program().mainWindow(), QStringLiteral("Command16")), Qt::LeftButton);
+        const std::vector<std::string> saved = presetLines(settings());
+        program().windows->form1().hide();
+
+        test::StartedProgram fresh;
+        fresh.ui.fileAnswers = {path};
+        QTest::mouseClick(test::child<QPushButton>(fresh.mainWindow(), QStringLiteral("Command12")), Qt::LeftButton);
+        QVERIFY(fresh.ui.messages.empty());
+        QCOMPARE(presetLines(fresh.session.settings), saved);
+        QCOMPARE(test::child<QLineEdit>(fresh.open(Window::CustPhys), QStringLiteral("Text2(7)"))->text(),
+            QStringLiteral("ABCD"));
     }
 };
 
