@@ -144,22 +144,6 @@ TEST_F(SettingsStoreTest, enablingRulesFollowTheirCheckBoxes)
     EXPECT_NE(std::find(told.begin(), told.end(), settingId("DisableSave")), told.end());
 }
 
-TEST_F(SettingsStoreTest, smallMedkitsAndFlaresMirrorEachOtherUntilSeparated)
-{
-    loadDefaults();
-    store().setText(settingId("DefSmallMedkits"), "5");
-    EXPECT_EQ(textOf("DefFlares"), "5");
-    store().setText(settingId("DefFlares"), "6");
-    EXPECT_EQ(textOf("DefSmallMedkits"), "6");
-
-    store().setState(settingId("SeperateAmount"), 1);
-    store().setText(settingId("DefFlares"), "7");
-    EXPECT_EQ(textOf("DefSmallMedkits"), "6");
-
-    store().setState(settingId("SeperateAmount"), 0);
-    EXPECT_EQ(textOf("DefFlares"), "6") << "unchecking copies the medkits into the flares";
-}
-
 TEST_F(SettingsStoreTest, flagLettersFallBackToNormalAndCycleOnAClick)
 {
     struct Row {
@@ -189,22 +173,6 @@ TEST_F(SettingsStoreTest, flagLettersFallBackToNormalAndCycleOnAClick)
     store().setFlag(bolt, 9);
     store().advanceFlag(bolt);
     EXPECT_EQ(store().flag(bolt), 9) << "a flag with no letter is left as it is";
-}
-
-TEST_F(SettingsStoreTest, aCategorysDefaultsLeaveTheOtherCategoriesAlone)
-{
-    loadDefaults();
-    store().setText(settingId("HMainColourR"), "1");
-    store().setState(settingId("HHide"), 1);
-    store().setText(settingId("PistolDamage"), "9");
-    store().setState(settingId("SaveTrigger"), 1);
-
-    session.currentCategory = "bars";
-    ASSERT_TRUE(ReadCommonSection(session));
-    EXPECT_EQ(textOf("HMainColourR"), "255");
-    EXPECT_EQ(stateOf("HHide"), 0);
-    EXPECT_EQ(textOf("PistolDamage"), "9");
-    EXPECT_EQ(stateOf("SaveTrigger"), 1);
 }
 
 } // namespace

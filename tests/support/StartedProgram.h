@@ -67,6 +67,14 @@ public:
         return *dialog;
     }
 
+    // Any window by its name, shown like open() does.
+    QWidget& show(Window which)
+    {
+        if (which == Window::Form1)
+            return mainWindow();
+        return open(which);
+    }
+
     // Shows a window and waits until the application takes it as the active
     // one, which is when the focus moves inside it.
     static void showActive(QWidget& window)

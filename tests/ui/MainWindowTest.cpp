@@ -37,7 +37,6 @@ private:
     QString text(const char* name) { return child<QLineEdit>(name)->text(); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     std::string image() const { return m_folder->read("quenb.exe"); }
-    void typeAndLeave(QLineEdit* field, const QString& typed) { test::typeAndLeave(field, typed); }
 
 private slots:
     void init()
@@ -139,41 +138,6 @@ private slots:
         QVERIFY2(child<QCheckBox>("Check3")->isChecked(), "a preset touches the distances only");
     }
 
-    void soundFieldsTakeDigitsOnly()
-    {
-        QLineEdit* field = child<QLineEdit>("Text5(18)");
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, QStringLiteral("a-1b2"));
-        QCOMPARE(field->text(), QStringLiteral("12"));
-        // What a paste does: insert a whole text at once, through the filter.
-        field->end(false);
-        field->insert(QStringLiteral("x-9"));
-        QCOMPARE(field->text(), QStringLiteral("129"));
-        QCOMPARE(m_session->settings.text(settingId("UWDoorBugSoundID")), std::string("129"));
-        QTest::keyClicks(field, QStringLiteral("5"));
-        QCOMPARE(field->text(), QStringLiteral("129"));
-    }
-
-    void leavingASoundFieldChecksItsValue()
-    {
-        QLineEdit* field = child<QLineEdit>("Text5(0)");
-        typeAndLeave(field, QStringLiteral("200"));
-        QCOMPARE(m_ui->messageTexts(), std::vector<std::string>{"Maximum value for this field is 127!"});
-        QCOMPARE(field->text(), QStringLiteral("127"));
-        QCOMPARE(QApplication::focusWidget(), field);
-
-        m_ui->messages.clear();
-        typeAndLeave(field, QString());
-        QCOMPARE(m_ui->messageTexts(), std::vector<std::string>{"You must fill this field with at least one digit!"});
-        QCOMPARE(QApplication::focusWidget(), field);
-
-        m_ui->messages.clear();
-        typeAndLeave(field, QStringLiteral("0"));
-        QVERIFY2(m_ui->messages.empty(), "0 is accepted");
-        QVERIFY(QApplication::focusWidget() != field);
-    }
-
     void cancelWritesNothingAndOkPatches()
     {
         child<QCheckBox>("Check3")->click(); // remove look transparency: EB at LTOffset
@@ -207,7 +171,7 @@ private slots:
         child<QScrollBar>("HScroll1")->setValue(9);
         child<QCheckBox>("Check13")->click();
         child<QRadioButton>("Option1(2)")->click();
-        typeAndLeave(child<QLineEdit>("Text5(18)"), QStringLiteral("99"));
+        test::typeAndLeave(child<QLineEdit>("Text5(18)"), QStringLiteral("99"));
         m_session->settings.setText(settingId("PistolDamage"), "77");
 
         click("Command9");
