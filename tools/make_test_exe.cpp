@@ -127,10 +127,14 @@ int main(int argc, char* argv[])
     if (options.configFile.empty()) {
         lines = golv::defaultConfigLines();
     } else {
-        golv::TextFileLines file = golv::readTextLines(options.configFile);
-        if (!file.error.empty())
-            fail(file.error);
-        lines = std::move(file.lines);
+        std::string error;
+        const auto file = golv::TextFileReader::open(options.configFile, error);
+        if (!file)
+            fail(error);
+        while (auto line = file->next())
+            lines.push_back(std::move(*line));
+        if (!file->error().empty())
+            fail(file->error());
     }
 
     StderrInteraction interaction;

@@ -2,26 +2,30 @@
 
 #include "config/TextFile.h"
 
+#include "config/PlatformFile.h"
+
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
 
 namespace golv {
 
 std::unique_ptr<BinaryFile> BinaryFile::open(const std::string& path, Mode mode, std::string& error)
 {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        error = describeFileError(path, "open", EISDIR);
+    std::FILE* file = platform::openRegularFile(path, mode == Mode::ReadWrite, error);
+    if (file == nullptr)
         return nullptr;
-    }
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), mode == Mode::Read ? "rb" : "r+b");
-    if (file == nullptr) {
-        error = describeFileError(path, "open", errno);
-        return nullptr;
-    }
     return std::unique_ptr<BinaryFile>(new BinaryFile(file, path));
+}
+
+Status BinaryFile::size(std::int64_t& bytes)
+{
+    errno = 0;
+    if (std::fseek(m_file, 0, SEEK_END) != 0)
+        return Status::failure(describeFileError(m_path, "read the size of", errno));
+    const long end = std::ftell(m_file);
+    if (end < 0)
+        return Status::failure(describeFileError(m_path, "read the size of", errno));
+    bytes = end;
+    return Status::ok();
 }
 
 BinaryFile::~BinaryFile()

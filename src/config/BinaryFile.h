@@ -18,7 +18,7 @@ public:
     enum class Mode { Read, ReadWrite };
 
     // No value, and a reason in `error`, when the file cannot be opened. A
-    // missing file is not created.
+    // missing file is not created; only regular files are opened.
     static std::unique_ptr<BinaryFile> open(const std::string& path, Mode mode, std::string& error);
 
     ~BinaryFile();
@@ -32,6 +32,9 @@ public:
     // that a failure is reported by the write that caused it. Writing past the
     // end lengthens the file.
     Status writeAt(std::int64_t position, std::span<const std::uint8_t> bytes);
+
+    // The file's length in bytes.
+    Status size(std::int64_t& bytes);
 
     // Closes the file; a failure to close is a failure of the last writes.
     Status close();

@@ -67,35 +67,43 @@ Status dispatch(Session& session, const std::string& key, const std::string& val
 
 Status readOnce(Session& session)
 {
-    const TextFileLines file = readTextLines(session.configPath);
-    if (!file.error.empty())
-        return Status::failure(file.error);
-    return applyCommonSection(session, file.lines);
+    std::string error;
+    const auto file = TextFileReader::open(session.configPath, error);
+    if (!file)
+        return Status::failure(error);
+    return applyCommonSection(session, *file);
 }
 
 } // namespace
 
-Status applyCommonSection(Session& session, const std::vector<std::string>& lines)
+Status applyCommonSection(Session& session, LineSource& lines)
 {
-    std::size_t next = 0;
+    std::size_t lineNumber = 0;
     while (true) {
-        if (next == lines.size())
-            return Status::failure(session.configPath + " has no [common] section.");
-        if (toLowerAscii(lines[next++]) == "[common]")
+        const auto line = lines.next();
+        if (!line)
+            return Status::failure(
+                lines.error().empty() ? session.configPath + " has no [common] section." : lines.error());
+        ++lineNumber;
+        if (toLowerAscii(*line) == "[common]")
             break;
     }
     std::string current = "[common]";
     while (toLowerAscii(current) != "[end common]") {
-        if (next == lines.size())
-            return Status::failure("The [common] section of " + session.configPath + " has no [end common] line.");
-        current = lines[next++];
+        auto line = lines.next();
+        if (!line)
+            return Status::failure(lines.error().empty()
+                    ? "The [common] section of " + session.configPath + " has no [end common] line."
+                    : lines.error());
+        current = std::move(*line);
+        ++lineNumber;
         const KeyValueLine split = SplitKeyValue(current);
         if (split.kind == KeyValueLine::Kind::MissingEquals)
-            return Status::failure(lineReason(session, next, "has no \"=\""));
+            return Status::failure(lineReason(session, lineNumber, "has no \"=\""));
         if (Status applied = applyProgramKey(session, split.key, split.value); !applied)
-            return Status::failure(lineReason(session, next, "is not valid: " + applied.reason()));
+            return Status::failure(lineReason(session, lineNumber, "is not valid: " + applied.reason()));
         if (Status parsed = dispatch(session, split.key, split.value); !parsed)
-            return Status::failure(lineReason(session, next, "is not valid: " + parsed.reason()));
+            return Status::failure(lineReason(session, lineNumber, "is not valid: " + parsed.reason()));
     }
     return Status::ok();
 }
@@ -115,15 +123,13 @@ Status ReadCommonSection(Session& session)
         if (errorPathTaken)
             return failure;
         errorPathTaken = true;
-        session.ui.message(kCannotFindMessage);
         ++regenerations;
-        return RecreateConfig(session.configPath);
+        return regenerateConfig(session.configPath, session.ui, kCannotFindMessage);
     };
     auto regenerate = [&](std::string_view message) -> Status {
-        session.ui.message(message);
         if (++regenerations > kMaxRegenerations)
             return Status::failure(session.configPath + " does not keep the default configuration written to it.");
-        if (Status recreated = RecreateConfig(session.configPath); !recreated)
+        if (Status recreated = regenerateConfig(session.configPath, session.ui, message); !recreated)
             return takeErrorPath(recreated);
         return Status::ok();
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Status.h"
+#include "config/TextFile.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +19,12 @@ Status ReadCommonSection(Session& session);
 // One pass over the lines of a configuration, without regeneration. Every line
 // takes effect as soon as it is read, so a failure leaves the lines before it
 // applied.
-Status applyCommonSection(Session& session, const std::vector<std::string>& lines);
+Status applyCommonSection(Session& session, LineSource& lines);
+inline Status applyCommonSection(Session& session, std::vector<std::string> lines)
+{
+    LineList list(std::move(lines));
+    return applyCommonSection(session, list);
+}
 
 // The start-up entry: every category at once.
 Status LoadCommonConfig(Session& session);

@@ -16,8 +16,17 @@ std::string_view defaultConfigSource();
 // Its lines, without line ends.
 std::vector<std::string> defaultConfigLines();
 
+class UserInteraction;
+
 // Writes the default text over the configuration file with CR LF line ends,
 // followed by one more CR LF, so the file ends with an empty line.
 Status RecreateConfig(const std::filesystem::path& configPath);
+
+// Regeneration as the readers make it: the file in place is first renamed
+// aside to the first free name of golv.cfg.bak, golv.cfg.bak.2, ... (a
+// user's own version sections live there too); then `message` is shown, with
+// a line that names the copy; then the default text is written. When the
+// file cannot be kept, it is not replaced either.
+Status regenerateConfig(const std::filesystem::path& configPath, UserInteraction& ui, std::string_view message);
 
 } // namespace golv

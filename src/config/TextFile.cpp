@@ -1,38 +1,85 @@
 #include "config/TextFile.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-#include <system_error>
 
 namespace golv {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
-
-FilePointer openFile(const std::filesystem::path& path, const char* mode)
-{
-    return FilePointer(std::fopen(path.c_str(), mode));
-}
-
-// Writes everything and closes; fclose is where a full disk often shows.
-Status writeAndClose(FilePointer file, const std::filesystem::path& path, std::string_view content)
-{
-    errno = 0;
-    const bool written
-        = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size() && std::fflush(file.get()) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed)
-        return Status::failure(describeFileError(path, "write", writeError != 0 ? writeError : errno));
-    return Status::ok();
-}
+constexpr std::size_t kPiece = 1 << 16;
 
 } // namespace
+
+std::optional<std::string> LineList::next()
+{
+    if (m_next == m_lines.size())
+        return std::nullopt;
+    return std::move(m_lines[m_next++]);
+}
+
+std::unique_ptr<TextFileReader> TextFileReader::open(const std::filesystem::path& path, std::string& error)
+{
+    std::FILE* file = platform::openRegularFile(path, false, error);
+    if (file == nullptr)
+        return nullptr;
+    return std::unique_ptr<TextFileReader>(new TextFileReader(file, path));
+}
+
+TextFileReader::~TextFileReader() { std::fclose(m_file); }
+
+bool TextFileReader::fill()
+{
+    m_buffer.erase(0, m_position);
+    m_position = 0;
+    const std::size_t kept = m_buffer.size();
+    m_buffer.resize(kept + kPiece);
+    errno = 0;
+    const std::size_t count = std::fread(m_buffer.data() + kept, 1, kPiece, m_file);
+    m_buffer.resize(kept + count);
+    if (count == 0 && std::ferror(m_file))
+        m_error = describeFileError(m_path, "read", errno);
+    return count > 0;
+}
+
+std::optional<std::string> TextFileReader::next()
+{
+    if (!m_error.empty())
+        return std::nullopt;
+    std::size_t scanned = m_position;
+    while (true) {
+        if (m_skipLineFeed) {
+            if (m_position == m_buffer.size() && !fill())
+                return std::nullopt;
+            if (m_buffer[m_position] == '\n')
+                ++m_position;
+            m_skipLineFeed = false;
+            scanned = m_position;
+        }
+        const std::size_t end = m_buffer.find_first_of("\r\n", scanned);
+        if (end != std::string::npos) {
+            std::string line = m_buffer.substr(m_position, end - m_position);
+            m_skipLineFeed = m_buffer[end] == '\r';
+            m_position = end + 1;
+            ++m_lineNumber;
+            return line;
+        }
+        if (m_buffer.size() - m_position > kLongestLine) {
+            m_error = "Line " + std::to_string(m_lineNumber + 1) + " of " + m_path.string() + " is too long.";
+            return std::nullopt;
+        }
+        scanned = m_buffer.size();
+        const std::size_t before = m_position;
+        if (!fill()) {
+            if (!m_error.empty() || m_position == m_buffer.size())
+                return std::nullopt;
+            // The last line has no end.
+            std::string line = m_buffer.substr(m_position);
+            m_position = m_buffer.size();
+            ++m_lineNumber;
+            return line;
+        }
+        scanned -= before; // fill() moved the unread part to the front
+    }
+}
 
 std::vector<std::string> splitTextLines(std::string_view text)
 {
@@ -51,22 +98,6 @@ std::vector<std::string> splitTextLines(std::string_view text)
     return lines;
 }
 
-TextFileLines readTextLines(const std::filesystem::path& path)
-{
-    errno = 0;
-    FilePointer file = openFile(path, "rb");
-    if (!file)
-        return {{}, describeFileError(path, "open", errno)};
-    std::string content;
-    char buffer[1 << 16];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        content.append(buffer, count);
-    if (std::ferror(file.get()))
-        return {{}, describeFileError(path, "read", errno)};
-    return {splitTextLines(content), {}};
-}
-
 Status writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines)
 {
     std::string content;
@@ -74,42 +105,7 @@ Status writeTextLines(const std::filesystem::path& path, const std::vector<std::
         content += line;
         content += "\r\n";
     }
-    errno = 0;
-    FilePointer file = openFile(path, "wb");
-    if (!file)
-        return Status::failure(describeFileError(path, "create", errno));
-    return writeAndClose(std::move(file), path, content);
-}
-
-Status writeFileAtomically(const std::filesystem::path& path, std::string_view content)
-{
-    std::filesystem::path temporary = path;
-    temporary += ".golv-tmp";
-    errno = 0;
-    FilePointer file = openFile(temporary, "wb");
-    if (!file)
-        return Status::failure(describeFileError(temporary, "create", errno));
-    if (Status written = writeAndClose(std::move(file), temporary, content); !written) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return written;
-    }
-    std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
-    if (renamed) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Status::failure(describeFileError(path, "replace", renamed.value()));
-    }
-    return Status::ok();
-}
-
-std::string describeFileError(const std::filesystem::path& path, std::string_view action, int error)
-{
-    std::string text = "Cannot " + std::string(action) + " " + path.string();
-    if (error != 0)
-        text += ": " + std::string(std::strerror(error));
-    return text + ".";
+    return platform::replaceFile(path, content);
 }
 
 } // namespace golv

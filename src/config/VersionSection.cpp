@@ -51,21 +51,26 @@ Status applySectionLine(Session& session, const KeyValueLine& line, std::size_t 
 
 Status readOnce(Session& session)
 {
-    const TextFileLines file = readTextLines(session.configPath);
-    if (!file.error.empty())
-        return Status::failure(file.error);
-    return applyVersionSections(session, file.lines);
+    std::string error;
+    const auto file = TextFileReader::open(session.configPath, error);
+    if (!file)
+        return Status::failure(error);
+    return applyVersionSections(session, *file);
 }
 
 } // namespace
 
-Status applyVersionSections(Session& session, const std::vector<std::string>& lines)
+Status applyVersionSections(Session& session, LineSource& lines)
 {
     const std::string& pattern = session.versionHex;
 
-    std::size_t next = 0;
-    while (next < lines.size()) {
-        const std::string& line = lines[next++];
+    std::size_t lineNumber = 0;
+    while (true) {
+        const auto read = lines.next();
+        if (!read)
+            return lines.error().empty() ? Status::ok() : Status::failure(lines.error());
+        const std::string line = *read;
+        ++lineNumber;
         const bool matches = line.size() >= kSectionStart.size() + pattern.size()
             && toLowerAscii(line.substr(0, kSectionStart.size())) == kSectionStart
             && line.compare(kSectionStart.size(), pattern.size(), pattern) == 0;
@@ -83,15 +88,17 @@ Status applyVersionSections(Session& session, const std::vector<std::string>& li
 
         std::string current = line;
         while (toLowerAscii(current) != "[end version]") {
-            if (next == lines.size())
-                return Status::failure(
-                    "The section \"" + line + "\" of " + session.configPath + " has no [end version] line.");
-            current = lines[next++];
-            if (Status applied = applySectionLine(session, SplitKeyValue(current), next); !applied)
+            auto following = lines.next();
+            if (!following)
+                return Status::failure(lines.error().empty()
+                        ? "The section \"" + line + "\" of " + session.configPath + " has no [end version] line."
+                        : lines.error());
+            current = std::move(*following);
+            ++lineNumber;
+            if (Status applied = applySectionLine(session, SplitKeyValue(current), lineNumber); !applied)
                 return applied;
         }
     }
-    return Status::ok();
 }
 
 std::string versionHexOf(std::span<const std::uint8_t> bytes)
@@ -126,9 +133,9 @@ Status LoadConfig(Session& session)
         // even when the regenerated file matches no section.
         session.offsets.clearVersionSlots();
         session.engineData.clear();
-        session.ui.message(
-            "Can't find proper golv.cfg. Recreating config file now.\n(config dir: " + session.configPath + ")");
-        if (Status recreated = RecreateConfig(session.configPath); !recreated)
+        if (Status recreated = regenerateConfig(session.configPath, session.ui,
+                "Can't find proper golv.cfg. Recreating config file now.\n(config dir: " + session.configPath + ")");
+            !recreated)
             return recreated;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Status.h"
+#include "config/TextFile.h"
 
 #include <cstdint>
 #include <span>
@@ -18,7 +19,12 @@ std::string versionHexOf(std::span<const std::uint8_t> bytes);
 // One pass over the lines of a configuration, without regeneration: applies
 // every section that matches session.versionHex and sets the found flag and
 // FoundLabel.
-Status applyVersionSections(Session& session, const std::vector<std::string>& lines);
+Status applyVersionSections(Session& session, LineSource& lines);
+inline Status applyVersionSections(Session& session, std::vector<std::string> lines)
+{
+    LineList list(std::move(lines));
+    return applyVersionSections(session, list);
+}
 
 // Fills the Offset table and the Engine data table from every version section
 // whose pattern begins with VersionHex (a later match overwrites an earlier

@@ -65,20 +65,25 @@ Status writePreset(const SettingsStore& settings, const std::filesystem::path& p
         content += line;
         content += "\r\n";
     }
-    return writeFileAtomically(path, content);
+    return platform::replaceFile(path, content);
 }
 
-Status applyPreset(Session& session, const std::vector<std::string>& lines)
+Status applyPreset(Session& session, LineSource& lines)
 {
-    std::size_t next = 0;
-    while (next < lines.size() && toLowerAscii(lines[next]) != "[preset]")
-        ++next;
-    if (next == lines.size())
-        return Status::failure("The file has no [preset] line.");
-    for (++next; next < lines.size(); ++next) {
-        const KeyValueLine split = SplitKeyValue(lines[next]);
+    std::size_t lineNumber = 0;
+    while (true) {
+        const auto line = lines.next();
+        if (!line)
+            return Status::failure(lines.error().empty() ? "The file has no [preset] line." : lines.error());
+        ++lineNumber;
+        if (toLowerAscii(*line) == "[preset]")
+            break;
+    }
+    while (const auto line = lines.next()) {
+        ++lineNumber;
+        const KeyValueLine split = SplitKeyValue(*line);
         if (split.kind == KeyValueLine::Kind::MissingEquals)
-            return Status::failure("Line " + std::to_string(next + 1) + " has no \"=\".");
+            return Status::failure("Line " + std::to_string(lineNumber) + " has no \"=\".");
         if (split.key == "version")
             session.codec.setConfigVersion(split.value);
         for (const Category category : kAllCategories) {
@@ -86,7 +91,7 @@ Status applyPreset(Session& session, const std::vector<std::string>& lines)
                 return parsed;
         }
     }
-    return Status::ok();
+    return lines.error().empty() ? Status::ok() : Status::failure(lines.error());
 }
 
 void savePreset(Session& session)
@@ -94,9 +99,8 @@ void savePreset(Session& session)
     const auto path = session.ui.chooseFileToSave(kSavePresetTitle, kPresetFilter);
     if (!path)
         return;
-    // A failed save ends without a message, as saving always has; the
-    // temporary file keeps an earlier preset of that name whole.
-    (void)writePreset(session.settings, *path);
+    if (Status written = writePreset(session.settings, *path); !written)
+        session.ui.message("The preset could not be saved.\n" + written.reason());
 }
 
 void loadPreset(Session& session)
@@ -105,13 +109,14 @@ void loadPreset(Session& session)
     const auto path = session.ui.chooseFileToOpen(kLoadPresetTitle, kPresetFilter);
     if (!path)
         return;
-    const TextFileLines file = readTextLines(*path);
-    if (!file.error.empty()) {
+    std::string error;
+    const auto file = TextFileReader::open(*path, error);
+    if (!file) {
         session.ui.message(kPresetErrorMessage);
         return;
     }
     session.codec.setHexErrorShown(false);
-    if (Status applied = applyPreset(session, file.lines); !applied)
+    if (Status applied = applyPreset(session, *file); !applied)
         session.ui.message(kPresetErrorMessage);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Status.h"
+#include "config/TextFile.h"
 
 #include <filesystem>
 #include <string>
@@ -24,16 +25,22 @@ inline constexpr std::string_view kPresetErrorMessage
 // is InDartsLeakage, which presets have never held.
 std::vector<std::string> presetLines(const SettingsStore& settings);
 
-// Writes the preset with CR LF line ends through a temporary file, so a write
-// that fails leaves an earlier preset of that name whole.
+// Writes the preset with CR LF line ends through a new file that replaces the
+// old one only once it is whole on disk.
 Status writePreset(const SettingsStore& settings, const std::filesystem::path& path);
 
 // Applies the lines after the first "[preset]" line through every category
 // parser, line by line; the lines before a failure keep their effect.
-Status applyPreset(Session& session, const std::vector<std::string>& lines);
+Status applyPreset(Session& session, LineSource& lines);
+inline Status applyPreset(Session& session, std::vector<std::string> lines)
+{
+    LineList list(std::move(lines));
+    return applyPreset(session, list);
+}
 
-// "save preset": asks for a file and writes it. Cancelling, and a failed
-// write, end the command without a message.
+// "save preset": asks for a file and writes it. Cancelling ends the command
+// without a message; a failed write says why, and leaves an earlier preset of
+// that name whole.
 void savePreset(Session& session);
 
 // "load preset": asks for a file and applies it; a damaged file shows the

@@ -57,13 +57,31 @@ TEST_F(CommonSectionTest, aDamagedOrOutdatedFileIsRegeneratedAndReadAgain)
         ui.messages.clear();
         session.codec.setConfigVersion("");
         std::filesystem::remove(folder / "golv.cfg");
+        std::filesystem::remove(folder / "golv.cfg.bak");
         if (!row.lines.empty())
             writeConfig(row.lines);
         ASSERT_TRUE(LoadCommonConfig(session));
-        EXPECT_EQ(ui.messageTexts(), Messages{row.message});
+        // What was replaced is kept beside it, and the message says where.
+        const std::string kept = row.lines.empty() ? "" : "\nThe replaced file was kept as golv.cfg.bak.";
+        EXPECT_EQ(ui.messageTexts(), Messages{row.message + kept});
+        if (!row.lines.empty()) {
+            EXPECT_EQ(folder.read("golv.cfg.bak"), test::crlfText(row.lines));
+        }
         EXPECT_EQ(configText(), defaultFileText());
         EXPECT_EQ(session.codec.configVersion(), "0.673") << "the default text was read after the regeneration";
     }
+}
+
+TEST_F(CommonSectionTest, anEarlierCopyIsNeverOverwritten)
+{
+    folder.write("golv.cfg.bak", std::string_view("first"));
+    folder.write("golv.cfg.bak.2", std::string_view("second"));
+    writeConfig({"[common]", "Version=0.1", "[end common]"});
+    ASSERT_TRUE(LoadCommonConfig(session));
+    EXPECT_EQ(folder.read("golv.cfg.bak"), "first");
+    EXPECT_EQ(folder.read("golv.cfg.bak.2"), "second");
+    EXPECT_EQ(folder.read("golv.cfg.bak.3"), test::crlfText({"[common]", "Version=0.1", "[end common]"}));
+    EXPECT_EQ(ui.messageTexts(), Messages{std::string(kOldConfig) + "\nThe replaced file was kept as golv.cfg.bak.3."});
 }
 
 } // namespace
