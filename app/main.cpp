@@ -24,17 +24,20 @@ int main(int argc, char* argv[])
     const std::filesystem::path folder = std::filesystem::current_path(noFolder);
     if (noFolder) {
         interaction.message(
-            "GOLV cannot start: the folder it was started in cannot be found (" + noFolder.message() + ").", {});
+            "GOLV cannot start: the folder it was started in cannot be found (" + noFolder.message() + ").", {}, {});
         return 1;
     }
     if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
         return 1;
-    // Scripts tell a silent run that patched (0) from one that did not (2).
+    // Scripts tell a silent run that patched (0) from one that wrote nothing
+    // (2) and one the system stopped halfway (3); 1 is an unusable configuration.
     switch (golv::runSilentPatch(session)) {
     case golv::SilentOutcome::Patched:
         return 0;
     case golv::SilentOutcome::Ended:
         return 2;
+    case golv::SilentOutcome::PartlyWritten:
+        return 3;
     case golv::SilentOutcome::NotSilent:
         break;
     }

@@ -23,7 +23,10 @@ namespace {
 
 class SilentInteraction final : public golv::UserInteraction {
 public:
-    void message(std::string_view text, std::string_view) override { throw std::runtime_error(std::string(text)); }
+    void message(std::string_view text, std::string_view, std::string_view) override
+    {
+        throw std::runtime_error(std::string(text));
+    }
     bool confirm(std::string_view, std::string_view) override { return true; }
     std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
@@ -57,7 +60,7 @@ void patchRun(benchmark::State& state)
 {
     Setup setup;
     for (auto _ : state) {
-        if (!golv::ModifyExe(setup.session))
+        if (!golv::ModifyExe(setup.session).patched())
             state.SkipWithError("the patch run failed");
     }
 }
@@ -67,7 +70,7 @@ void plainPositionedWrites(benchmark::State& state)
 {
     Setup setup;
     std::vector<golv::PatchWrite> writes;
-    if (!golv::ModifyExe(setup.session, &writes))
+    if (!golv::ModifyExe(setup.session, &writes).patched())
         state.SkipWithError("the patch run failed");
     state.counters["writes"] = static_cast<double>(writes.size());
     for (auto _ : state) {

@@ -34,7 +34,7 @@ namespace {
 
 class SilentInteraction final : public golv::UserInteraction {
 public:
-    void message(std::string_view text, std::string_view) override
+    void message(std::string_view text, std::string_view, std::string_view) override
     {
         std::fprintf(stderr, "unexpected message: %.*s\n", static_cast<int>(text.size()), text.data());
     }

@@ -13,8 +13,10 @@ class UserInteraction {
 public:
     virtual ~UserInteraction() = default;
 
-    // A modal box with the OK button alone. An empty title means the program's own.
-    virtual void message(std::string_view text, std::string_view title = {}) = 0;
+    // A modal box with the OK button alone. An empty title means the program's
+    // own. Details, when there are any, are shown on request below the text
+    // (every reason a patch run was refused, say).
+    virtual void message(std::string_view text, std::string_view title = {}, std::string_view details = {}) = 0;
 
     // A modal box with OK and Cancel; true for OK. Closing the box counts as Cancel.
     virtual bool confirm(std::string_view text, std::string_view title) = 0;

@@ -36,7 +36,7 @@ namespace {
 
 class StderrInteraction final : public golv::UserInteraction {
 public:
-    void message(std::string_view text, std::string_view) override { std::cerr << text << '\n'; }
+    void message(std::string_view text, std::string_view, std::string_view) override { std::cerr << text << '\n'; }
     bool confirm(std::string_view, std::string_view) override { return false; }
     std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
@@ -109,12 +109,12 @@ void writePatchSites(golv::Session& session, const std::vector<std::string>& lin
         if (golv::kSettings[id].conversion == golv::Conversion::CheckState)
             session.settings.setState(id, 1);
     }
-    if (golv::Status checked = golv::ModifyExe(session); !checked)
-        fail(checked.reason());
+    if (const auto checked = golv::ModifyExe(session); !checked.patched())
+        fail(golv::describeProblems(checked));
     if (golv::Status common = golv::applyCommonSection(session, lines); !common)
         fail(common.reason());
-    if (golv::Status defaults = golv::ModifyExe(session); !defaults)
-        fail(defaults.reason());
+    if (const auto defaults = golv::ModifyExe(session); !defaults.patched())
+        fail(golv::describeProblems(defaults));
 }
 
 } // namespace

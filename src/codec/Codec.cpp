@@ -56,13 +56,27 @@ std::string HexTail(std::string_view s, std::size_t n)
     return std::string(s.substr(n, 255));
 }
 
+void Codec::warn(std::string text, bool once)
+{
+    if (m_collected != nullptr) {
+        m_collected->push_back(std::move(text));
+        return;
+    }
+    if (once) {
+        if (m_hexErrorShown)
+            return;
+        m_hexErrorShown = true;
+    }
+    m_ui.message(text);
+}
+
 std::string Codec::TrueHex2(std::string_view txthex, std::size_t nativelength)
 {
     std::optional<std::int32_t> value;
     if (const auto number = strictNumber(txthex))
         value = roundToInt32(*number);
     if (!value) {
-        m_ui.message("Warning: possible error during DEC>HEX conversion. You have entered incorrect value ("
+        warn("Warning: possible error during DEC>HEX conversion. You have entered incorrect value ("
             + std::string(txthex) + ").");
         value = 0;
     }
@@ -75,8 +89,7 @@ std::string Codec::TrueHex2(std::string_view txthex, std::size_t nativelength)
 std::optional<Bytes> Codec::wb(std::string_view s)
 {
     if (s.size() < 2) {
-        m_ui.message(
-            "Warning: possible error during DEC>HEX conversion. Resulting hex string length is less than 1 byte.\n"
+        warn("Warning: possible error during DEC>HEX conversion. Resulting hex string length is less than 1 byte.\n"
             + quoted(s));
     }
     if (s.empty())
@@ -84,9 +97,8 @@ std::optional<Bytes> Codec::wb(std::string_view s)
     if (s.size() == 1)
         return Bytes{static_cast<std::uint8_t>(HexToLong(s))};
     if (s.size() % 2 != 0) {
-        m_ui.message(
-            "Warning: possible error during DEC>HEX conversion. Resulting hex string has an odd number of digits, "
-            "so its bytes cannot be told.\n"
+        warn("Warning: possible error during DEC>HEX conversion. Resulting hex string has an odd number of digits, "
+             "so its bytes cannot be told.\n"
             + quoted(s));
         return std::nullopt;
     }
@@ -110,12 +122,10 @@ std::int32_t Codec::HexToLong(std::string_view s)
             value = (value << 4) | static_cast<std::uint32_t>(hexValue(c));
         return static_cast<std::int32_t>(value);
     }
-    if (!m_hexErrorShown) {
-        m_ui.message("There was an error when converting some hexadecimal value to a decimal.\n"
-                     "Make sure that config/preset file contains no wrong data.\n"
-            + quoted(s));
-        m_hexErrorShown = true;
-    }
+    warn("There was an error when converting some hexadecimal value to a decimal.\n"
+         "Make sure that config/preset file contains no wrong data.\n"
+            + quoted(s),
+        true);
     return 0;
 }
 

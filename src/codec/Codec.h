@@ -62,10 +62,19 @@ public:
     const std::string& configVersion() const { return m_configVersion; }
     void setConfigVersion(std::string version) { m_configVersion = std::move(version); }
 
+    // While a list is given, warnings go into it, every one of them, instead
+    // of message boxes: the patch run collects them to report them together.
+    void collectWarnings(std::vector<std::string>* warnings) { m_collected = warnings; }
+
 private:
+    // Shows a warning, or collects it; `once` warnings show only while
+    // HexErrorShown is clear.
+    void warn(std::string text, bool once = false);
+
     UserInteraction& m_ui;
+    std::vector<std::string>* m_collected = nullptr;
     bool m_hexErrorShown = false; // HexErrorShown
-    std::string m_configVersion; // ConfigVersion
+    std::string m_configVersion;  // ConfigVersion
 };
 
 } // namespace golv

@@ -100,6 +100,9 @@ Status applyCommonSection(Session& session, LineSource& lines)
         const KeyValueLine split = SplitKeyValue(current);
         if (split.kind == KeyValueLine::Kind::MissingEquals)
             return Status::failure(lineReason(session, lineNumber, "has no \"=\""));
+        // A blank, comment or section line has an empty key, which no reader knows.
+        if (split.kind == KeyValueLine::Kind::Skipped)
+            continue;
         if (Status applied = applyProgramKey(session, split.key, split.value); !applied)
             return Status::failure(lineReason(session, lineNumber, "is not valid: " + applied.reason()));
         if (Status parsed = dispatch(session, split.key, split.value); !parsed)

@@ -14,16 +14,25 @@ namespace {
 
 std::string joinPath(const std::filesystem::path& folder, std::string_view name)
 {
+    // A name given whole stays whole: the file tested and read is the one it names.
+    if (std::filesystem::path(name).is_absolute())
+        return std::string(name);
     std::string path = folder.string();
     if (path.empty() || path.back() != std::filesystem::path::preferred_separator)
         path += std::filesystem::path::preferred_separator;
     return path + std::string(name);
 }
 
-bool canOpenForReading(const std::filesystem::path& path)
+// Whether the executable opens for reading; when it exists but does not, why.
+bool canOpenForReading(const std::string& path, std::string& reason)
 {
-    std::string ignored;
-    return BinaryFile::open(path.string(), BinaryFile::Mode::Read, ignored) != nullptr;
+    std::string error;
+    if (BinaryFile::open(path, BinaryFile::Mode::Read, error) != nullptr)
+        return true;
+    std::error_code ignored;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored)))
+        reason = error;
+    return false;
 }
 
 // NumBytesToRead + 1 bytes from the 1-based position in slot 1; bytes past the
@@ -43,9 +52,12 @@ std::optional<std::vector<std::uint8_t>> readDetectionBytes(const Session& sessi
     return bytes;
 }
 
-void failureBranchA(Session& session)
+void failureBranchA(Session& session, const std::string& reason)
 {
-    session.ui.message("Error loading patcher. " + session.exeName + " not found.\n(exe dir: " + session.exePath + ")");
+    std::string text = "Error loading patcher. " + session.exeName + " not found.\n(exe dir: " + session.exePath + ")";
+    if (!reason.empty())
+        text += "\n" + reason;
+    session.ui.message(text);
     session.window.statusLabel = session.exeName + " not found!";
     session.window.modifyEnabled = false;
     session.exeRead = false;
@@ -93,9 +105,8 @@ StartupResult runStartup(Session& session, const std::filesystem::path& folder)
     }
 
     session.exePath = joinPath(folder, session.exeName);
-    // The bare name resolves against the current folder, which `folder` is.
-    if (!canOpenForReading(folder / session.exeName)) {
-        failureBranchA(session);
+    if (std::string reason; !canOpenForReading(session.exePath, reason)) {
+        failureBranchA(session, reason);
         applyBuiltInCaptions(session);
         return StartupResult::ShowWindow;
     }

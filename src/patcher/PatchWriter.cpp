@@ -1,16 +1,30 @@
 #include "patcher/PatchWriter.h"
 
 #include "codec/Numbers.h"
-#include "config/BinaryFile.h"
 #include "config/Session.h"
 #include "config/SettingId.h"
 
-namespace golv {
+#include <algorithm>
 
-PatchWriter::PatchWriter(Session& session, BinaryFile& file, std::vector<PatchWrite>* record)
-    : m_session(session), m_file(file), m_record(record)
+namespace golv {
+namespace {
+
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
+std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string bytesWord(std::size_t digits) { return digits == 2 ? "one byte" : std::to_string(digits / 2) + " bytes"; }
+
+} // namespace
+
+PatchWriter::PatchWriter(Session& session, std::int64_t fileSize) : m_session(session), m_fileSize(fileSize)
 {
+    // Warnings become problems of the write that caused them, not boxes in
+    // the middle of a run.
+    m_session.codec.collectWarnings(&m_warnings);
 }
+
+PatchWriter::~PatchWriter() { m_session.codec.collectWarnings(nullptr); }
 
 int PatchWriter::state(SettingId id) const { return m_session.settings.state(id); }
 std::string PatchWriter::text(SettingId id) const { return m_session.settings.text(id); }
@@ -18,134 +32,194 @@ double PatchWriter::flag(SettingId id) const { return m_session.settings.flag(id
 const SettingsStore& PatchWriter::settings() const { return m_session.settings; }
 const std::string& PatchWriter::data(std::size_t index) const { return m_session.engineData[index]; }
 
-void PatchWriter::fail(Status failure)
+void PatchWriter::problem(std::string_view what, std::string why)
 {
-    if (!failed())
-        m_status = std::move(failure);
+    PatchProblem found{std::string(what), std::move(why)};
+    // The same setting may fail at several writes for one reason; it is told once.
+    if (std::find(m_problems.begin(), m_problems.end(), found) == m_problems.end())
+        m_problems.push_back(std::move(found));
 }
 
-void PatchWriter::writeBytes(int slot, int displacement, const Bytes& bytes, SettingId owner, std::string_view source)
+bool PatchWriter::acceptable(SettingId id)
+{
+    const SettingDef& def = kSettings[id];
+    const std::string value = text(id);
+    const auto number = strictNumber(value);
+    if (!number) {
+        problem(def.key, inQuotes(value) + " is not a number.");
+        return false;
+    }
+    for (const FieldCheck& check : def.checks) {
+        if (check.type == FieldCheck::Type::Max && *number > check.value) {
+            problem(def.key, inQuotes(value) + " is above " + std::to_string(check.value) + ", the most it takes.");
+            return false;
+        }
+        if (check.type == FieldCheck::Type::Min && *number < check.value) {
+            problem(def.key, inQuotes(value) + " is below " + std::to_string(check.value) + ", the least it takes.");
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> PatchWriter::digitsOf(SettingId id, std::size_t width)
+{
+    std::string digits = m_session.codec.TrueHex2(text(id), width);
+    // A negative or too large number makes more digits than the field has
+    // bytes, and would write over what follows it.
+    if (digits.size() != width && m_warnings.empty()) {
+        problem(kSettings[id].key, inQuotes(text(id)) + " does not fit in " + bytesWord(width) + ".");
+        return std::nullopt;
+    }
+    return digits;
+}
+
+bool PatchWriter::hexSetting(SettingId id)
+{
+    const std::string digits = text(id);
+    const std::size_t longest = kSettings[id].maxLength;
+    if (!std::all_of(digits.begin(), digits.end(), isHexDigit)) {
+        problem(kSettings[id].key, inQuotes(digits) + " is not made of hexadecimal digits.");
+        return false;
+    }
+    if (longest != 0 && digits.size() > longest) {
+        problem(kSettings[id].key, inQuotes(digits) + " is longer than " + std::to_string(longest) + " digits.");
+        return false;
+    }
+    return true;
+}
+
+void PatchWriter::planBytes(
+    int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner, std::string_view source)
 {
     const std::string_view what = kSettings[owner].key;
     const std::int64_t position = static_cast<std::int64_t>(m_session.offsets[slot]) + displacement;
-    if (position < 1) {
+    const std::string_view key = kOffsetKeys[static_cast<std::size_t>(slot) - 1];
+    if (m_session.offsets[slot] == 0) {
         // What a key missing from the version section leaves: its slot is 0.
-        fail(Status::failure("The position of " + std::string(what) + " ("
-            + std::string(kOffsetKeys[static_cast<std::size_t>(slot) - 1]) + ") is missing from the version section."));
+        problem(what, "its position " + std::string(key) + " is missing from the version section.");
         return;
     }
-    if (Status written = m_file.writeAt(position, bytes); !written) {
-        fail(std::move(written));
+    if (position < 1 || position - 1 + static_cast<std::int64_t>(bytes.size()) > m_fileSize) {
+        problem(what,
+            "its position " + std::string(key) + " (" + std::to_string(position)
+                + ") lies outside the executable, which has " + std::to_string(m_fileSize) + " bytes.");
         return;
     }
-    if (m_record != nullptr)
-        m_record->push_back(
-            PatchWrite{.position = position, .bytes = bytes, .setting = owner, .source = std::string(source)});
+    m_writes.push_back(
+        PatchWrite{.position = position, .bytes = std::move(bytes), .setting = owner, .source = std::string(source)});
 }
 
-void PatchWriter::write(
-    int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view source)
+void PatchWriter::plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view source,
+    std::string_view what)
 {
-    if (failed())
-        return;
-    const std::string_view what = kSettings[owner].key;
-    const auto bytes = m_session.codec.wb(hexString);
-    if (!bytes) {
-        fail(Status::failure(
-            "The hex string of " + std::string(what) + " (\"" + std::string(hexString) + "\") gives no bytes."));
+    if (what.empty())
+        what = kSettings[owner].key;
+    if (!m_warnings.empty()) {
+        for (std::string& warning : m_warnings)
+            problem(what, std::move(warning));
+        m_warnings.clear();
         return;
     }
-    writeBytes(slot, displacement, *bytes, owner, source);
+    if (hexString.empty() || !std::all_of(hexString.begin(), hexString.end(), isHexDigit)) {
+        problem(what, inQuotes(hexString) + " is not made of hexadecimal digits.");
+        return;
+    }
+    if (hexString.size() % 2 != 0) {
+        problem(what, inQuotes(hexString) + " has an odd number of hexadecimal digits, so its bytes cannot be told.");
+        return;
+    }
+    const auto bytes = m_session.codec.wb(hexString);
+    if (!bytes || !m_warnings.empty()) {
+        problem(what, inQuotes(hexString) + " gives no bytes.");
+        m_warnings.clear();
+        return;
+    }
+    planBytes(slot, displacement, *bytes, owner, source);
 }
 
 void PatchWriter::hex(int slot, int displacement, std::string_view hexString, SettingId owner)
 {
-    write(slot, displacement, hexString, owner, hexString);
+    plan(slot, displacement, hexString, owner, hexString);
 }
 
 void PatchWriter::dataEntry(int slot, int displacement, std::size_t index, SettingId owner)
 {
-    write(slot, displacement, data(index), owner, kEngineDataKeys[index]);
+    // A damaged entry is told by its key: the fault is in the version section.
+    plan(slot, displacement, data(index), owner, kEngineDataKeys[index], kEngineDataKeys[index]);
 }
 
 void PatchWriter::byte(int slot, int displacement, SettingId id)
 {
-    if (failed())
-        return;
-    write(slot, displacement, m_session.codec.TrueHex2(text(id), 2), id, kSettings[id].key);
+    if (acceptable(id))
+        if (const auto digits = digitsOf(id, 2))
+            plan(slot, displacement, *digits, id, kSettings[id].key);
 }
 
 void PatchWriter::byteOf(int slot, int displacement, std::string_view decimal, SettingId owner, std::string_view then)
 {
-    if (failed())
+    const std::string digits = m_session.codec.TrueHex2(decimal, 2);
+    if (digits.size() != 2 && m_warnings.empty()) {
+        problem(kSettings[owner].key, inQuotes(decimal) + " does not fit in one byte.");
         return;
-    write(slot, displacement, m_session.codec.TrueHex2(decimal, 2) + std::string(then), owner, kSettings[owner].key);
+    }
+    plan(slot, displacement, digits + std::string(then), owner, kSettings[owner].key);
 }
 
 void PatchWriter::word(int slot, int displacement, SettingId id)
 {
-    if (failed())
-        return;
-    write(slot, displacement, Invrt(m_session.codec.TrueHex2(text(id), 4)), id, kSettings[id].key);
+    if (acceptable(id))
+        if (const auto digits = digitsOf(id, 4))
+            plan(slot, displacement, Invrt(*digits), id, kSettings[id].key);
 }
 
 void PatchWriter::colour(int slot, int displacement, std::initializer_list<SettingId> components)
 {
-    if (failed())
-        return;
     std::string joined;
-    for (const SettingId id : components)
-        joined += m_session.codec.TrueHex2(text(id), 2);
+    bool fits = true;
+    for (const SettingId id : components) {
+        const auto digits = acceptable(id) ? digitsOf(id, 2) : std::nullopt;
+        fits = fits && digits.has_value();
+        if (digits)
+            joined += *digits;
+    }
+    if (!fits)
+        return;
     const SettingId first = *components.begin();
-    write(slot, displacement, joined, first, kSettings[first].key);
+    plan(slot, displacement, joined, first, kSettings[first].key);
 }
 
 void PatchWriter::hexText(int slot, int displacement, SettingId id)
 {
-    if (failed())
-        return;
-    write(slot, displacement, text(id), id, kSettings[id].key);
+    if (hexSetting(id))
+        plan(slot, displacement, text(id), id, kSettings[id].key);
 }
 
 void PatchWriter::reversedHex(int slot, int displacement, SettingId id)
 {
-    if (failed())
-        return;
-    write(slot, displacement, Invrt(text(id)), id, kSettings[id].key);
-}
-
-std::optional<std::string> PatchWriter::negated(SettingId id)
-{
-    const auto number = strictNumber(text(id));
-    if (!number) {
-        fail(Status::failure(
-            "The value \"" + text(id) + "\" of " + std::string(kSettings[id].key) + " is not a number."));
-        return std::nullopt;
-    }
-    return formatNumber(-*number);
+    if (hexSetting(id))
+        plan(slot, displacement, Invrt(text(id)), id, kSettings[id].key);
 }
 
 void PatchWriter::negatedByte(int slot, SettingId id)
 {
-    if (failed())
+    if (!acceptable(id))
         return;
-    if (const auto value = negated(id))
-        write(slot, 0, HexTail(m_session.codec.TrueHex2(*value, 2), 6), id, kSettings[id].key);
+    const std::string negated = formatNumber(-*strictNumber(text(id)));
+    plan(slot, 0, HexTail(m_session.codec.TrueHex2(negated, 2), 6), id, kSettings[id].key);
 }
 
 void PatchWriter::negatedWord(int slot, SettingId id)
 {
-    if (failed())
+    if (!acceptable(id))
         return;
-    if (const auto value = negated(id))
-        write(slot, 0, Invrt(HexTail(m_session.codec.TrueHex2(*value, 4), 4)), id, kSettings[id].key);
+    const std::string negated = formatNumber(-*strictNumber(text(id)));
+    plan(slot, 0, Invrt(HexTail(m_session.codec.TrueHex2(negated, 4), 4)), id, kSettings[id].key);
 }
 
 void PatchWriter::characters(int slot, int displacement, std::string_view text, SettingId owner)
 {
-    if (failed())
-        return;
-    writeBytes(slot, displacement, Bytes(text.begin(), text.end()), owner, kSettings[owner].key);
+    planBytes(slot, displacement, std::vector<std::uint8_t>(text.begin(), text.end()), owner, kSettings[owner].key);
 }
 
 } // namespace golv

@@ -1,22 +1,21 @@
 #pragma once
 
-#include "Status.h"
 #include "codec/Codec.h"
 #include "config/SettingDef.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace golv {
 
-class BinaryFile;
 class SettingsStore;
 struct Session;
 
-// One write of a patch run, for tests and tools that look at what a run does.
+// One write of a patch run.
 struct PatchWrite {
     std::int64_t position = 0; // 1-based
     std::vector<std::uint8_t> bytes;
@@ -24,20 +23,30 @@ struct PatchWrite {
     std::string source;    // what the bytes came from: the setting's key, a data key or the literal
 };
 
-// The one write primitive of the patch run and its value encodings. Each
+// Why a write cannot be made: the setting or Engine data key, and a sentence.
+struct PatchProblem {
+    std::string what;
+    std::string why;
+    bool operator==(const PatchProblem&) const = default;
+};
+
+// Plans the writes of a patch run without touching the executable. Each
 // write takes its position from an Offset table slot plus a displacement,
-// builds a hex string by its encoding, turns it into bytes with wb and writes
-// them with one positioned write.
-//
-// The first failure ends the run: the writer remembers it and every later
-// write does nothing, converts nothing and warns about nothing, so the groups
-// read as the straight sequences of writes they are.
+// builds a hex string by its encoding and turns it into bytes with wb; the
+// writer checks every write before it is planned (a position inside the
+// file, a value its field would take, hex digits that make whole bytes of
+// the expected number) and keeps the problems of all the writes that fail,
+// so that a run can be refused as a whole, with every reason.
 class PatchWriter {
 public:
-    PatchWriter(Session& session, BinaryFile& file, std::vector<PatchWrite>* record = nullptr);
+    // Writes into an executable of `fileSize` bytes.
+    PatchWriter(Session& session, std::int64_t fileSize);
+    ~PatchWriter();
+    PatchWriter(const PatchWriter&) = delete;
+    PatchWriter& operator=(const PatchWriter&) = delete;
 
-    bool failed() const { return !m_status.isOk(); }
-    const Status& status() const { return m_status; }
+    const std::vector<PatchWrite>& writes() const { return m_writes; }
+    const std::vector<PatchProblem>& problems() const { return m_problems; }
 
     // What the settings hold now; the run reads every value at its write.
     int state(SettingId id) const;
@@ -47,7 +56,7 @@ public:
     // An Engine data table entry.
     const std::string& data(std::size_t index) const;
 
-    // Every write names the setting it belongs to, for the record of the run.
+    // Every write names the setting it belongs to.
 
     // A hex string of the program (a literal), written as it stands.
     void hex(int slot, int displacement, std::string_view hexString, SettingId owner);
@@ -65,26 +74,34 @@ public:
     // The setting's own hex digits, as they stand or with the byte order reversed.
     void hexText(int slot, int displacement, SettingId id);
     void reversedHex(int slot, int displacement, SettingId id);
-    // HexTail(TrueHex2(-value, 2), 6): the low byte of the negated value. A
-    // text that is not a number ends the run.
+    // HexTail(TrueHex2(-value, 2), 6): the low byte of the negated value.
     void negatedByte(int slot, SettingId id);
     // Invrt(HexTail(TrueHex2(-value, 4), 4)): the low 16 bits of the negated value.
     void negatedWord(int slot, SettingId id);
     // The text's characters, one byte each.
     void characters(int slot, int displacement, std::string_view text, SettingId owner);
 
-    // Ends the run with a reason, as a failed write would.
-    void fail(Status failure);
-
 private:
-    void write(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view source);
-    void writeBytes(int slot, int displacement, const Bytes& bytes, SettingId owner, std::string_view source);
-    std::optional<std::string> negated(SettingId id);
+    // Plans the bytes of a hex string, or records why it cannot under `what`
+    // (the owner's key unless given).
+    void plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view source,
+        std::string_view what = {});
+    void planBytes(
+        int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner, std::string_view source);
+    // Whether a setting's text is a value its field takes (a number within
+    // the field's limits); records a problem when it is not.
+    bool acceptable(SettingId id);
+    void problem(std::string_view what, std::string why);
+    // TrueHex2 of a setting's text when it makes exactly `width` digits.
+    std::optional<std::string> digitsOf(SettingId id, std::size_t width);
+    // Whether a setting's own hex text is hex digits that fit its field.
+    bool hexSetting(SettingId id);
 
     Session& m_session;
-    BinaryFile& m_file;
-    std::vector<PatchWrite>* m_record;
-    Status m_status = Status::ok();
+    std::int64_t m_fileSize;
+    std::vector<PatchWrite> m_writes;
+    std::vector<PatchProblem> m_problems;
+    std::vector<std::string> m_warnings; // the codec's, while this writer plans
 };
 
 } // namespace golv

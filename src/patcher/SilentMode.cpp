@@ -15,11 +15,11 @@ SilentOutcome runSilentPatch(Session& session)
     // build or failed reading it.
     if (!session.window.modifyEnabled)
         return SilentOutcome::Ended;
-    if (!ModifyExe(session)) {
-        session.ui.message(kStartupFailureMessage);
-        return SilentOutcome::Ended;
-    }
-    return SilentOutcome::Patched;
+    const PatchOutcome outcome = ModifyExe(session);
+    if (outcome.patched())
+        return SilentOutcome::Patched;
+    session.ui.message(kStartupFailureMessage, {}, describeProblems(outcome));
+    return outcome.result == PatchOutcome::Result::PartlyWritten ? SilentOutcome::PartlyWritten : SilentOutcome::Ended;
 }
 
 } // namespace golv

@@ -5,9 +5,10 @@ namespace golv {
 struct Session;
 
 enum class SilentOutcome {
-    NotSilent, // SilentPatch is not 1, or the executable was not found: the main window shows
-    Patched,   // the executable was patched with the configured defaults; the program ends well
-    Ended,     // silent mode ended the program without a complete patch
+    NotSilent,     // SilentPatch is not 1, or the executable was not found: the main window shows
+    Patched,       // the executable was patched with the configured defaults; the program ends well
+    Ended,         // silent mode ended the program and wrote nothing
+    PartlyWritten, // the system failed in the middle of the writes
 };
 
 // The silent-mode step of start-up, after the build detection. With
@@ -15,7 +16,7 @@ enum class SilentOutcome {
 // configuration left them, without asking. An executable that was read but
 // not identified, or a start-up that failed, ends after the message already
 // shown rather than patch with an unusable Offset table; a failed run shows
-// start-up's failure message once and ends.
+// start-up's failure message once, with every reason in its details, and ends.
 SilentOutcome runSilentPatch(Session& session);
 
 } // namespace golv

@@ -84,6 +84,8 @@ Status applyPreset(Session& session, LineSource& lines)
         const KeyValueLine split = SplitKeyValue(*line);
         if (split.kind == KeyValueLine::Kind::MissingEquals)
             return Status::failure("Line " + std::to_string(lineNumber) + " has no \"=\".");
+        if (split.kind == KeyValueLine::Kind::Skipped)
+            continue;
         if (split.key == "version")
             session.codec.setConfigVersion(split.value);
         for (const Category category : kAllCategories) {

@@ -30,9 +30,12 @@ QString QtUserInteraction::toQtFilter(std::string_view filter)
     return descriptions.join(QStringLiteral(";;"));
 }
 
-void QtUserInteraction::message(std::string_view text, std::string_view title)
+void QtUserInteraction::message(std::string_view text, std::string_view title, std::string_view details)
 {
-    QMessageBox::information(m_parent, titleOrProgram(title), toQString(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, titleOrProgram(title), toQString(text), QMessageBox::Ok, m_parent);
+    if (!details.empty())
+        box.setDetailedText(toQString(details));
+    box.exec();
 }
 
 bool QtUserInteraction::confirm(std::string_view text, std::string_view title)

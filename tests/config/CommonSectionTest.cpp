@@ -1,6 +1,14 @@
 #include "config/CommonSection.h"
 
 #include "config/ConfigFixture.h"
+#include "config/DefaultConfig.h"
+#include "config/VersionSection.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 namespace golv {
 namespace {
@@ -83,6 +91,33 @@ TEST_F(CommonSectionTest, anEarlierCopyIsNeverOverwritten)
     EXPECT_EQ(folder.read("golv.cfg.bak.3"), test::crlfText({"[common]", "Version=0.1", "[end common]"}));
     EXPECT_EQ(ui.messageTexts(), Messages{std::string(kOldConfig) + "\nThe replaced file was kept as golv.cfg.bak.3."});
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+// 50 MB of blank lines inside the common section: read in pieces, a line at a
+// time, the whole start-up reading stays far below the file's size. Measured in
+// a child process, whose peak memory the system reports on its own.
+TEST_F(CommonSectionTest, aHugeConfigurationIsReadInLittleMemory)
+{
+    std::vector<std::string> lines = defaultConfigLines();
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+        if (line == "[common]")
+            text += std::string(50 << 20, '\n');
+    }
+    folder.write("golv.cfg", text);
+    text = {};
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        std::_Exit(LoadCommonConfig(session) && LoadConfig(session) && ui.messages.empty() ? 0 : 1);
+    int status = 0;
+    rusage usage{};
+    ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(usage.ru_maxrss, 64 * 1024) << "peak memory in KiB";
+}
+#endif
 
 } // namespace
 } // namespace golv

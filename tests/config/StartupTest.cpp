@@ -2,6 +2,8 @@
 
 #include "config/ConfigFixture.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 namespace golv {
@@ -63,15 +65,45 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
     }
 }
 
+// No executable to read: missing, or a folder or a FIFO of its name, which
+// is never waited on; for what exists the message says why it was not read.
 TEST_F(StartupTest, noExecutableFileTakesBranchA)
 {
-    writeSmallConfig();
-    std::filesystem::create_directory(folder / "quenb.exe"); // a folder of that name is no executable
+    const std::string notFound
+        = "Error loading patcher. quenb.exe not found.\n(exe dir: " + (folder / "quenb.exe").string() + ")";
+    const std::string notRegular = "\nCannot open " + (folder / "quenb.exe").string() + ": it is not a regular file.";
+    const std::pair<const char*, std::string> rows[]
+        = {{"missing", notFound}, {"folder", notFound + notRegular}, {"fifo", notFound + notRegular}};
+    for (const auto& [kind, message] : rows) {
+        SCOPED_TRACE(kind);
+        writeSmallConfig();
+        std::filesystem::remove(folder / "quenb.exe");
+        if (std::string_view(kind) == "folder")
+            std::filesystem::create_directory(folder / "quenb.exe");
+        if (std::string_view(kind) == "fifo") {
+            ASSERT_EQ(::mkfifo((folder / "quenb.exe").c_str(), 0600), 0);
+        }
+        ui.messages.clear();
+        Session run(ui);
+        run.parsers = nullptr;
+        ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
+        EXPECT_EQ(ui.messageTexts(), Messages{message});
+        EXPECT_EQ(run.window.statusLabel, "quenb.exe not found!");
+        EXPECT_FALSE(run.window.modifyEnabled);
+    }
+}
+
+TEST_F(StartupTest, anAbsoluteExecutableNameIsTestedAndReadAtTheSamePlace)
+{
+    test::TempFolder elsewhere;
+    elsewhere.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7});
+    std::vector<std::string> lines = commonSection({"ExeName=" + (elsewhere / "quenb.exe").string()});
+    for (const char* line : {"[version A00FF;Small build]", "DDOffset=9", "[end version]"})
+        lines.emplace_back(line);
+    writeConfig(lines);
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(ui.messageTexts(),
-        Messages{"Error loading patcher. quenb.exe not found.\n(exe dir: " + (folder / "quenb.exe").string() + ")"});
-    EXPECT_EQ(session.window.statusLabel, "quenb.exe not found!");
-    EXPECT_FALSE(session.window.modifyEnabled);
+    EXPECT_EQ(session.exePath, (elsewhere / "quenb.exe").string());
+    EXPECT_EQ(session.window.statusLabel, "Found: Small build");
 }
 
 TEST_F(StartupTest, anUnreadableDetectionBlockTakesBranchB)

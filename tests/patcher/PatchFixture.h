@@ -20,6 +20,13 @@
 #include <string_view>
 #include <vector>
 
+namespace golv {
+
+// How a test shows a refused write.
+inline void PrintTo(const PatchProblem& problem, std::ostream* out) { *out << problem.what << ": " << problem.why; }
+
+} // namespace golv
+
 namespace golv::test {
 
 // Bytes expected at a version-section key plus a displacement, spaced like hexAt.
@@ -79,7 +86,8 @@ protected:
             store().setState(id, std::stoi(std::string(value)));
     }
 
-    // Runs one group against the executable; the writes it made are in `writes`.
+    // Runs one group against the executable, as the patch run would: all
+    // its writes, or none when one cannot be made. The writes are in `writes`.
     Status runGroup(void (*group)(PatchWriter&))
     {
         std::string error;
@@ -87,11 +95,17 @@ protected:
         EXPECT_NE(file, nullptr) << error;
         if (!file)
             return Status::failure(error);
+        std::int64_t size = 0;
+        EXPECT_TRUE(file->size(size));
         writes.clear();
-        PatchWriter writer(session, *file, &writes);
+        PatchWriter writer(session, size);
         group(writer);
-        const Status closed = file->close();
-        return writer.failed() ? writer.status() : closed;
+        if (!writer.problems().empty())
+            return Status::failure(writer.problems().front().what + ": " + writer.problems().front().why);
+        writes = writer.writes();
+        for (const PatchWrite& write : writes)
+            EXPECT_TRUE(file->writeAt(write.position, write.bytes));
+        return file->close();
     }
 
     // The whole executable, to compare one run's result with another's.

@@ -419,30 +419,20 @@ TEST_F(PatchGroupsTest, drainsAndDamagesAreNegatedIntoTheirOwnSizes)
         EXPECT_EQ(hexAt(std::string(row.setting) + "Offset", test::byteCount(row.bytes)), row.bytes) << row.name;
 }
 
-TEST_F(PatchGroupsTest, aDamageThatIsNoNumberEndsTheRunAtItsRow)
+TEST_F(PatchGroupsTest, aDamageThatIsNoNumberKeepsTheWholeGroupFromBeingWritten)
 {
-    struct Row {
-        const char* name;
-        const char* setting; // written at the setting's key + "Offset"
-        const char* text;
-        const char* previousKey; // the row before, the run's last write
-    };
-    const Row rows[] = {
-        {"first drain, empty", "NoAirLeakage", "", "NormalCritThreshOffset"},
-        {"dog damage", "DogDmg", "abc", "LocustDmgOffset"},
-        {"negated word", "SphinxDmg", "1x", "SetAttack2DmgOffset"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [setting, text] :
+        {std::pair{"NoAirLeakage", ""}, std::pair{"DogDmg", "abc"}, std::pair{"SphinxDmg", "1x"}}) {
+        SCOPED_TRACE(setting);
         fillImage(0xCC);
-        const std::string previous = store().text(*findSetting(row.setting));
-        set(row.setting, row.text);
-        EXPECT_FALSE(runGroup(patchDamage));
-        ASSERT_FALSE(writes.empty());
-        EXPECT_EQ(writes.back().position, offset(row.previousKey));
-        EXPECT_EQ(hexAt(std::string(row.setting) + "Offset", 1), "CC");
+        const std::string before = image();
+        const std::string previous = store().text(*findSetting(setting));
+        set(setting, text);
+        const Status run = runGroup(patchDamage);
+        EXPECT_EQ(run.reason(), std::string(setting) + ": \"" + text + "\" is not a number.");
+        EXPECT_TRUE(image() == before);
         EXPECT_TRUE(ui.messages.empty());
-        set(row.setting, previous);
+        set(setting, previous);
     }
 }
 

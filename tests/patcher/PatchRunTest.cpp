@@ -4,6 +4,7 @@
 #include "patcher/PatchGroups.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -162,42 +163,76 @@ TEST_F(PatchRunTest, aGreyedBoxFollowsTheFormOfItsTest)
     }
 }
 
-// The files this process holds open, where the system tells.
-std::size_t openFiles()
+// Damaged settings, positions and engine data: the run refuses them all
+// before it writes anything, and names every fault.
+TEST_F(PatchRunTest, aDamagedInputLeavesTheExecutableAsItWasAndIsNamed)
 {
-    std::error_code error;
-    std::size_t count = 0;
-    for (std::filesystem::directory_iterator it("/proc/self/fd", error), end; !error && it != end; it.increment(error))
-        ++count;
-    return count;
+    struct Row {
+        const char* name;
+        std::function<void()> damage;
+        std::vector<PatchProblem> problems;
+    };
+    auto text = [this](const char* key, std::string value) { store().setText(*findSetting(key), std::move(value)); };
+    auto position = [this](const char* key, std::int32_t value) { session.offsets[*findOffsetSlot(key)] = value; };
+    auto data = [this](const char* key, std::string value) {
+        session.engineData[*findEngineDataIndex(key)] = std::move(value);
+    };
+    const std::vector<Row> rows = {
+        {"an offset key missing late in the section", [&] { position("WildBoarDmgOffset", 0); },
+            {{"WildBoarDmg", "its position WildBoarDmgOffset is missing from the version section."}}},
+        {"a position beyond the end", [&] { position("WildBoarDmgOffset", 2147483647); },
+            {{"WildBoarDmg",
+                "its position WildBoarDmgOffset (2147483647) lies outside the executable, which has "
+                "1048576 bytes."}}},
+        {"a damage wider than its byte", [&] { text("PistolDamage", "300"); },
+            {{"PistolDamage", "\"300\" is above 255, the most it takes."}}},
+        {"a hex setting with a trailing space", [&] { text("SkyDir", "7FF8 "); },
+            {{"SkyDir", "\"7FF8 \" is not made of hexadecimal digits."}}},
+        {"a damage that is no number", [&] { text("BatDmg", "abc"); }, {{"BatDmg", "\"abc\" is not a number."}}},
+        {"a negative number in a byte", [&] { text("ShellGravity", "-5"); },
+            {{"ShellGravity", "\"-5\" does not fit in one byte."}}},
+        {"engine data with other letters", [&] { data("UWDoorDefData", "E8ZZ340500"); },
+            {{"UWDoorDefData", "\"E8ZZ340500\" is not made of hexadecimal digits."}}},
+        {"engine data with spaces", [&] { data("UWDoorDefData", "E8 11 34 05 00"); },
+            {{"UWDoorDefData", "\"E8 11 34 05 00\" is not made of hexadecimal digits."}}},
+        {"empty engine data", [&] { data("NoAmmoDefData", ""); },
+            {{"NoAmmoDefData", "\"\" is not made of hexadecimal digits."}}},
+        {"a hex setting far longer than its field", [&] { text("BlastTimeout", std::string(5000, '1')); },
+            {{"BlastTimeout", "\"" + std::string(5000, '1') + "\" is longer than 8 digits."}}},
+        {"two faults: both are named",
+            [&] {
+                text("BatDmg", "x");
+                position("DDOffset", 0);
+            },
+            {{"DrawingDistanceRange", "its position DDOffset is missing from the version section."},
+                {"DistantFogRange", "its position DDOffset is missing from the version section."},
+                {"BatDmg", "\"x\" is not a number."}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(LoadCommonConfig(session) && LoadConfig(session));
+        fillImage(0xCC);
+        const std::string before = image();
+        row.damage();
+        std::vector<PatchWrite> made;
+        const PatchOutcome outcome = ModifyExe(session, &made);
+        EXPECT_EQ(outcome.result, PatchOutcome::Result::NothingWritten);
+        EXPECT_EQ(outcome.problems, row.problems);
+        EXPECT_TRUE(made.empty());
+        EXPECT_TRUE(image() == before) << "not one byte was written";
+        EXPECT_TRUE(ui.messages.empty()) << "warnings are part of the report";
+    }
 }
 
-TEST_F(PatchRunTest, aMissingPositionStopsTheRunAtItsFirstWrite)
+TEST_F(PatchRunTest, anExecutableCutShortIsNotPaddedOut)
 {
-    fillImage(0xCC);
-    const std::size_t openBefore = openFiles();
-    // A key missing from the version section leaves its slot 0.
-    session.offsets[offsetSlot("SBarOffset")] = 0;
-    std::vector<PatchWrite> run;
-    const Status status = ModifyExe(session, &run);
-    ASSERT_FALSE(status);
-    EXPECT_NE(status.reason().find("SBarOffset"), std::string::npos);
-    ASSERT_FALSE(run.empty());
-    EXPECT_EQ(kSettings[run.back().setting].key, "SGSmokePuffYPos") << "the weapons group's last write came before";
-    EXPECT_EQ(hexAt("DDOffset", 2), "A0 46") << "the main window group was written";
-    EXPECT_EQ(hexAt("MainColourOffset", 3), "CC CC CC") << "the font group after it was not";
-    EXPECT_EQ(openFiles(), openBefore) << "the executable was closed";
-}
-
-TEST_F(PatchRunTest, anEmptyCodeStringStopsTheRunAfterTheWarning)
-{
-    fillImage(0xCC);
-    session.engineData[engineDataIndex("UWDoorDefData")].clear();
-    ASSERT_FALSE(ModifyExe(session));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text.find("less than 1 byte"), std::string::npos);
-    EXPECT_EQ(hexAt("DDOffset", 2), "A0 46");
-    EXPECT_EQ(hexAt("UWDoorOffset", 1), "CC") << "the sound number comes after the failed write";
+    const std::string whole = image();
+    folder.write("quenb.exe", whole.substr(0, 700000));
+    const PatchOutcome outcome = ModifyExe(session);
+    EXPECT_EQ(outcome.result, PatchOutcome::Result::NothingWritten);
+    ASSERT_FALSE(outcome.problems.empty());
+    EXPECT_NE(outcome.problems[0].why.find("lies outside the executable, which has 700000 bytes"), std::string::npos);
+    EXPECT_EQ(image(), whole.substr(0, 700000));
 }
 
 TEST_F(PatchRunTest, theModifyCommandAsksFirst)
@@ -217,7 +252,7 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     EXPECT_TRUE(ui.messages.empty()) << "a successful run says nothing";
 }
 
-TEST_F(PatchRunTest, anExecutableThatCannotBeOpenedShowsCannotModifyFile)
+TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
 {
     session.exePath = (folder / "missing.exe").string();
     std::vector<PatchWrite> run;
@@ -225,6 +260,9 @@ TEST_F(PatchRunTest, anExecutableThatCannotBeOpenedShowsCannotModifyFile)
     EXPECT_TRUE(run.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.exe")) << "a missing executable is not created";
 
+    session.exePath = (folder / "quenb.exe").string();
+    store().setText(settingId("PistolDamage"), "300");
+    store().setText(settingId("BatDmg"), "abc");
     ui.confirmAnswers.push_back(true);
     EXPECT_FALSE(modifyCommand(session));
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -232,6 +270,8 @@ TEST_F(PatchRunTest, anExecutableThatCannotBeOpenedShowsCannotModifyFile)
     EXPECT_EQ(ui.messages[0].text,
         "Cannot process with quenb.exe modifying. Make sure game is not launched or write-protected.\n"
         "If so, check that config file contains all necessary offsets and data.");
+    EXPECT_EQ(ui.messages[0].details,
+        "PistolDamage: \"300\" is above 255, the most it takes.\nBatDmg: \"abc\" is not a number.");
 }
 
 } // namespace

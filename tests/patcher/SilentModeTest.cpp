@@ -76,14 +76,16 @@ TEST_F(SilentModeTest, anUnidentifiedExecutableEndsWithoutPatching)
     EXPECT_EQ(folder.read("quenb.exe"), image);
 }
 
-TEST_F(SilentModeTest, aFailedRunShowsTheStartupMessageOnceAndEnds)
+TEST_F(SilentModeTest, aRefusedRunShowsTheStartupMessageOnceWithItsReasonsAndWritesNothing)
 {
     prepare();
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    const std::string before = folder.read("quenb.exe");
     session.offsets[offsetSlot("HBarOffset")] = 0; // a position the run cannot write
     EXPECT_EQ(runSilentPatch(session), SilentOutcome::Ended);
     EXPECT_EQ(ui.messageTexts(), Messages{std::string(kStartupFailureMessage)});
-    EXPECT_EQ(drawingDistanceBytes(), "\xA0\x46") << "writes before the failure stay";
+    EXPECT_NE(ui.messages[0].details.find("HBarOffset is missing"), std::string::npos);
+    EXPECT_TRUE(folder.read("quenb.exe") == before) << "not even the writes before it";
 }
 
 } // namespace

@@ -16,11 +16,12 @@ public:
     struct Entry {
         std::string text;
         std::string title;
+        std::string details = {};
     };
 
-    void message(std::string_view text, std::string_view title) override
+    void message(std::string_view text, std::string_view title, std::string_view details) override
     {
-        messages.push_back({std::string(text), std::string(title)});
+        messages.push_back({std::string(text), std::string(title), std::string(details)});
     }
 
     bool confirm(std::string_view text, std::string_view title) override
