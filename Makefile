@@ -3,10 +3,14 @@
 
 BUILD_DIR    := build
 SANITIZE_DIR := build-sanitize
+FUZZ_DIR     := build-fuzz
+FUZZ_TARGETS := Config Preset Codec Parsers
+# How long `make fuzz` runs each target; `make test` gives each 10 seconds.
+FUZZ_SECONDS ?= 60
 DEMO_DIR     := demo
 JOBS         ?= 2
 
-.PHONY: all deps build run test test-sanitize screenshots bench format clean
+.PHONY: all deps build run test test-sanitize fuzz-build fuzz test-fuzz screenshots bench format clean
 
 all: build
 
@@ -24,7 +28,7 @@ run: build
 	@$(BUILD_DIR)/make-test-exe --with-config $(DEMO_DIR)/quenb.exe
 	@cd $(DEMO_DIR) && ../$(BUILD_DIR)/golv
 
-test: build test-sanitize
+test: build test-sanitize test-fuzz
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The Qt-free core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -33,6 +37,29 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
+
+# The readers and the codec under libFuzzer (clang, with AddressSanitizer and
+# UndefinedBehaviorSanitizer). New inputs go to $(FUZZ_DIR)/corpus, never into
+# the checked-in seeds; a finding is written to $(FUZZ_DIR)/ and fails the run.
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DGOLV_CORE_ONLY=ON -DGOLV_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS)
+
+fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do \
+		corpus=$$(echo $$target | tr A-Z a-z); \
+		mkdir -p $(FUZZ_DIR)/corpus/$$corpus; \
+		echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+		$(FUZZ_DIR)/tests/fuzz/fuzz-$$target -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=1024 \
+			-print_final_stats=0 -artifact_prefix=$(FUZZ_DIR)/ \
+			$(FUZZ_DIR)/corpus/$$corpus tests/fuzz/corpus/$$corpus 2>$(FUZZ_DIR)/$$target.log \
+			|| { tail -n 40 $(FUZZ_DIR)/$$target.log; exit 1; }; \
+		grep -E '^Done' $(FUZZ_DIR)/$$target.log; \
+	done
+
+test-fuzz:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
 
 # Renders every window to build/screenshots/<window>.png, started like GOLV in a
 # throw-away folder beside a synthetic engine executable (demo/ is left alone).
@@ -53,4 +80,4 @@ format:
 	@find src app tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

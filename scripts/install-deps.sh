@@ -15,6 +15,8 @@ packages="
     libgtest-dev
     libgmock-dev
     libbenchmark-dev
+    clang
+    libclang-rt-14-dev
     fonts-dejavu-core
 "
 

@@ -1,0 +1,56 @@
+// Any key and value through every category parser: a value is either put
+// into its control within the control's range, or refused.
+
+#include "config/Session.h"
+#include "config/SettingId.h"
+#include "fuzz/FuzzSupport.h"
+
+namespace {
+
+// Every control holds a value it can show.
+void requireShowable(const golv::SettingsStore& settings)
+{
+    using golv::Conversion;
+    for (golv::SettingId id = 0; id < golv::kSettings.size(); ++id) {
+        const golv::SettingDef& def = golv::kSettings[id];
+        const int state = settings.state(id);
+        switch (def.conversion) {
+        case Conversion::CheckState:
+            golv::fuzz::require(state >= 0 && state <= 2, "a check box outside its three states");
+            break;
+        case Conversion::ScrollPosition:
+            golv::fuzz::require(state >= def.low && state <= def.high, "a scroll bar outside its range");
+            break;
+        case Conversion::OptionIndex:
+        case Conversion::ListIndex:
+            golv::fuzz::require(state >= -1 && state <= def.high, "a choice with no button or entry");
+            break;
+        case Conversion::ByteFlag:
+            golv::fuzz::require(settings.flag(id) >= 0 && settings.flag(id) <= 255, "a byte flag beyond a byte");
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace
+
+// Input: lines of "key=value"; the first byte picks the file version.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    golv::fuzz::QuietInteraction interaction;
+    golv::Session session(interaction);
+    session.codec.setConfigVersion(data[0] % 2 == 0 ? "" : "0.673");
+    for (const std::string& line : golv::fuzz::linesOf(data + 1, size - 1)) {
+        const std::size_t equals = line.find('=');
+        const std::string key = line.substr(0, equals);
+        const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
+        for (const golv::Category category : golv::kAllCategories)
+            (void)session.settings.parse(category, key, value);
+    }
+    requireShowable(session.settings);
+    return 0;
+}
