@@ -110,6 +110,8 @@ private slots:
         QTest::newRow("empty frame interval counts as 0, no one-digit message")
             << Window::CustGfx2 << "Text1(8)"
             << "" << QStringList{QStringLiteral("Minimum value for this field is 1!")} << "1";
+        QTest::newRow("an empty sparkle amount is told before its limit")
+            << Window::CustGfx2 << "Text1(1)" << "" << QStringList{oneDigit} << "";
         QTest::newRow("sparkle amount above 255") << Window::CustGfx2 << "Text1(1)"
                                                   << "300" << QStringList{max255} << "255";
         QTest::newRow("raw blast short of eight hex digits")
