@@ -26,6 +26,7 @@ build: deps
 run: build
 	@mkdir -p $(DEMO_DIR)
 	@$(BUILD_DIR)/make-test-exe --with-config $(DEMO_DIR)/quenb.exe
+	@cp languages/*.lng $(DEMO_DIR)/
 	@cd $(DEMO_DIR) && ../$(BUILD_DIR)/golv
 
 test: build test-sanitize test-fuzz
@@ -63,10 +64,16 @@ test-fuzz:
 
 # Renders every window to build/screenshots/<window>.png, started like GOLV in a
 # throw-away folder beside a synthetic engine executable (demo/ is left alone).
+# LANGUAGE=path/to/file.lng renders them with that language file; LANGUAGE=long
+# with every caption twice as long, to look for cut text.
 screenshots: build
 	@folder=$$(mktemp -d) && \
 	$(BUILD_DIR)/make-test-exe --with-config "$$folder/quenb.exe" && \
-	(cd "$$folder" && QT_QPA_PLATFORM=offscreen $(CURDIR)/$(BUILD_DIR)/golv-screenshots $(CURDIR)/$(BUILD_DIR)/screenshots); \
+	language="$(if $(LANGUAGE),$(abspath $(LANGUAGE)))" && \
+	if [ "$(LANGUAGE)" = long ]; then language="$$folder/long.lng"; \
+		$(BUILD_DIR)/make-language-template --doubled > "$$language"; fi && \
+	(cd "$$folder" && QT_QPA_PLATFORM=offscreen $(CURDIR)/$(BUILD_DIR)/golv-screenshots \
+		$(CURDIR)/$(BUILD_DIR)/screenshots $$language); \
 	status=$$?; rm -rf "$$folder"; exit $$status
 
 bench: build

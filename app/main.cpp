@@ -1,5 +1,6 @@
 #include "config/Session.h"
 #include "config/Startup.h"
+#include "language/LanguageFile.h"
 #include "patcher/SilentMode.h"
 #include "ui/Artwork.h"
 #include "ui/MainWindow.h"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[])
     case golv::SilentOutcome::NotSilent:
         break;
     }
+    golv::LoadLanguageFile(session);
 
     QApplication::setWindowIcon(golv::artwork::programIcon());
     golv::Windows windows(session);

@@ -1,7 +1,7 @@
 // Renders every window of GOLV to a PNG file named after the window, so
 // layouts can be reviewed without a screen:
 //
-//   golv-screenshots OUTPUT-FOLDER
+//   golv-screenshots OUTPUT-FOLDER [LANGUAGE-FILE]
 //
 // Like GOLV it works on the folder it is started in, which should hold
 // golv.cfg and quenb.exe (`make screenshots` prepares one). It prints each file
@@ -9,6 +9,7 @@
 
 #include "config/Session.h"
 #include "config/Startup.h"
+#include "language/LanguageFile.h"
 #include "ui/AboutBox.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
@@ -71,8 +72,8 @@ void runEventsFor(std::chrono::milliseconds time)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: golv-screenshots OUTPUT-FOLDER\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: golv-screenshots OUTPUT-FOLDER [LANGUAGE-FILE]\n";
         return 2;
     }
     const QDir output(QString::fromLocal8Bit(argv[1]));
@@ -91,6 +92,11 @@ int main(int argc, char* argv[])
     }
     if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
         return 1;
+    // As at the end of start-up; a language file given here takes the place
+    // of the one golv.cfg names.
+    if (argc == 3)
+        session.languageFile = std::filesystem::absolute(argv[2]).string();
+    golv::LoadLanguageFile(session);
 
     golv::Windows windows(session);
     interaction.setParent(&windows.form1());

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,10 @@ struct Session {
     EngineData engineData;
 
     MainWindowStatus window;
+
+    // The captions a language file set, by window and control name (an empty
+    // name: the window's title); every other caption keeps its built-in text.
+    std::map<std::pair<Window, std::string>, std::string> captions;
 };
 
 } // namespace golv

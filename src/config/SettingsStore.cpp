@@ -396,10 +396,11 @@ const std::vector<std::string>& SettingsStore::listEntries(SettingId id) const
     return m_alignmentEntries;
 }
 
-void SettingsStore::setAlignmentCaptions(const std::array<std::string, 3>& captions)
+void SettingsStore::setAlignmentCaptions(const std::array<std::string, 3>& captions) { m_alignmentCaptions = captions; }
+
+void SettingsStore::showAlignmentCaptions()
 {
-    m_alignmentCaptions = captions;
-    m_alignmentEntries.assign(captions.begin(), captions.end());
+    m_alignmentEntries.assign(m_alignmentCaptions.begin(), m_alignmentCaptions.end());
     notify(kMainMenuAlign);
 }
 

@@ -69,10 +69,13 @@ public:
     const std::vector<std::string>& listEntries(SettingId id) const;
 
     // The fonts window's three alignment captions (left, center, right), which
-    // the main-menu alignment patch compares the list's text with. Putting
-    // them in also makes them the list's entries, keeping its selection.
+    // the main-menu alignment patch and the preset writer compare the list's
+    // text with. The list shows its own entries ("left", "center", "right")
+    // until a language file has been read to its end: then it shows the
+    // captions, its choice kept (showAlignmentCaptions).
     const std::array<std::string, 3>& alignmentCaptions() const { return m_alignmentCaptions; }
     void setAlignmentCaptions(const std::array<std::string, 3>& captions);
+    void showAlignmentCaptions();
 
     // The weapons window loads on first use, which sets the three grenade
     // flags to 1; the window calls this when it opens, the store itself when a

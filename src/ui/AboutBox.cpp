@@ -28,10 +28,10 @@ void setTextGrey(QLabel& label, int grey)
 
 } // namespace
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
+AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(builtInText(Window::Form2, kWindowTitle.data()));
+    setWindowTitle(captionText(session, Window::Form2, kWindowTitle.data()));
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QSize logoSize = artwork::logoSize();
@@ -65,7 +65,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     panelLayout->setContentsMargins(8, 6, 8, 6);
     panelLayout->addWidget(m_creditLabel);
 
-    auto* closeButton = new QPushButton(builtInText(Window::Form2, "Command3"), this);
+    auto* closeButton = new QPushButton(captionText(session, Window::Form2, "Command3"), this);
     closeButton->setObjectName(QStringLiteral("Command3"));
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &AboutBox::closeBox);

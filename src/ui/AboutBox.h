@@ -9,6 +9,8 @@ class QTimer;
 
 namespace golv {
 
+struct Session;
+
 // Form2, the about box: the logo and, on a black panel, one credit line that
 // fades in and out and gives way to the next until the box is closed. The box
 // runs its credits from the moment it is made; "close" unloads it (it deletes
@@ -18,7 +20,7 @@ class AboutBox final : public QDialog {
     Q_DISABLE_COPY_MOVE(AboutBox)
 
 public:
-    explicit AboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(const Session& session, QWidget* parent = nullptr);
 
 private:
     void showNextCredit();

@@ -71,15 +71,17 @@ void FormBuilder::onClick(QAbstractButton* button, std::function<void()> handler
     });
 }
 
-QString builtInText(Window window, const char* control)
+QString captionText(const Session& session, Window window, const char* control)
 {
     const auto text = builtInCaption(window, control);
     if (!text)
         qFatal("the caption table has no caption for %s", control);
+    if (const auto translated = session.captions.find({window, control}); translated != session.captions.end())
+        return QString::fromStdString(translated->second);
     return fromView(*text);
 }
 
-QString FormBuilder::caption(const char* control) const { return builtInText(m_id, control); }
+QString FormBuilder::caption(const char* control) const { return captionText(m_windows.session(), m_id, control); }
 
 SettingId FormBuilder::setting(const char* control) const
 {
@@ -129,8 +131,8 @@ QCheckBox* FormBuilder::ownCheckBox(const char* name, const QString& caption) co
 QRadioButton* FormBuilder::option(const char* name, const QString& caption) const
 {
     auto* button = make<QRadioButton>(m_window, name);
-    const auto builtIn = builtInCaption(m_id, name);
-    button->setText(caption.isEmpty() && builtIn ? fromView(*builtIn) : caption);
+    const bool named = builtInCaption(m_id, name).has_value();
+    button->setText(caption.isEmpty() && named ? this->caption(name) : caption);
     return button;
 }
 

@@ -34,10 +34,12 @@ namespace golv {
 class Swatch;
 class Windows;
 
-// The caption a language key sets for a control (kWindowTitle: the window's
-// title); the program stops when the caption table lacks it, which every
-// test run would show.
-QString builtInText(Window window, const char* control);
+struct Session;
+
+// The caption a control shows (kWindowTitle: the window's title): the text a
+// language file gave its key, or else its built-in text. The program stops
+// when the caption table lacks the control, which every test run would show.
+QString captionText(const Session& session, Window window, const char* control);
 
 // Text colours of the fields: dark red for fields that take positive numbers
 // only, dark blue for signed ones, black for hexadecimal digits.

@@ -60,7 +60,7 @@ MainWindow& Windows::form1()
 AboutBox& Windows::form2()
 {
     if (m_form2.isNull())
-        m_form2 = new AboutBox(m_form1.get());
+        m_form2 = new AboutBox(m_session, m_form1.get());
     return *m_form2;
 }
 

@@ -36,6 +36,7 @@ TEST_F(SettingsStoreTest, startUpGivesEverySettingItsDefaultFromTheConfiguration
 {
     loadDefaults();
     store().setAlignmentCaptions({"left", "center", "rite"});
+    store().showAlignmentCaptions();
 
     // A preset written now holds exactly the defaults (the table's initial
     // values are those of the default text), but for the one value whose

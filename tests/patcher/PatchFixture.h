@@ -63,6 +63,7 @@ protected:
         session.versionHex = "65636B005F494E495400000057696E50";
         EXPECT_TRUE(LoadConfig(session));
         session.settings.setAlignmentCaptions({"left", "center", "rite"});
+        session.settings.showAlignmentCaptions();
         folder.write("quenb.exe", std::vector<unsigned char>(kImageSize, 0));
         EXPECT_TRUE(ui.messages.empty());
     }
@@ -88,7 +89,8 @@ protected:
 
     // Runs one group against the executable, as the patch run would: all
     // its writes, or none when one cannot be made. The writes are in `writes`.
-    Status runGroup(void (*group)(PatchWriter&))
+    Status runGroup(void (*group)(PatchWriter&)) { return runGroup(group, session); }
+    Status runGroup(void (*group)(PatchWriter&), Session& settingsOf)
     {
         std::string error;
         auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::ReadWrite, error);
@@ -98,7 +100,7 @@ protected:
         std::int64_t size = 0;
         EXPECT_TRUE(file->size(size));
         writes.clear();
-        PatchWriter writer(session, size);
+        PatchWriter writer(settingsOf, size);
         group(writer);
         if (!writer.problems().empty())
             return Status::failure(writer.problems().front().what + ": " + writer.problems().front().why);

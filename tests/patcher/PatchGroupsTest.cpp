@@ -209,23 +209,37 @@ TEST_F(PatchGroupsTest, menuAlignmentFollowsTheListTextComparedWithTheCaptions)
     struct Row {
         const char* name;
         std::array<std::string, 3> captions;
+        bool languageRead; // the list shows the captions, not its own entries
         int selected;
         const char* bytes; // at each of the four align positions
     };
     const Row rows[] = {
-        {"left", {"left", "center", "rite"}, 0, "68 00 40 00 00"},
-        {"rite: push 0 and pad", {"left", "center", "rite"}, 2, "6A 00 90 90 90"},
-        {"captions from a language file still match", {"links", "mitte", "rechts"}, 2, "6A 00 90 90 90"},
-        {"no entry selected: no caption matches, nothing written", {"left", "center", "rite"}, -1, "CC CC CC CC CC"},
-        {"the text decides, not the index: the first equal caption wins", {"same", "same", "other"}, 1,
+        {"left", {"left", "center", "rite"}, true, 0, "68 00 40 00 00"},
+        {"rite: push 0 and pad", {"left", "center", "rite"}, true, 2, "6A 00 90 90 90"},
+        {"captions from a language file still match", {"links", "mitte", "rechts"}, true, 2, "6A 00 90 90 90"},
+        {"no entry selected: no caption matches, nothing written", {"left", "center", "rite"}, true, -1,
+            "CC CC CC CC CC"},
+        {"the text decides, not the index: the first equal caption wins", {"same", "same", "other"}, true, 1,
             "68 00 40 00 00"},
+        {"no language file: the list's own center matches", {"left", "center", "rite"}, false, 1, "68 00 80 00 00"},
+        {"no language file: the list's own right is no caption", {"left", "center", "rite"}, false, 2,
+            "CC CC CC CC CC"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        // A session of its own, whose list has not shown any captions yet.
+        Session fresh(ui);
+        fresh.configPath = session.configPath;
+        ASSERT_TRUE(LoadCommonConfig(fresh));
+        fresh.offsets = session.offsets;
+        fresh.engineData = session.engineData;
         fillImage(0xCC);
-        store().setAlignmentCaptions(row.captions);
-        set("MainMenuAlign", std::to_string(row.selected));
-        ASSERT_TRUE(runGroup(patchFonts));
+        SettingsStore& settings = fresh.settings;
+        settings.setAlignmentCaptions(row.captions);
+        if (row.languageRead)
+            settings.showAlignmentCaptions();
+        settings.setState(settingId("MainMenuAlign"), row.selected);
+        ASSERT_TRUE(runGroup(patchFonts, fresh));
         for (const char* key : {"NewGameAlignOffset", "LoadGameAlignOffset", "OptsAlignOffset", "ExitAlignOffset"})
             EXPECT_EQ(hexAt(key, 5), row.bytes) << key;
         EXPECT_TRUE(ui.messages.empty());

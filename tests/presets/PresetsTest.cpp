@@ -17,6 +17,7 @@ protected:
     {
         EXPECT_TRUE(LoadCommonConfig(session));
         session.settings.setAlignmentCaptions({"left", "center", "rite"});
+        session.settings.showAlignmentCaptions();
         ui.messages.clear();
     }
 

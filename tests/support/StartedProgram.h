@@ -2,6 +2,7 @@
 
 #include "config/Session.h"
 #include "config/Startup.h"
+#include "language/LanguageFile.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
@@ -33,6 +34,7 @@ public:
             qFatal("make-test-exe failed");
         if (runStartup(session, folder.path()) != StartupResult::ShowWindow)
             qFatal("start-up did not reach the main window");
+        LoadLanguageFile(session);
         windows = std::make_unique<Windows>(session);
         windows->setColourChooser([this](const QColor& initial, QWidget*) -> std::optional<QColor> {
             offeredColours.push_back(initial);

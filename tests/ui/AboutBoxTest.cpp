@@ -66,7 +66,9 @@ private slots:
 
     void boxHasItsNamedWidgets()
     {
-        AboutBox box;
+        test::RecordingInteraction ui;
+        const Session session(ui);
+        AboutBox box(session);
         QCOMPARE(box.objectName(), QStringLiteral("Form2"));
         QCOMPARE(box.windowTitle(), QStringLiteral("About GOLV"));
         QVERIFY(box.findChild<QLabel*>(QStringLiteral("Label2")) && box.findChild<QLabel*>(QStringLiteral("Image1")));

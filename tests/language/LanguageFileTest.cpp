@@ -1,0 +1,171 @@
+#include "language/LanguageFile.h"
+
+#include "config/Session.h"
+#include "config/SettingId.h"
+#include "config/TextFile.h"
+#include "language/CaptionTable.h"
+#include "language/LanguageTemplate.h"
+#include "language/TextEncoding.h"
+#include "support/RecordingInteraction.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace golv {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+class LanguageFileTest : public ::testing::Test {
+protected:
+    LanguageFileTest() { session.folder = folder.path(); }
+
+    // Loads a language file of these bytes, named relative to the folder.
+    void load(const std::string& bytes)
+    {
+        folder.write("test.lng", bytes);
+        session.languageFile = "test.lng";
+        LoadLanguageFile(session);
+    }
+
+    std::optional<std::string> caption(Window window, const std::string& control) const
+    {
+        const auto found = session.captions.find({window, control});
+        return found == session.captions.end() ? std::nullopt : std::optional(found->second);
+    }
+
+    const Entries& alignmentList() const { return session.settings.listEntries(settingId("MainMenuAlign")); }
+
+    test::TempFolder folder;
+    test::RecordingInteraction ui;
+    Session session{ui};
+};
+
+const Entries kOwnEntries = {"left", "center", "right"};
+const Entries kBuiltInCaptions = {"left", "center", "rite"};
+
+TEST_F(LanguageFileTest, aLineSetsEveryControlOfItsKeyAsItStands)
+{
+    struct Row {
+        const char* name;
+        std::string file;
+        Window window;
+        const char* control;
+        std::optional<std::string> caption;
+    };
+    const std::vector<Row> rows = {
+        {"a key in capitals", "MAINWINDOWTITLE=Hello", Window::Form1, "", "Hello"},
+        {"a space before = makes another key", "mainwindowtitle =Hello", Window::Form1, "", std::nullopt},
+        {"leading spaces go, trailing ones stay", "mainwindowtitle=   Title   ", Window::Form1, "", "Title   "},
+        {"removesound, first box", "removesound=Ton weg", Window::Form1, "Check5", "Ton weg"},
+        {"removesound, second box", "removesound=Ton weg", Window::Form1, "Check7", "Ton weg"},
+        {"the last of two lines wins", "quit=a\r\nquit=b", Window::Form1, "Command1", "b"},
+        {"defaults also names the physics apply button", "defaults=D", Window::CustPhys, "Command3", "D"},
+        {"apply does not", "apply=A", Window::CustPhys, "Command3", std::nullopt},
+        {"enemy keys address labels by index", "skeleton=S", Window::CustEnemy, "Label1(1)", "S"},
+        {"an empty value gives an empty caption", "modify=", Window::Form1, "Command3", ""},
+        {"brackets and comments are skipped", "[quit]\r\n;quit=x\r\nquit=y", Window::Form1, "Command1", "y"},
+        {"values are cut at 5000 characters", "quit=" + std::string(6000, 'q'), Window::Form1, "Command1",
+            std::string(5000, 'q')},
+        // Last, so that what came before the unsplittable line can be seen after the loop.
+        {"a line without = ends the step", "quit=before\r\njust text\r\nmodify=after", Window::Form1, "Command3",
+            std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        session.captions.clear();
+        load(row.file);
+        EXPECT_EQ(caption(row.window, row.control), row.caption);
+    }
+    EXPECT_EQ(caption(Window::Form1, "Command1"), "before") << "what came before the unsplittable line stays";
+    EXPECT_TRUE(ui.messages.empty()) << "the language step never reports";
+}
+
+TEST_F(LanguageFileTest, theAlignmentListShowsTheCaptionsOnceTheFileIsRead)
+{
+    session.settings.setState(settingId("MainMenuAlign"), 2); // the list shows "right"
+    LoadLanguageFile(session);                                // no file named
+    EXPECT_EQ(alignmentList(), kOwnEntries);
+    EXPECT_EQ(session.settings.alignmentCaptions()[2], "rite");
+
+    session.languageFile = "missing.lng";
+    LoadLanguageFile(session);
+    EXPECT_EQ(alignmentList(), kOwnEntries);
+
+    load("alignright=T");
+    EXPECT_EQ(alignmentList(), (Entries{"left", "center", "T"}));
+    EXPECT_EQ(session.settings.text(settingId("MainMenuAlign")), "T") << "the list that showed right shows T";
+
+    load("aligncenter=C\r\nno equals sign");
+    EXPECT_EQ(session.settings.alignmentCaptions()[1], "C");
+    EXPECT_EQ(alignmentList(), (Entries{"left", "center", "T"})) << "a read error leaves the list as it was";
+}
+
+TEST_F(LanguageFileTest, everyCommonEncodingGivesTheSameText)
+{
+    const std::string utf8 = "apply=\xC3\x9C"
+                             "bernehmen \xE2\x82\xAC";
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const char16_t c : u"apply=\u00DCbernehmen \u20AC") {
+        if (c == 0)
+            break;
+        utf16le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+        utf16be += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    }
+    const std::pair<const char*, std::string> rows[] = {
+        {"UTF-8", utf8},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + utf8},
+        {"UTF-16, little end first", utf16le},
+        {"UTF-16, big end first", utf16be},
+        {"Windows-1252",
+            "apply=\xDC"
+            "bernehmen \x80"},
+    };
+    for (const auto& [encoding, bytes] : rows) {
+        SCOPED_TRACE(encoding);
+        load(bytes);
+        EXPECT_EQ(caption(Window::CustBars, "Command1"),
+            "\xC3\x9C"
+            "bernehmen \xE2\x82\xAC");
+    }
+    EXPECT_FALSE(isValidUtf8("\xC0\x80")) << "an overlong zero";
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")) << "a surrogate";
+}
+
+std::vector<std::string> fileLines(const std::string& name)
+{
+    std::ifstream in(std::string(GOLV_SOURCE_DIR) + "/languages/" + name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return splitTextLines(text.str());
+}
+
+TEST(LanguageFiles, theTemplateListsEveryKeyOfTheCaptionTable)
+{
+    EXPECT_EQ(fileLines("english.lng"), languageTemplateLines())
+        << "languages/english.lng is out of date: build/make-language-template > languages/english.lng";
+}
+
+TEST(LanguageFiles, theGermanFileSetsEveryKeyAndNoOther)
+{
+    std::set<std::string> known(kAlignmentKeys.begin(), kAlignmentKeys.end());
+    for (const CaptionEntry& entry : kCaptions)
+        known.insert(std::string(entry.key));
+    std::set<std::string> set;
+    for (const std::string& line : fileLines("deutsch.lng")) {
+        if (line.empty() || line.front() == ';')
+            continue;
+        const std::string key = line.substr(0, line.find('='));
+        EXPECT_TRUE(known.count(key)) << "unknown key " << key;
+        set.insert(key);
+    }
+    EXPECT_EQ(set, known);
+}
+
+} // namespace
+} // namespace golv
