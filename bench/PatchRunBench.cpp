@@ -27,7 +27,7 @@ public:
     {
         throw std::runtime_error(std::string(text));
     }
-    bool confirm(std::string_view, std::string_view) override { return true; }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return true; }
     std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
 };

@@ -38,7 +38,7 @@ public:
     {
         std::fprintf(stderr, "unexpected message: %.*s\n", static_cast<int>(text.size()), text.data());
     }
-    bool confirm(std::string_view, std::string_view) override { return false; }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return false; }
     std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
 };

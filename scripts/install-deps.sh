@@ -17,6 +17,11 @@ packages="
     libbenchmark-dev
     clang
     libclang-rt-14-dev
+    xdelta3
+    dpkg-dev
+    lintian
+    desktop-file-utils
+    appstream
     fonts-dejavu-core
 "
 

@@ -18,8 +18,9 @@ public:
     // (every reason a patch run was refused, say).
     virtual void message(std::string_view text, std::string_view title = {}, std::string_view details = {}) = 0;
 
-    // A modal box with OK and Cancel; true for OK. Closing the box counts as Cancel.
-    virtual bool confirm(std::string_view text, std::string_view title) = 0;
+    // A modal box with OK and Cancel; true for OK. Closing the box counts as
+    // Cancel. Details as for message.
+    virtual bool confirm(std::string_view text, std::string_view title, std::string_view details = {}) = 0;
 
     // The platform's file dialogs. `filter` has the form
     // "Name (*.ext)|*.ext|All Files (*.*)|*.*". No value when the user cancels.

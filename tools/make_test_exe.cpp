@@ -37,7 +37,7 @@ namespace {
 class StderrInteraction final : public golv::UserInteraction {
 public:
     void message(std::string_view text, std::string_view, std::string_view) override { std::cerr << text << '\n'; }
-    bool confirm(std::string_view, std::string_view) override { return false; }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return false; }
     std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
 };

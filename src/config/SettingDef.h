@@ -68,6 +68,22 @@ enum class Window : std::uint8_t {
     Form2, // the about box: captions only, no settings
 };
 
+// A window's name in the program ("CustBars") and in words ("bars window").
+constexpr std::string_view windowName(Window window)
+{
+    constexpr std::array<std::string_view, 12> names = {"Form1", "CustWeapons", "CustBars", "CustFonts", "CustGfx",
+        "CustGfx2", "CustLite", "CustInv", "CustEnemy", "CustOxmaHP", "CustPhys", "Form2"};
+    return names[static_cast<std::size_t>(window)];
+}
+
+constexpr std::string_view windowDescription(Window window)
+{
+    constexpr std::array<std::string_view, 12> descriptions = {"main window", "weapons window", "bars window",
+        "fonts window", "GFX window", "GFX 2 window", "lights window", "inventory window", "enemy HP window",
+        "damage and health window", "physics window", "about box"};
+    return descriptions[static_cast<std::size_t>(window)];
+}
+
 // Which keys a text field lets through (the shared key filters).
 enum class Input : std::uint8_t {
     Any,          // no filter

@@ -28,7 +28,8 @@ namespace detail::captions {
 // windows take their built-in captions from here, so what a language file
 // replaces is always what the window showed. The enemy labels are addressed
 // by index whatever they show: the key "skeleton" sets Label1(1), "Baddy 1:".
-consteval std::array<CaptionEntry, 346> entries()
+// "exportpatch" is GOLV's own: the main window's button beside "modify".
+consteval std::array<CaptionEntry, 347> entries()
 {
     using enum Window;
     // clang-format off
@@ -128,6 +129,7 @@ consteval std::array<CaptionEntry, 346> entries()
         {"loadpreset",                        Form1,       "Command12",   "load preset"},
         {"savepreset",                        Form1,       "Command16",   "save preset"},
         {"modify",                            Form1,       "Command3",    "modify"},
+        {"exportpatch",                       Form1,       "Command22",   "export patch..."},
         {"quit",                              Form1,       "Command1",    "quit"},
         {"bcwindowtitle",                     CustBars,    "",            "Bar customizer"},
         {"healthbar",                         CustBars,    "Label22",     "health bar"},
@@ -385,8 +387,8 @@ consteval std::array<CaptionEntry, 346> entries()
 
 } // namespace detail::captions
 
-inline constexpr std::array<CaptionEntry, 346> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 288;
+inline constexpr std::array<CaptionEntry, 347> kCaptions = detail::captions::entries();
+inline constexpr std::size_t kCaptionKeyCount = 289;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", as the menu alignment patch expects.
@@ -403,5 +405,9 @@ constexpr std::optional<std::string_view> builtInCaption(Window window, std::str
     }
     return std::nullopt;
 }
+
+// The version the main window's title shows.
+inline constexpr std::string_view kProgramVersion = "0.67 alpha RC3";
+static_assert(builtInCaption(Window::Form1, kWindowTitle)->ends_with(kProgramVersion));
 
 } // namespace golv

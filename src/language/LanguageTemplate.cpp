@@ -9,21 +9,6 @@
 namespace golv {
 namespace {
 
-constexpr std::array<std::string_view, 12> kWindowNames = {
-    "main window (Form1)",
-    "weapons window (CustWeapons)",
-    "bars window (CustBars)",
-    "fonts window (CustFonts)",
-    "GFX window (CustGfx)",
-    "GFX 2 window (CustGfx2)",
-    "lights window (CustLite)",
-    "inventory window (CustInv)",
-    "enemy HP window (CustEnemy)",
-    "damage and health window (CustOxmaHP)",
-    "physics window (CustPhys)",
-    "about box (Form2)",
-};
-
 // The window a key's captions belong to; none for a key of several windows.
 std::optional<Window> windowOf(std::string_view key)
 {
@@ -69,8 +54,9 @@ std::vector<std::string> languageTemplateLines(bool doubled)
         if (!group || *group != window) {
             group = window;
             lines.emplace_back();
-            lines.push_back(window ? "; " + std::string(kWindowNames[static_cast<std::size_t>(*window)])
-                                   : std::string("; captions of several windows"));
+            lines.push_back(window
+                    ? "; " + std::string(windowDescription(*window)) + " (" + std::string(windowName(*window)) + ")"
+                    : std::string("; captions of several windows"));
         }
         lines.push_back(std::string(entry.key) + "=" + text(entry.builtIn, doubled));
     }

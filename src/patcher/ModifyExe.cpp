@@ -5,6 +5,7 @@
 #include "config/Session.h"
 #include "config/SettingId.h"
 #include "patcher/PatchGroups.h"
+#include "patcher/PatchPreview.h"
 
 #include <set>
 
@@ -95,7 +96,12 @@ std::string cannotModifyMessage(const Session& session)
 
 bool modifyCommand(Session& session)
 {
-    if (!session.ui.confirm(confirmModifyPrompt(session), kConfirmTitle))
+    // The details tell what will change before anything does.
+    const PatchPreview preview = previewPatchRun(session);
+    const std::string details = preview.problems.empty()
+        ? changesByWindow(preview)
+        : "The run cannot be made:\n" + describeProblems(preview.problems);
+    if (!session.ui.confirm(confirmModifyPrompt(session), kConfirmTitle, details))
         return false;
     const PatchOutcome outcome = ModifyExe(session);
     if (!outcome.patched()) {

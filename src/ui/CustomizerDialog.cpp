@@ -12,21 +12,11 @@
 #include <QVBoxLayout>
 
 namespace golv {
-namespace {
-
-QString windowName(Window id)
-{
-    static constexpr const char* kNames[] = {"Form1", "CustWeapons", "CustBars", "CustFonts", "CustGfx", "CustGfx2",
-        "CustLite", "CustInv", "CustEnemy", "CustOxmaHP", "CustPhys", "Form2"};
-    return QString::fromLatin1(kNames[static_cast<std::size_t>(id)]);
-}
-
-} // namespace
 
 CustomizerDialog::CustomizerDialog(Windows& windows, Window id, Category category, QWidget* parent)
     : QDialog(parent), m_windows(windows), m_category(category), m_form(this, id, windows)
 {
-    setObjectName(windowName(id));
+    setObjectName(QString::fromLatin1(windowName(id).data(), static_cast<qsizetype>(windowName(id).size())));
     setWindowTitle(m_form.caption(kWindowTitle.data()));
     setModal(true);
 }

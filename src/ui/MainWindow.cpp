@@ -7,6 +7,7 @@
 #include "config/VersionSection.h"
 #include "language/CaptionTable.h"
 #include "patcher/ModifyExe.h"
+#include "patcher/PatchPreview.h"
 #include "presets/Presets.h"
 #include "ui/AboutBox.h"
 #include "ui/Artwork.h"
@@ -177,7 +178,7 @@ void MainWindow::buildLayout()
     layout->addLayout(status);
     layout->addLayout(make.commandRow(
         {make.button("Command12"), make.button("Command16"), make.button("Command9"), make.button("Command8")},
-        {make.button("Command3"), make.button("Command1")}));
+        {make.button("Command22"), make.button("Command3"), make.button("Command1")}));
 }
 
 void MainWindow::connectCommands()
@@ -193,6 +194,7 @@ void MainWindow::connectCommands()
     onClick("Command16", [this] { savePreset(m_session); });
     onClick("Command9", [this] { restoreDefaults(); });
     onClick("Command3", [this] { modifyCommand(m_session); });
+    onClick("Command22", [this] { exportPatchCommand(m_session); });
     onClick("Command1", [this] { m_windows.unloadAll(); });
     onClick("Command8", [this] { m_windows.form2().exec(); });
 
@@ -245,7 +247,9 @@ void MainWindow::refreshRangeWarning()
 void MainWindow::showStartupStatus()
 {
     findChild<QLabel*>(QStringLiteral("Label6"))->setText(QString::fromStdString(m_session.window.statusLabel));
-    findChild<QPushButton*>(QStringLiteral("Command3"))->setEnabled(m_session.window.modifyEnabled);
+    // Exporting plans the same run, so it needs what "modify" needs.
+    for (const char* name : {"Command3", "Command22"})
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(m_session.window.modifyEnabled);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -38,11 +38,14 @@ void QtUserInteraction::message(std::string_view text, std::string_view title, s
     box.exec();
 }
 
-bool QtUserInteraction::confirm(std::string_view text, std::string_view title)
+bool QtUserInteraction::confirm(std::string_view text, std::string_view title, std::string_view details)
 {
-    return QMessageBox::question(
-               m_parent, titleOrProgram(title), toQString(text), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
-        == QMessageBox::Ok;
+    QMessageBox box(
+        QMessageBox::Question, titleOrProgram(title), toQString(text), QMessageBox::Ok | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    if (!details.empty())
+        box.setDetailedText(toQString(details));
+    return box.exec() == QMessageBox::Ok;
 }
 
 QString QtUserInteraction::filterExtension(const QString& filter)

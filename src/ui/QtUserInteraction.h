@@ -16,7 +16,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void message(std::string_view text, std::string_view title, std::string_view details) override;
-    bool confirm(std::string_view text, std::string_view title) override;
+    bool confirm(std::string_view text, std::string_view title, std::string_view details) override;
     std::optional<std::string> chooseFileToOpen(std::string_view title, std::string_view filter) override;
     std::optional<std::string> chooseFileToSave(std::string_view title, std::string_view filter) override;
 

@@ -18,7 +18,7 @@ namespace golv::fuzz {
 class QuietInteraction final : public UserInteraction {
 public:
     void message(std::string_view, std::string_view, std::string_view) override { ++messages; }
-    bool confirm(std::string_view, std::string_view) override { return true; }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return true; }
     std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
     int messages = 0;

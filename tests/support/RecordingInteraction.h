@@ -24,9 +24,9 @@ public:
         messages.push_back({std::string(text), std::string(title), std::string(details)});
     }
 
-    bool confirm(std::string_view text, std::string_view title) override
+    bool confirm(std::string_view text, std::string_view title, std::string_view details) override
     {
-        questions.push_back({std::string(text), std::string(title)});
+        questions.push_back({std::string(text), std::string(title), std::string(details)});
         if (confirmAnswers.empty())
             return true;
         const bool answer = confirmAnswers.front();

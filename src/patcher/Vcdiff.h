@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace golv {
+
+// A delta in the VCDIFF format (RFC 3284) that turns `source` into `target`,
+// as the common delta tools apply it ("xdelta3 -d -s source delta output").
+// No library that writes VCDIFF is packaged for Debian, so this is a small
+// encoder of our own: it finds no moved data, only what a patch run makes,
+// bytes changed in place. Each window of the target copies the unchanged runs
+// from the same place of the source and adds the changed bytes, and carries
+// the Adler-32 checksum of its target bytes that xdelta3 verifies.
+std::vector<std::uint8_t> encodeVcdiff(std::span<const std::uint8_t> source, std::span<const std::uint8_t> target);
+
+// Adler-32 of the bytes (RFC 1950).
+std::uint32_t adler32(std::span<const std::uint8_t> bytes);
+
+} // namespace golv
