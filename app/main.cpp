@@ -3,6 +3,7 @@
 #include "language/LanguageFile.h"
 #include "patcher/SilentMode.h"
 #include "ui/Artwork.h"
+#include "ui/CommandLine.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/Windows.h"
@@ -12,8 +13,27 @@
 #include <filesystem>
 #include <system_error>
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // A command for a script needs no display: it runs before any window can.
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (golv::isCommandLineRun(arguments)) {
+        QCoreApplication application(argc, argv);
+        return golv::runCommandLine(arguments);
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GOLV"));
 
@@ -22,7 +42,9 @@ int main(int argc, char* argv[])
 
     // GOLV works on the folder it is started in, not the folder of the program file.
     std::error_code noFolder;
-    const std::filesystem::path folder = std::filesystem::current_path(noFolder);
+    std::filesystem::path folder = std::filesystem::current_path(noFolder);
+    if (const auto given = golv::windowFolder(arguments))
+        folder = std::filesystem::absolute(*given, noFolder);
     if (noFolder) {
         interaction.message(
             "GOLV cannot start: the folder it was started in cannot be found (" + noFolder.message() + ").", {}, {});

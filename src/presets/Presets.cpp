@@ -105,20 +105,24 @@ void savePreset(Session& session)
         session.ui.message("The preset could not be saved.\n" + written.reason());
 }
 
+Status readPresetFile(Session& session, const std::filesystem::path& path)
+{
+    session.codec.setConfigVersion("");
+    std::string error;
+    const auto file = TextFileReader::open(path, error);
+    if (!file)
+        return Status::failure(error);
+    session.codec.setHexErrorShown(false);
+    return applyPreset(session, *file);
+}
+
 void loadPreset(Session& session)
 {
     session.codec.setConfigVersion("");
     const auto path = session.ui.chooseFileToOpen(kLoadPresetTitle, kPresetFilter);
     if (!path)
         return;
-    std::string error;
-    const auto file = TextFileReader::open(*path, error);
-    if (!file) {
-        session.ui.message(kPresetErrorMessage);
-        return;
-    }
-    session.codec.setHexErrorShown(false);
-    if (Status applied = applyPreset(session, *file); !applied)
+    if (!readPresetFile(session, *path))
         session.ui.message(kPresetErrorMessage);
 }
 

@@ -38,6 +38,9 @@ inline Status applyPreset(Session& session, std::vector<std::string> lines)
     return applyPreset(session, list);
 }
 
+// Applies a preset file, as "load preset" does once the file is chosen.
+Status readPresetFile(Session& session, const std::filesystem::path& path);
+
 // "save preset": asks for a file and writes it. Cancelling ends the command
 // without a message; a failed write says why, and leaves an earlier preset of
 // that name whole.

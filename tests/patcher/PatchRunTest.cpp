@@ -250,6 +250,19 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     EXPECT_TRUE(modifyCommand(session));
     EXPECT_EQ(hexAt("DDOffset", 2), "A0 46");
     EXPECT_TRUE(ui.messages.empty()) << "a successful run says nothing";
+
+    // The question's details tell what will change, by window, before it does.
+    store().setText(settingId("PistolDamage"), "7");
+    store().setText(settingId("SkeletonHP"), "16");
+    ui.confirmAnswers = {false, false};
+    modifyCommand(session);
+    EXPECT_EQ(ui.questions.back().details,
+        "weapons window:\n  PistolDamage at " + std::to_string(744868) + ": 01 -> 07\n"
+            + "enemy HP window:\n  SkeletonHP at " + std::to_string(offset("SkeletonHPOffset")) + ": 0F 00 -> 10 00");
+    store().setText(settingId("PistolDamage"), "1");
+    store().setText(settingId("SkeletonHP"), "15");
+    modifyCommand(session);
+    EXPECT_EQ(ui.questions.back().details, "Nothing will change.");
 }
 
 TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)

@@ -1,0 +1,172 @@
+#include "ui/CommandLine.h"
+
+#include "UserInteraction.h"
+#include "config/Session.h"
+#include "config/Startup.h"
+#include "language/CaptionTable.h"
+#include "patcher/ModifyExe.h"
+#include "patcher/PatchPreview.h"
+#include "presets/Presets.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace golv {
+namespace {
+
+// Exit codes; 0 to 3 are those of silent mode.
+constexpr int kPatched = 0;
+constexpr int kUnusableConfiguration = 1;
+constexpr int kNothingWritten = 2;
+constexpr int kPartlyWritten = 3;
+constexpr int kUsage = 64;
+
+// Every message goes to standard error; nobody is there to answer.
+class StderrInteraction final : public UserInteraction {
+public:
+    void message(std::string_view text, std::string_view, std::string_view details) override
+    {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+        if (!details.empty())
+            std::fprintf(stderr, "%.*s\n", static_cast<int>(details.size()), details.data());
+    }
+    bool confirm(std::string_view, std::string_view, std::string_view) override { return false; }
+    std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
+    std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
+};
+
+struct Options {
+    QCommandLineOption silent{QStringLiteral("silent"),
+        QStringLiteral("Patch the executable with the settings of golv.cfg, without a window; messages go to "
+                       "standard error.")};
+    QCommandLineOption plan{QStringLiteral("plan"),
+        QStringLiteral("Print every write that \"modify\" would make that changes the executable: position, old "
+                       "bytes, new bytes, setting. Writes nothing.")};
+    QCommandLineOption exportPatch{QStringLiteral("export-patch"),
+        QStringLiteral("Write the changes as a VCDIFF patch to FILE (for xdelta3 -d -s quenb.exe FILE out.exe), "
+                       "without touching the executable."),
+        QStringLiteral("FILE")};
+    QCommandLineOption preset{QStringLiteral("preset"),
+        QStringLiteral("Apply the preset FILE on top of golv.cfg's settings first."), QStringLiteral("FILE")};
+    QCommandLineOption folder{QStringLiteral("folder"),
+        QStringLiteral("Work in DIR, as if GOLV were started there (also for the window)."), QStringLiteral("DIR")};
+};
+
+void describe(QCommandLineParser& parser, const Options& options)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "GOLV changes engine behaviour that level data cannot reach, in the engine executable named by golv.cfg.\n"
+        "Without arguments it opens its window.\n"
+        "Exit codes: 0 done, 1 golv.cfg can be neither read nor written anew, 2 nothing written,\n"
+        "3 the system failed halfway through the writes, 64 the command line is not understood."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const QCommandLineOption* option :
+        {&options.silent, &options.plan, &options.exportPatch, &options.preset, &options.folder})
+        parser.addOption(*option);
+}
+
+int usage(const QString& reason)
+{
+    std::fprintf(stderr, "golv: %s\nTry golv --help.\n", qPrintable(reason));
+    return kUsage;
+}
+
+std::filesystem::path folderOf(const QCommandLineParser& parser, const Options& options)
+{
+    std::error_code ignored;
+    const std::filesystem::path current = std::filesystem::current_path(ignored);
+    if (!parser.isSet(options.folder))
+        return current;
+    return std::filesystem::absolute(parser.value(options.folder).toStdString(), ignored);
+}
+
+} // namespace
+
+bool isCommandLineRun(const QStringList& arguments)
+{
+    const QStringList given = arguments.mid(1);
+    if (given.isEmpty())
+        return false;
+    return !(given.size() == 2 && given[0] == QLatin1String("--folder"))
+        && !(given.size() == 1 && given[0].startsWith(QLatin1String("--folder=")));
+}
+
+std::optional<std::string> windowFolder(const QStringList& arguments)
+{
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--folder"))
+        return arguments[2].toStdString();
+    if (arguments.size() == 2 && arguments[1].startsWith(QLatin1String("--folder=")))
+        return arguments[1].mid(9).toStdString();
+    return std::nullopt;
+}
+
+int runCommandLine(const QStringList& arguments)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("GOLV"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion.data(), kProgramVersion.size()));
+    QCommandLineParser parser;
+    const Options options;
+    describe(parser, options);
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return kPatched;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("GOLV v. %s\n", kProgramVersion.data());
+        return kPatched;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usage(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+    const int commands
+        = int(parser.isSet(options.silent)) + int(parser.isSet(options.plan)) + int(parser.isSet(options.exportPatch));
+    if (commands != 1)
+        return usage(QStringLiteral("Give one of --silent, --plan and --export-patch."));
+
+    StderrInteraction interaction;
+    Session session(interaction);
+    if (runStartup(session, folderOf(parser, options)) == StartupResult::Fatal)
+        return kUnusableConfiguration;
+    // Start-up has said why there is no executable to patch.
+    if (!session.exeRead || !session.window.modifyEnabled)
+        return kNothingWritten;
+    if (parser.isSet(options.preset)) {
+        const std::string path = parser.value(options.preset).toStdString();
+        if (Status read = readPresetFile(session, path); !read) {
+            interaction.message("The preset " + path + " cannot be applied: " + read.reason(), {}, {});
+            return kNothingWritten;
+        }
+    }
+
+    if (parser.isSet(options.silent)) {
+        const PatchOutcome outcome = ModifyExe(session);
+        if (outcome.patched())
+            return kPatched;
+        interaction.message(cannotModifyMessage(session), {}, describeProblems(outcome));
+        return outcome.result == PatchOutcome::Result::PartlyWritten ? kPartlyWritten : kNothingWritten;
+    }
+    if (parser.isSet(options.plan)) {
+        const PatchPreview preview = previewPatchRun(session);
+        if (!preview.problems.empty()) {
+            interaction.message(cannotModifyMessage(session), {}, describeProblems(preview.problems));
+            return kNothingWritten;
+        }
+        for (const std::string& line : changeTable(preview))
+            std::printf("%s\n", line.c_str());
+        return kPatched;
+    }
+    const std::string file = parser.value(options.exportPatch).toStdString();
+    if (Status written = exportPatch(session, file); !written) {
+        interaction.message("The patch could not be exported.", {}, written.reason());
+        return kNothingWritten;
+    }
+    return kPatched;
+}
+
+} // namespace golv

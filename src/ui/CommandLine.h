@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+namespace golv {
+
+// GOLV's command line, for scripts: --silent, --plan and --export-patch run
+// without a window or a message box and end with an exit code (see the
+// README); --help and --version say what they say. Without arguments, or
+// with --folder alone, the window starts.
+
+// Whether the arguments ask for a command rather than the window.
+bool isCommandLineRun(const QStringList& arguments);
+// The folder --folder names for the window, if it names one.
+std::optional<std::string> windowFolder(const QStringList& arguments);
+// Runs the command the arguments ask for and gives the exit code; needs a
+// QCoreApplication.
+int runCommandLine(const QStringList& arguments);
+
+} // namespace golv

@@ -1,0 +1,164 @@
+#include "config/DefaultConfig.h"
+#include "support/TempFolder.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace golv {
+namespace {
+
+// The real program, started the way a script would start it, in a folder
+// with golv.cfg and a synthetic executable whose drawing distance the
+// default settings change (A0 46 instead of 00 00).
+class Folder {
+public:
+    explicit Folder(const std::string& silentPatch = "SilentPatch=0")
+    {
+        std::vector<std::string> lines = defaultConfigLines();
+        std::ranges::replace(lines, std::string("SilentPatch=0"), silentPatch);
+        folder.write("golv.cfg", test::crlfText(lines));
+        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe").string() + "'";
+        if (std::system(command.c_str()) != 0)
+            qFatal("make-test-exe failed");
+        std::string image = folder.read("quenb.exe");
+        image[kDrawingDistance - 1] = '\0';
+        image[kDrawingDistance] = '\0';
+        folder.write("quenb.exe", image);
+    }
+
+    struct Run {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+    Run golv(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(GOLV_PROGRAM), arguments);
+        if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+            qFatal("golv did not end by itself");
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // xdelta3 applied to the executable as it is; the file it makes.
+    std::string applyDelta(const std::string& delta) const
+    {
+        const std::string command = "xdelta3 -d -f -s '" + (folder / "quenb.exe").string() + "' '"
+            + (folder / delta).string() + "' '" + (folder / "applied.exe").string() + "'";
+        if (std::system(command.c_str()) != 0)
+            qFatal("xdelta3 refused the delta");
+        return folder.read("applied.exe");
+    }
+
+    static constexpr std::size_t kDrawingDistance = 730271;
+    test::TempFolder folder;
+};
+
+// One setting of every window.
+const std::vector<std::string> kEveryWindow = {"[preset]", "version=0.673", "DrawingDistanceRange=5", "PistolDamage=7",
+    "HMainColourR=200", "MainFontMainColourR=100", "ShadowA=50", "SparkleAmount=9", "PistolFlashArea=20",
+    "DefBigMedkits=2", "SkeletonHP=99", "ShellGravity=7", "BatDmg=5"};
+
+} // namespace
+
+class ProgramRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void silentModeFromTheConfigurationPatchesAndEnds()
+    {
+        const Folder folder("SilentPatch=1");
+        const std::string before = folder.folder.read("quenb.exe");
+        const Folder::Run run = folder.golv({});
+        QCOMPARE(run.exitCode, 0);
+        const std::string patched = folder.folder.read("quenb.exe");
+        QCOMPARE(patched.substr(Folder::kDrawingDistance - 1, 2), std::string("\xA0\x46"));
+        QCOMPARE(patched.size(), before.size());
+    }
+
+    void helpNamesEveryCommandAndVersionTheTitles()
+    {
+        const Folder folder;
+        const Folder::Run help = folder.golv({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        for (const char* option : {"--silent", "--plan", "--export-patch", "--preset", "--folder", "--version"})
+            QVERIFY2(help.out.contains(QLatin1String(option)), option);
+        QCOMPARE(folder.golv({QStringLiteral("--version")}).out.trimmed(), QStringLiteral("GOLV v. 0.67 alpha RC3"));
+        QCOMPARE(folder.golv({QStringLiteral("--plan"), QStringLiteral("--silent")}).exitCode, 64);
+    }
+
+    void thePlanListsExactlyWhatChanges()
+    {
+        const Folder folder;
+        folder.folder.write(
+            "one.qpt", test::crlfText({"[preset]", "version=0.673", "DrawingDistanceRange=2", "PistolDamage=7"}));
+        const std::string before = folder.folder.read("quenb.exe");
+        const Folder::Run plan
+            = folder.golv({QStringLiteral("--plan"), QStringLiteral("--preset"), QStringLiteral("one.qpt")});
+        QCOMPARE(plan.exitCode, 0);
+        const QStringList lines = plan.out.trimmed().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[1].simplified() == QStringLiteral("730271 00 00 A0 46 DrawingDistanceRange"));
+        QVERIFY(lines[2].simplified().endsWith(QStringLiteral("01 07 PistolDamage")));
+        QCOMPARE(lines[3], QStringLiteral("2 writes change the executable."));
+        QVERIFY2(folder.folder.read("quenb.exe") == before, "a plan writes nothing");
+    }
+
+    void anExportedPatchGivesWhatSilentModeWrites_data()
+    {
+        QTest::addColumn<QStringList>("preset");
+        QTest::newRow("the default settings") << QStringList{};
+        QTest::newRow("a setting of every window")
+            << QStringList{QStringLiteral("--preset"), QStringLiteral("every.qpt")};
+    }
+
+    void anExportedPatchGivesWhatSilentModeWrites()
+    {
+        QFETCH(QStringList, preset);
+        const Folder folder;
+        folder.folder.write("every.qpt", test::crlfText(kEveryWindow));
+        const std::string before = folder.folder.read("quenb.exe");
+        QCOMPARE(
+            folder.golv(QStringList{QStringLiteral("--export-patch"), QStringLiteral("out.xdelta")} + preset).exitCode,
+            0);
+        QVERIFY2(folder.folder.read("quenb.exe") == before, "exporting touches no executable");
+        const std::string applied = folder.applyDelta("out.xdelta");
+
+        QCOMPARE(folder.golv(QStringList{QStringLiteral("--silent")} + preset).exitCode, 0);
+        const std::string patched = folder.folder.read("quenb.exe");
+        QVERIFY(patched != before);
+        QVERIFY2(applied == patched, "xdelta3 gives the bytes modify writes");
+
+        // Once patched, nothing is left to change: the delta gives the file back.
+        QCOMPARE(
+            folder.golv(QStringList{QStringLiteral("--export-patch"), QStringLiteral("none.vcdiff")} + preset).exitCode,
+            0);
+        QVERIFY(folder.applyDelta("none.vcdiff") == patched);
+    }
+
+    void aDamagedConfigurationIsRefusedWithItsReasons()
+    {
+        Folder folder;
+        std::vector<std::string> lines = defaultConfigLines();
+        std::ranges::replace(lines, std::string("BatDmg=2"), std::string("BatDmg=abc"));
+        folder.folder.write("golv.cfg", test::crlfText(lines));
+        const std::string before = folder.folder.read("quenb.exe");
+        const Folder::Run run = folder.golv({QStringLiteral("--silent")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("BatDmg: \"abc\" is not a number.")), qPrintable(run.err));
+        QVERIFY(folder.folder.read("quenb.exe") == before);
+    }
+};
+
+} // namespace golv
+
+QTEST_MAIN(golv::ProgramRunTest)
+#include "ProgramRunTest.moc"
