@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 DEMO_DIR     := demo
 JOBS         ?= 2
 
-.PHONY: all deps build run test test-sanitize fuzz-build fuzz test-fuzz screenshots bench format clean
+.PHONY: all deps build run test test-sanitize fuzz-build fuzz test-fuzz package test-package screenshots bench format clean
 
 all: build
 
@@ -29,7 +29,7 @@ run: build
 	@cp languages/*.lng $(DEMO_DIR)/
 	@cd $(DEMO_DIR) && ../$(BUILD_DIR)/golv
 
-test: build test-sanitize test-fuzz
+test: build test-sanitize test-fuzz test-package
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The Qt-free core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -38,6 +38,16 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
+
+# The Debian package build/golv_<version>_amd64.deb, and the checks of what it
+# installs: the desktop entry, the AppStream metadata and lintian's.
+package: build
+	@cd $(BUILD_DIR) && cpack >/dev/null && ls $(CURDIR)/$(BUILD_DIR)/golv_*_amd64.deb
+
+test-package: package
+	@desktop-file-validate packaging/org.example.golv.desktop
+	@appstreamcli validate --no-net packaging/org.example.golv.metainfo.xml >/dev/null
+	@lintian --fail-on error $(BUILD_DIR)/golv_*_amd64.deb
 
 # The readers and the codec under libFuzzer (clang, with AddressSanitizer and
 # UndefinedBehaviorSanitizer). New inputs go to $(FUZZ_DIR)/corpus, never into
