@@ -11,11 +11,6 @@ namespace {
 
 using Fields = std::array<const char*, 3>;
 
-struct FieldRow {
-    const char* label;
-    const char* field;
-};
-
 // The lightning's raw bytes: two columns, "1" and "2".
 struct RawRow {
     const char* label;
@@ -55,12 +50,6 @@ constexpr ColourRow kColourRows[] = {
 };
 // clang-format on
 
-void fieldRows(Section& section, std::span<const FieldRow> rows)
-{
-    for (const FieldRow& row : rows)
-        section.fieldRow(row.label, row.field);
-}
-
 } // namespace
 
 CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, Window::CustGfx, Category::Gfx, parent)
@@ -88,7 +77,7 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
         columns[1]->setFixedWidth(second->minimumWidth());
     }
     lightning.colourRow("Label27", {"Text1(29)", "Text1(28)", "Text1(27)"});
-    fieldRows(lightning, kLightningRows);
+    lightning.fieldRows(kLightningRows);
     // Kept from the engine's older drawing method and hidden: the patch run
     // and presets still treat them as settings.
     QCheckBox* indirect = make.ownCheckBox("Check1", QStringLiteral("indirect drawing method"));
@@ -100,9 +89,9 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
 
     Section blood(make, "Label7");
     blood.titleInNames();
-    fieldRows(blood, kBloodRows);
+    blood.fieldRows(kBloodRows);
     Section smoke(make, "Label19");
-    fieldRows(smoke, kSmokeRows);
+    smoke.fieldRows(kSmokeRows);
 
     Section colours(make, "Label23");
     for (const ColourRow& row : kColourRows) {
@@ -114,7 +103,7 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
     colours.fieldRow("Label17(15)", "Text1(23)");
     colours.colourRow("Label26", {"Text1(26)", "Text1(25)", "Text1(24)"});
     Section misc(make, "Label29");
-    fieldRows(misc, kMiscRows);
+    misc.fieldRows(kMiscRows);
 
     auto* layout = new QHBoxLayout;
     layout->addLayout(column({&lightning, &blood, &smoke}));

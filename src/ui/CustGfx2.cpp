@@ -1,16 +1,13 @@
 #include "ui/CustGfx2.h"
 
 #include <QCheckBox>
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace golv {
 namespace {
-
-struct FieldRow {
-    const char* label;
-    const char* field; // nullptr: the row is the check box `label`
-};
 
 struct FieldSection {
     const char* title;
@@ -43,14 +40,9 @@ CustGfx2::CustGfx2(Windows& windows, QWidget* parent)
         for (const FieldSection& block : sections) {
             Section section(make, block.title);
             section.titleInNames();
-            for (const FieldRow& row : block.rows) {
-                if (row.label == nullptr)
-                    continue;
-                if (row.field == nullptr)
-                    section.wideRow(make.checkBox(row.label));
-                else
-                    section.fieldRow(row.label, row.field);
-            }
+            const auto used = std::find_if(
+                block.rows.begin(), block.rows.end(), [](const FieldRow& row) { return row.label == nullptr; });
+            section.fieldRows(std::span<const FieldRow>(block.rows.begin(), used));
             column->addLayout(section.layout());
         }
         column->addStretch();

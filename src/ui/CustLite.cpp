@@ -11,10 +11,6 @@
 namespace golv {
 namespace {
 
-struct FieldRow {
-    const char* label;
-    const char* field;
-};
 constexpr FieldRow kAreas[] = {
     {"Label3(0)", "Text1(0)"},
     {"Label3(2)", "Text1(2)"},
@@ -52,8 +48,7 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
     general.row(intensity, {make.scrollBar("HScroll4"), display});
 
     Section areas(make, "Label1");
-    for (const FieldRow& area : kAreas)
-        areas.fieldRow(area.label, area.field);
+    areas.fieldRows(kAreas);
     areas.row(make.label("Label3(4)"), {make.list("Combo1")});
 
     Section colours(make, "Label4");

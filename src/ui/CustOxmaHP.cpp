@@ -14,11 +14,6 @@
 namespace golv {
 namespace {
 
-struct FieldRow {
-    const char* label;
-    const char* field;
-};
-
 // clang-format off
 constexpr FieldRow kDrain[] = {
     {"Label8", "Text1(0)"}, {"Label9", "Text1(1)"}, {"Label11", "Text1(2)"}, {"Label10", "Text1(3)"},
@@ -63,12 +58,10 @@ CustOxmaHP::CustOxmaHP(Windows& windows, QWidget* parent)
     limits.fieldRow("Label6", "Text2(2)");
 
     Section drain(make, "Label7");
-    for (const FieldRow& row : kDrain)
-        drain.fieldRow(row.label, row.field);
+    drain.fieldRows(kDrain);
 
     Section enemies(make, "Label12");
-    for (const FieldRow& row : kEnemies)
-        enemies.fieldRow(row.label, row.field);
+    enemies.fieldRows(kEnemies);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(column({&limits, &drain}));

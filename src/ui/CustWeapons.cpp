@@ -36,21 +36,11 @@ constexpr WeaponRow kGrid[] = {
     {"Label20", {"Text5(14)", "Text5(12)", "Text5(11)", "Text5(10)"}, "Option1(3)"},
 };
 
-struct FieldRow {
-    const char* label;
-    const char* field;
-    const char* check; // a check box after the field, or nullptr
-};
-constexpr FieldRow kMisc[] = {
-    {"Label4", "Text5(18)", nullptr},
-    {"Label3", "Text5(17)", "Check1"},
-    {"Label1", "Text5(16)", nullptr},
-    {"Label5", "Text5(19)", nullptr},
-};
-constexpr FieldRow kMisc2[] = {{"Label6", "Text5(20)", nullptr}, {"Label24", "Text5(21)", nullptr}};
-constexpr FieldRow kGunflash[] = {
-    {"Label27", "Text5(22)", nullptr}, {"Label28", "Text5(23)", nullptr}, {"Label29", "Text5(24)", nullptr},
-};
+// The crossbow's poison damage row also carries the box that switches it on.
+constexpr FieldRow kMiscBefore[] = {{"Label4", "Text5(18)"}};
+constexpr FieldRow kMiscAfter[] = {{"Label1", "Text5(16)"}, {"Label5", "Text5(19)"}};
+constexpr FieldRow kMisc2[] = {{"Label6", "Text5(20)"}, {"Label24", "Text5(21)"}};
+constexpr FieldRow kGunflash[] = {{"Label27", "Text5(22)"}, {"Label28", "Text5(23)"}, {"Label29", "Text5(24)"}};
 
 // The ammunition flags: the row's label, the slots' column letters and the flags.
 struct FlagRow {
@@ -85,7 +75,8 @@ QPixmap drawn(artwork::Picture picture) { return artwork::picture(picture, artwo
 CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
     : CustomizerDialog(windows, Window::CustWeapons, Category::Weapons, parent)
 {
-    const FormBuilder& make = form();
+    FormBuilder& make = form();
+    make.setPositiveInk(kWeaponInk);
 
     Section grid(make, "Label22");
     auto* top = new QHBoxLayout;
@@ -96,20 +87,13 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
     top->addStretch();
     grid.layout()->addLayout(top);
 
-    auto fieldRows = [&make](Section& section, std::span<const FieldRow> rows) {
-        for (const FieldRow& row : rows) {
-            QLineEdit* field = make.field(row.field, kWeaponInk);
-            if (row.check != nullptr)
-                section.row(make.label(row.label), {field, make.ownCheckBox(row.check, QStringLiteral("Enable"))});
-            else
-                section.row(make.label(row.label), {field});
-        }
-    };
     Section misc(make, "Label26");
-    fieldRows(misc, kMisc);
+    misc.fieldRows(kMiscBefore);
+    misc.row(make.label("Label3"), {make.field("Text5(17)"), make.ownCheckBox("Check1", QStringLiteral("Enable"))});
+    misc.fieldRows(kMiscAfter);
 
     Section misc2(make, "Label7");
-    fieldRows(misc2, kMisc2);
+    misc2.fieldRows(kMisc2);
     for (const FlagRow& flags : kFlagRows) {
         QLabel* label = make.label(flags.label);
         std::vector<QWidget*> headers;
@@ -129,7 +113,7 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
 
     Section gunflash(make, "Label25");
     gunflash.wideRow(make.checkBox("Check2"));
-    fieldRows(gunflash, kGunflash);
+    gunflash.fieldRows(kGunflash);
 
     auto* lower = new QHBoxLayout;
     lower->addLayout(column({&misc, &misc2}));
@@ -167,7 +151,7 @@ QLayout* CustWeapons::buildGrid(QLabel* previewCaption)
                 fields[column]->setText(QString::fromLatin1(kShotgunRate));
                 fields[column]->setEnabled(false);
             } else {
-                fields[column] = make.field(name, std::string_view(name) == "Text5(11)" ? kHexInk : kWeaponInk);
+                fields[column] = make.field(name);
             }
             make.names().name(fields[column], {label, columns[column]});
             grid->addWidget(fields[column], row, static_cast<int>(column) + 1);

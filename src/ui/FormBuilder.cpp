@@ -161,7 +161,7 @@ QLineEdit* FormBuilder::field(const char* name) const
 {
     const auto id = settingOfControl(m_id, name);
     const Input input = id ? definition(*id).input : Input::Any;
-    return field(name, input == Input::SignedDigits ? kSignedInk : input == Input::Digits ? kPositiveInk : kHexInk);
+    return field(name, input == Input::SignedDigits ? kSignedInk : input == Input::Digits ? m_positiveInk : kHexInk);
 }
 
 QLineEdit* FormBuilder::field(const char* name, const QColor& ink) const
@@ -343,6 +343,16 @@ QLineEdit* Section::fieldRow(const char* label, const char* field)
     QLineEdit* edit = m_form.field(field);
     row(m_form.label(label), {edit});
     return edit;
+}
+
+void Section::fieldRows(std::span<const FieldRow> rows)
+{
+    for (const FieldRow& row : rows) {
+        if (row.field == nullptr)
+            wideRow(m_form.checkBox(row.label));
+        else
+            fieldRow(row.label, row.field);
+    }
 }
 
 Swatch* Section::colourRow(

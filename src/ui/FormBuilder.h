@@ -86,6 +86,8 @@ public:
     QPushButton* button(const char* name) const;
     QPushButton* ownButton(const char* name, const QString& caption, const QString& accessibleName = {}) const;
     QPushButton* pictureButton(const char* name, const QPixmap& picture, const QString& accessibleName) const;
+    // The ink of this window's fields that take positive numbers only.
+    void setPositiveInk(const QColor& ink) { m_positiveInk = ink; }
     // A setting's text field; its ink follows the key filter unless given.
     QLineEdit* field(const char* name) const;
     QLineEdit* field(const char* name, const QColor& ink) const;
@@ -127,6 +129,14 @@ private:
     Windows& m_windows;
     AccessibleNames* m_names;
     std::function<bool()> m_gate;
+    QColor m_positiveInk = kPositiveInk;
+};
+
+// A row of a block by control names: a label and the field after it, or,
+// without a field, a check box across the row (`label` names it).
+struct FieldRow {
+    const char* label;
+    const char* field;
 };
 
 // A block of rows under a section title: row labels on the left, their
@@ -148,6 +158,7 @@ public:
     void row(QLabel* label, std::initializer_list<QWidget*> controls);
     void row(QLabel* label, std::span<QWidget* const> controls);
     QLineEdit* fieldRow(const char* label, const char* field);
+    void fieldRows(std::span<const FieldRow> rows);
     // A colour triple: "R:", "G:", "B:" fields with the triple's swatch, then
     // any further controls. The fields are named "<title> <label> red" and so on.
     enum class SwatchKind { FollowsFields, Preview };
