@@ -185,26 +185,6 @@ private slots:
         QVERIFY(m_ui->messages.empty());
     }
 
-    void aPresetSavedAndLoadedThroughTheButtons()
-    {
-        const std::string path = (*m_folder / "mine.qpt").string();
-        child<QScrollBar>("HScroll2")->setValue(11);
-        child<QCheckBox>("Check13")->click();
-        m_ui->fileAnswers = {path};
-        click("Command16");
-        QCOMPARE(m_ui->fileDialogs.back().title, std::string("Save GOLV preset"));
-
-        click("Command9");
-        QCOMPARE(child<QScrollBar>("HScroll2")->value(), 2);
-        m_ui->fileAnswers = {path};
-        click("Command12");
-        QCOMPARE(m_ui->fileDialogs.back().title, std::string("Load GOLV preset"));
-        QCOMPARE(child<QScrollBar>("HScroll2")->value(), 11);
-        QCOMPARE(text("Text3"), QStringLiteral("34048.00"));
-        QVERIFY(child<QCheckBox>("Check13")->isChecked());
-        QVERIFY(!m_session->settings.isEnabled(settingId("DisableSave")));
-        QVERIFY(m_ui->messages.empty());
-    }
     void aValueFromAPresetIsShownWhole()
     {
         // Wider than its field, and with a sign its key filter would swallow:
