@@ -28,20 +28,5 @@ TEST(CaptionTable, everyKeyIsLowerCaseAndEveryControlHasOneKey)
         EXPECT_TRUE(builtInCaption(static_cast<Window>(window), kWindowTitle).has_value()) << window;
 }
 
-TEST(CaptionTable, aKeyThatSetsSeveralControlsListsThemInOrder)
-{
-    std::vector<std::pair<Window, std::string_view>> defaults;
-    for (const CaptionEntry& entry : kCaptions) {
-        if (entry.key == "defaults")
-            defaults.emplace_back(entry.window, entry.control);
-    }
-    ASSERT_EQ(defaults.size(), 12u);
-    EXPECT_EQ(defaults.front(), std::make_pair(Window::Form1, std::string_view("Command9")));
-    // The physics window's apply button comes last, with its own caption.
-    EXPECT_EQ(defaults.back(), std::make_pair(Window::CustPhys, std::string_view("Command3")));
-    EXPECT_EQ(builtInCaption(Window::CustPhys, "Command3"), "apply");
-    EXPECT_EQ(builtInCaption(Window::CustEnemy, "Label1(1)"), "Baddy 1:");
-}
-
 } // namespace
 } // namespace golv
