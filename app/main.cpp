@@ -1,3 +1,4 @@
+#include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/Startup.h"
 #include "language/LanguageFile.h"
@@ -44,13 +45,13 @@ int main(int argc, char* argv[])
     std::error_code noFolder;
     std::filesystem::path folder = std::filesystem::current_path(noFolder);
     if (const auto given = golv::windowFolder(arguments))
-        folder = std::filesystem::absolute(*given, noFolder);
+        folder = std::filesystem::absolute(golv::platform::nativePath(*given), noFolder);
     if (noFolder) {
         interaction.message(
             "GOLV cannot start: the folder it was started in cannot be found (" + noFolder.message() + ").", {}, {});
         return 1;
     }
-    if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
+    if (golv::runStartup(session, golv::platform::utf8Path(folder)) == golv::StartupResult::Fatal)
         return 1;
     // Scripts tell a silent run that patched (0) from one that wrote nothing
     // (2) and one the system stopped halfway (3); 1 is an unusable configuration.

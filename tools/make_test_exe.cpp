@@ -16,6 +16,7 @@
 #include "codec/Codec.h"
 #include "config/CommonSection.h"
 #include "config/DefaultConfig.h"
+#include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/SettingId.h"
 #include "config/SplitKeyValue.h"
@@ -170,7 +171,7 @@ int main(int argc, char* argv[])
         fail("VersionCheckOffset must be a position of 1 or more");
     std::copy(pattern.begin(), pattern.end(), image.begin() + (session.offsets[1] - 1));
 
-    std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
+    std::ofstream out(golv::platform::nativePath(options.output), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
     out.close();
     if (!out)
@@ -179,8 +180,9 @@ int main(int argc, char* argv[])
     writePatchSites(session, lines, options.output);
 
     if (options.withConfig) {
-        const std::filesystem::path config = std::filesystem::path(options.output).parent_path() / "golv.cfg";
-        if (!std::filesystem::exists(config)) {
+        const std::filesystem::path native = golv::platform::nativePath(options.output);
+        const std::string config = golv::platform::utf8Path(native.parent_path() / "golv.cfg");
+        if (!golv::platform::exists(config)) {
             if (golv::Status written = golv::RecreateConfig(config); !written)
                 fail(written.reason());
         }

@@ -7,6 +7,7 @@
 // golv.cfg and quenb.exe (`make screenshots` prepares one). It prints each file
 // it wrote and ends with 1 when a file could not be written.
 
+#include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/Startup.h"
 #include "language/LanguageFile.h"
@@ -90,12 +91,12 @@ int main(int argc, char* argv[])
         std::cerr << "the current folder cannot be found: " << noFolder.message() << '\n';
         return 1;
     }
-    if (golv::runStartup(session, folder) == golv::StartupResult::Fatal)
+    if (golv::runStartup(session, golv::platform::utf8Path(folder)) == golv::StartupResult::Fatal)
         return 1;
     // As at the end of start-up; a language file given here takes the place
     // of the one golv.cfg names.
     if (argc == 3)
-        session.languageFile = std::filesystem::absolute(argv[2]).string();
+        session.languageFile = golv::platform::utf8Path(std::filesystem::absolute(argv[2]));
     golv::LoadLanguageFile(session);
 
     golv::Windows windows(session);

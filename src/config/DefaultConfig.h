@@ -2,7 +2,6 @@
 
 #include "Status.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,13 +19,13 @@ class UserInteraction;
 
 // Writes the default text over the configuration file with CR LF line ends,
 // followed by one more CR LF, so the file ends with an empty line.
-Status RecreateConfig(const std::filesystem::path& configPath);
+Status RecreateConfig(const std::string& configPath);
 
 // Regeneration as the readers make it: the file in place is first renamed
 // aside to the first free name of golv.cfg.bak, golv.cfg.bak.2, ... (a
 // user's own version sections live there too); then `message` is shown, with
 // a line that names the copy; then the default text is written. When the
 // file cannot be kept, it is not replaced either.
-Status regenerateConfig(const std::filesystem::path& configPath, UserInteraction& ui, std::string_view message);
+Status regenerateConfig(const std::string& configPath, UserInteraction& ui, std::string_view message);
 
 } // namespace golv

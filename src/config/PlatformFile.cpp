@@ -1,152 +1,53 @@
 #include "config/PlatformFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <random>
-#include <utility>
 
+// The parts of the platform file that read the same on every system; the
+// rest is in PlatformFilePosix.cpp and PlatformFileWindows.cpp.
 namespace golv::platform {
-namespace {
 
-// Closes a descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) { }
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
+bool isAbsolutePath(std::string_view path) { return nativePath(path).is_absolute(); }
 
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-    // Closing is where some file systems report a failed write.
-    int close() { return ::close(std::exchange(m_fd, -1)); }
-
-private:
-    int m_fd;
-};
-
-bool writeAll(int fd, std::string_view content)
+std::string joinPath(std::string_view folder, std::string_view name)
 {
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
+    if (isAbsolutePath(name))
+        return std::string(name);
+    std::string path(folder);
+    if (path.empty() || path.back() != kFolderSeparator)
+        path += kFolderSeparator;
+    path += name;
+    return path;
 }
 
-std::filesystem::path uniqueSibling(const std::filesystem::path& path)
+std::string fileNameOf(std::string_view path) { return utf8Path(nativePath(path).filename()); }
+
+std::string describeFileError(std::string_view path, std::string_view action, int error)
+{
+    std::string text = "Cannot ";
+    text += action;
+    text += ' ';
+    text += path;
+    if (error != 0) {
+        text += ": ";
+        text += std::strerror(error);
+    }
+    text += '.';
+    return text;
+}
+
+std::string detail::uniqueSiblingName(std::string_view path)
 {
     static std::mt19937_64 random{std::random_device{}()};
     char suffix[17];
     std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
-    std::filesystem::path sibling = path;
-    sibling.replace_filename("." + path.filename().string() + ".golv-" + suffix);
-    return sibling;
-}
-
-} // namespace
-
-std::FILE* openRegularFile(const std::filesystem::path& path, bool forWriting, std::string& error)
-{
-    // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
-    Descriptor fd(::open(path.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0) {
-        error = describeFileError(path, "open", errno);
-        return nullptr;
-    }
-    struct stat status { };
-    if (::fstat(fd.get(), &status) != 0) {
-        error = describeFileError(path, "open", errno);
-        return nullptr;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        error = "Cannot open " + path.string() + ": it is not a regular file.";
-        return nullptr;
-    }
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-    std::FILE* file = ::fdopen(fd.get(), forWriting ? "r+b" : "rb");
-    if (file == nullptr) {
-        error = describeFileError(path, "open", errno);
-        return nullptr;
-    }
-    fd.release();
-    return file;
-}
-
-Status replaceFile(const std::filesystem::path& path, std::string_view content)
-{
-    struct stat existing { };
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists) {
-        if (!S_ISREG(existing.st_mode))
-            return Status::failure("Cannot replace " + path.string() + ": it is not a regular file.");
-        // A file with no write permission is read-only for GOLV, even where
-        // the system would let this user write it anyway.
-        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)
-            return Status::failure("Cannot replace " + path.string() + ": it is read-only.");
-    } else if (errno != ENOENT) {
-        return Status::failure(describeFileError(path, "replace", errno));
-    }
-
-    // A planted file or link of the chosen name makes the creation fail, and
-    // another name is tried; nothing is ever written through a link.
-    std::filesystem::path temporary;
-    int created = -1;
-    for (int attempt = 0; attempt < 16 && created < 0; ++attempt) {
-        temporary = uniqueSibling(path);
-        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (created < 0 && errno != EEXIST)
-            return Status::failure(describeFileError(temporary, "create", errno));
-    }
-    if (created < 0)
-        return Status::failure(describeFileError(temporary, "create", EEXIST));
-    Descriptor fd(created);
-    auto failWith = [&temporary](const std::filesystem::path& what, std::string_view action, int error) {
-        ::unlink(temporary.c_str());
-        return Status::failure(describeFileError(what, action, error));
-    };
-
-    if (exists && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)
-        return failWith(temporary, "set the permissions of", errno);
-    if (!writeAll(fd.get(), content))
-        return failWith(path, "write", errno);
-    if (::fsync(fd.get()) != 0)
-        return failWith(path, "write", errno);
-    if (fd.close() != 0)
-        return failWith(path, "write", errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
-        return failWith(path, "replace", errno);
-
-    // The new name must reach the disk too; where the folder cannot be
-    // opened for that, the file itself is already safe.
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() >= 0)
-        ::fsync(directory.get());
-    return Status::ok();
-}
-
-std::string describeFileError(const std::filesystem::path& path, std::string_view action, int error)
-{
-    std::string text = "Cannot " + std::string(action) + " " + path.string();
-    if (error != 0)
-        text += ": " + std::string(std::strerror(error));
-    return text + ".";
+    const std::filesystem::path native = nativePath(path);
+    std::string name = ".";
+    name += utf8Path(native.filename());
+    name += ".golv-";
+    name += suffix;
+    return utf8Path(std::filesystem::path(native).replace_filename(nativePath(name)));
 }
 
 } // namespace golv::platform

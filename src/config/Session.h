@@ -7,7 +7,6 @@
 #include "config/VersionTables.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -33,7 +32,7 @@ struct Session {
     SettingsStore settings{codec};        // the Settings store
     CategoryParsers* parsers = &settings; // where the readers put setting lines; tests may listen instead
 
-    std::filesystem::path folder;    // the process's current folder at start-up
+    std::string folder;              // the process's current folder at start-up, UTF-8
     std::string configPath;          // ConfigPath
     std::string exeName;             // ExeName
     std::string exePath;             // ExePath

@@ -3,6 +3,7 @@
 #include "UserInteraction.h"
 #include "config/BinaryFile.h"
 #include "config/CommonSection.h"
+#include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/VersionSection.h"
 #include "language/CaptionTable.h"
@@ -12,25 +13,13 @@
 namespace golv {
 namespace {
 
-std::string joinPath(const std::filesystem::path& folder, std::string_view name)
-{
-    // A name given whole stays whole: the file tested and read is the one it names.
-    if (std::filesystem::path(name).is_absolute())
-        return std::string(name);
-    std::string path = folder.string();
-    if (path.empty() || path.back() != std::filesystem::path::preferred_separator)
-        path += std::filesystem::path::preferred_separator;
-    return path + std::string(name);
-}
-
 // Whether the executable opens for reading; when it exists but does not, why.
 bool canOpenForReading(const std::string& path, std::string& reason)
 {
     std::string error;
     if (BinaryFile::open(path, BinaryFile::Mode::Read, error) != nullptr)
         return true;
-    std::error_code ignored;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored)))
+    if (platform::exists(path))
         reason = error;
     return false;
 }
@@ -92,10 +81,10 @@ void applyBuiltInCaptions(Session& session)
 
 } // namespace
 
-StartupResult runStartup(Session& session, const std::filesystem::path& folder)
+StartupResult runStartup(Session& session, const std::string& folder)
 {
     session.folder = folder;
-    session.configPath = joinPath(folder, "golv.cfg");
+    session.configPath = platform::joinPath(folder, "golv.cfg");
     session.window = {};
 
     if (Status loaded = LoadCommonConfig(session); !loaded) {
@@ -104,7 +93,7 @@ StartupResult runStartup(Session& session, const std::filesystem::path& folder)
         return StartupResult::Fatal;
     }
 
-    session.exePath = joinPath(folder, session.exeName);
+    session.exePath = platform::joinPath(folder, session.exeName);
     if (std::string reason; !canOpenForReading(session.exePath, reason)) {
         failureBranchA(session, reason);
         applyBuiltInCaptions(session);

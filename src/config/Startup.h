@@ -1,6 +1,6 @@
 #pragma once
 
-#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace golv {
@@ -16,9 +16,9 @@ enum class StartupResult {
 };
 
 // Start-up up to the point where the main window would show: the paths from
-// `folder` (the process's current folder), the common section, the existence
+// `folder` (the process's current folder, UTF-8), the common section, the existence
 // test, the detection read, VersionHex and the version section. Every message
 // goes through the session's UserInteraction.
-StartupResult runStartup(Session& session, const std::filesystem::path& folder);
+StartupResult runStartup(Session& session, const std::string& folder);
 
 } // namespace golv

@@ -16,7 +16,7 @@ std::optional<std::string> LineList::next()
     return std::move(m_lines[m_next++]);
 }
 
-std::unique_ptr<TextFileReader> TextFileReader::open(const std::filesystem::path& path, std::string& error)
+std::unique_ptr<TextFileReader> TextFileReader::open(const std::string& path, std::string& error)
 {
     std::FILE* file = platform::openRegularFile(path, false, error);
     if (file == nullptr)
@@ -63,7 +63,7 @@ std::optional<std::string> TextFileReader::next()
             return line;
         }
         if (m_buffer.size() - m_position > kLongestLine) {
-            m_error = "Line " + std::to_string(m_lineNumber + 1) + " of " + m_path.string() + " is too long.";
+            m_error = "Line " + std::to_string(m_lineNumber + 1) + " of " + m_path + " is too long.";
             return std::nullopt;
         }
         scanned = m_buffer.size();
@@ -98,7 +98,7 @@ std::vector<std::string> splitTextLines(std::string_view text)
     return lines;
 }
 
-Status writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines)
+Status writeTextLines(const std::string& path, const std::vector<std::string>& lines)
 {
     std::string content;
     for (const std::string& line : lines) {

@@ -4,7 +4,6 @@
 #include "config/PlatformFile.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,7 +48,7 @@ public:
     static constexpr std::size_t kLongestLine = 1 << 20;
 
     // No value, and a reason in `error`, when the file cannot be opened.
-    static std::unique_ptr<TextFileReader> open(const std::filesystem::path& path, std::string& error);
+    static std::unique_ptr<TextFileReader> open(const std::string& path, std::string& error);
     ~TextFileReader() override;
     TextFileReader(const TextFileReader&) = delete;
     TextFileReader& operator=(const TextFileReader&) = delete;
@@ -58,12 +57,12 @@ public:
     const std::string& error() const override { return m_error; }
 
 private:
-    TextFileReader(std::FILE* file, std::filesystem::path path) : m_file(file), m_path(std::move(path)) { }
+    TextFileReader(std::FILE* file, std::string path) : m_file(file), m_path(std::move(path)) { }
     // Another piece of the file into the buffer; false at the end or on an error.
     bool fill();
 
     std::FILE* m_file;
-    std::filesystem::path m_path;
+    std::string m_path;
     std::string m_buffer;
     std::size_t m_position = 0;
     bool m_skipLineFeed = false; // a CR ended the last line; an LF right after it belongs to it
@@ -76,6 +75,6 @@ std::vector<std::string> splitTextLines(std::string_view text);
 
 // Replaces a file with lines, each ended by CR LF, through a new file that
 // takes its place only once every byte is on disk (platform::replaceFile).
-Status writeTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+Status writeTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace golv

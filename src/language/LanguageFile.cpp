@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -20,7 +19,7 @@ namespace {
 // no language file, and is not read whole into memory.
 constexpr std::size_t kLargestFile = 4 << 20;
 
-std::optional<std::string> readLanguageFile(const std::filesystem::path& path)
+std::optional<std::string> readLanguageFile(const std::string& path)
 {
     std::string ignored;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
@@ -50,8 +49,7 @@ void LoadLanguageFile(Session& session)
 
     if (session.languageFile.empty())
         return;
-    const std::filesystem::path named(session.languageFile);
-    const auto bytes = readLanguageFile(named.is_absolute() ? named : session.folder / named);
+    const auto bytes = readLanguageFile(platform::joinPath(session.folder, session.languageFile));
     if (!bytes)
         return;
 

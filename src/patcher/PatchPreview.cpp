@@ -50,7 +50,7 @@ std::string describeProblems(const std::vector<PatchProblem>& problems)
     return text;
 }
 
-Status exportPatch(Session& session, const std::filesystem::path& path)
+Status exportPatch(Session& session, const std::string& path)
 {
     const PatchPreview preview = previewPatchRun(session);
     if (!preview.problems.empty())

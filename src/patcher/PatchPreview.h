@@ -5,7 +5,6 @@
 #include "Status.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,7 @@ std::string changesByWindow(const PatchPreview& preview);
 // Writes the run as a VCDIFF delta from the executable as it is to the
 // executable as the run would leave it, without touching the executable. A
 // run that would be refused writes no delta and gives its problems.
-Status exportPatch(Session& session, const std::filesystem::path& path);
+Status exportPatch(Session& session, const std::string& path);
 std::string describeProblems(const std::vector<PatchProblem>& problems);
 
 inline constexpr std::string_view kExportPatchTitle = "Export GOLV patch";

@@ -58,7 +58,7 @@ std::vector<std::string> presetLines(const SettingsStore& settings)
     return lines;
 }
 
-Status writePreset(const SettingsStore& settings, const std::filesystem::path& path)
+Status writePreset(const SettingsStore& settings, const std::string& path)
 {
     std::string content;
     for (const std::string& line : presetLines(settings)) {
@@ -105,7 +105,7 @@ void savePreset(Session& session)
         session.ui.message("The preset could not be saved.\n" + written.reason());
 }
 
-Status readPresetFile(Session& session, const std::filesystem::path& path)
+Status readPresetFile(Session& session, const std::string& path)
 {
     session.codec.setConfigVersion("");
     std::string error;

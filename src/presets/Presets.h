@@ -3,7 +3,6 @@
 #include "Status.h"
 #include "config/TextFile.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +26,7 @@ std::vector<std::string> presetLines(const SettingsStore& settings);
 
 // Writes the preset with CR LF line ends through a new file that replaces the
 // old one only once it is whole on disk.
-Status writePreset(const SettingsStore& settings, const std::filesystem::path& path);
+Status writePreset(const SettingsStore& settings, const std::string& path);
 
 // Applies the lines after the first "[preset]" line through every category
 // parser, line by line; the lines before a failure keep their effect.
@@ -39,7 +38,7 @@ inline Status applyPreset(Session& session, std::vector<std::string> lines)
 }
 
 // Applies a preset file, as "load preset" does once the file is chosen.
-Status readPresetFile(Session& session, const std::filesystem::path& path);
+Status readPresetFile(Session& session, const std::string& path);
 
 // "save preset": asks for a file and writes it. Cancelling ends the command
 // without a message; a failed write says why, and leaves an earlier preset of

@@ -1,6 +1,7 @@
 #include "ui/CommandLine.h"
 
 #include "UserInteraction.h"
+#include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/Startup.h"
 #include "language/CaptionTable.h"
@@ -76,13 +77,13 @@ int usage(const QString& reason)
     return kUsage;
 }
 
-std::filesystem::path folderOf(const QCommandLineParser& parser, const Options& options)
+std::string folderOf(const QCommandLineParser& parser, const Options& options)
 {
     std::error_code ignored;
-    const std::filesystem::path current = std::filesystem::current_path(ignored);
     if (!parser.isSet(options.folder))
-        return current;
-    return std::filesystem::absolute(parser.value(options.folder).toStdString(), ignored);
+        return platform::utf8Path(std::filesystem::current_path(ignored));
+    return platform::utf8Path(
+        std::filesystem::absolute(platform::nativePath(parser.value(options.folder).toStdString()), ignored));
 }
 
 } // namespace

@@ -15,7 +15,7 @@ namespace golv::test {
 // A session working in a fresh temporary folder.
 class ConfigFixture : public ::testing::Test {
 protected:
-    ConfigFixture() { session.configPath = (folder / "golv.cfg").string(); }
+    ConfigFixture() { session.configPath = (folder / "golv.cfg"); }
 
     void writeConfig(const std::vector<std::string>& lines) const { folder.write("golv.cfg", crlfText(lines)); }
 

@@ -42,11 +42,7 @@ inline std::size_t byteCount(std::string_view hex) { return (hex.size() + 1) / 3
 
 // Writes the synthetic executable (the build's own bytes at every patch site)
 // to a path; gives the exit status of the program that makes it.
-inline int makeSyntheticExecutable(const std::string& path)
-{
-    const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + path + "'";
-    return std::system(command.c_str());
-}
+inline int makeSyntheticExecutable(const std::string& path) { return runProgram(GOLV_MAKE_TEST_EXE, {path}); }
 
 // A session on the default configuration and an executable of zeros, for
 // running one patch group (or the whole run) and reading back what it wrote.
@@ -56,8 +52,8 @@ protected:
 
     PatchFixture()
     {
-        session.configPath = (folder / "golv.cfg").string();
-        session.exePath = (folder / "quenb.exe").string();
+        session.configPath = (folder / "golv.cfg");
+        session.exePath = (folder / "quenb.exe");
         EXPECT_TRUE(RecreateConfig(session.configPath));
         EXPECT_TRUE(LoadCommonConfig(session));
         session.versionHex = "65636B005F494E495400000057696E50";

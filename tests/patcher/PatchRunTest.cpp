@@ -267,13 +267,13 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
 
 TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
 {
-    session.exePath = (folder / "missing.exe").string();
+    session.exePath = (folder / "missing.exe");
     std::vector<PatchWrite> run;
     EXPECT_FALSE(ModifyExe(session, &run));
     EXPECT_TRUE(run.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.exe")) << "a missing executable is not created";
 
-    session.exePath = (folder / "quenb.exe").string();
+    session.exePath = (folder / "quenb.exe");
     store().setText(settingId("PistolDamage"), "300");
     store().setText(settingId("BatDmg"), "abc");
     ui.confirmAnswers.push_back(true);

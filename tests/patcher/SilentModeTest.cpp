@@ -23,7 +23,7 @@ protected:
                 line = silent;
         }
         writeConfig(lines);
-        ASSERT_EQ(test::makeSyntheticExecutable((folder / "quenb.exe").string()), 0);
+        ASSERT_EQ(test::makeSyntheticExecutable((folder / "quenb.exe")), 0);
         // Mark the drawing distance so a patch shows: the default run writes A0 46.
         std::string image = folder.read("quenb.exe");
         image[730271 - 1] = '\x00';

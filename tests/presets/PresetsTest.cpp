@@ -27,7 +27,7 @@ protected:
     void loadLines(const Lines& lines)
     {
         folder.write("in.qpt", test::crlfText(lines));
-        ui.fileAnswers.push_back((folder / "in.qpt").string());
+        ui.fileAnswers.push_back((folder / "in.qpt"));
         loadPreset(session);
     }
 
@@ -71,12 +71,12 @@ TEST_F(PresetsTest, aSavedPresetLoadsBackEverySettingAndEnabledState)
     std::vector<bool> enabled;
     for (SettingId id = 0; id < kSettings.size(); ++id)
         enabled.push_back(store().isEnabled(id));
-    ui.fileAnswers.push_back((folder / "all.qpt").string());
+    ui.fileAnswers.push_back((folder / "all.qpt"));
     savePreset(session);
 
     ASSERT_TRUE(LoadCommonConfig(session));
     ASSERT_NE(presetLines(store()), saved);
-    ui.fileAnswers.push_back((folder / "all.qpt").string());
+    ui.fileAnswers.push_back((folder / "all.qpt"));
     loadPreset(session);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(presetLines(store()), saved);
@@ -159,7 +159,7 @@ TEST_F(PresetsTest, aDamagedPresetStopsAtItsErrorWithTheMessage)
     }
 
     ui.messages.clear();
-    ui.fileAnswers.push_back((folder / "missing.qpt").string());
+    ui.fileAnswers.push_back((folder / "missing.qpt"));
     loadPreset(session);
     EXPECT_EQ(ui.messageTexts(), Lines{std::string(kPresetErrorMessage)}) << "a file that cannot be read";
 }
@@ -200,7 +200,7 @@ TEST_F(PresetsTest, aSaveThatCannotBeMadeSaysWhy)
 {
     folder.write("victim.txt", std::string_view("not a preset"));
     std::filesystem::create_symlink(folder / "victim.txt", folder / "mine.qpt.golv-tmp");
-    ui.fileAnswers.push_back((folder / "mine.qpt").string());
+    ui.fileAnswers.push_back((folder / "mine.qpt"));
     savePreset(session);
     EXPECT_EQ(folder.read("victim.txt"), "not a preset");
     EXPECT_NE(folder.read("mine.qpt").find("[preset]"), std::string::npos);
@@ -208,10 +208,10 @@ TEST_F(PresetsTest, aSaveThatCannotBeMadeSaysWhy)
 
     folder.write("locked.qpt", std::string_view("[preset]\r\n"));
     std::filesystem::permissions(folder / "locked.qpt", std::filesystem::perms::owner_read);
-    ui.fileAnswers.push_back((folder / "locked.qpt").string());
+    ui.fileAnswers.push_back((folder / "locked.qpt"));
     savePreset(session);
     EXPECT_EQ(ui.messageTexts(),
-        Lines{"The preset could not be saved.\nCannot replace " + (folder / "locked.qpt").string()
+        Lines{"The preset could not be saved.\nCannot replace " + (folder / "locked.qpt")
             + ": it is read-only."});
     EXPECT_EQ(folder.read("locked.qpt"), "[preset]\r\n");
 }

@@ -28,9 +28,7 @@ class StartedProgram {
 public:
     StartedProgram()
     {
-        const std::string command
-            = std::string(GOLV_MAKE_TEST_EXE) + " --with-config '" + (folder / "quenb.exe").string() + "'";
-        if (std::system(command.c_str()) != 0)
+        if (test::runProgram(GOLV_MAKE_TEST_EXE, {"--with-config", folder / "quenb.exe"}) != 0)
             qFatal("make-test-exe failed");
         if (runStartup(session, folder.path()) != StartupResult::ShowWindow)
             qFatal("start-up did not reach the main window");

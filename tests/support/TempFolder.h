@@ -1,5 +1,8 @@
 #pragma once
 
+#include "config/PlatformFile.h"
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -10,47 +13,57 @@
 namespace golv::test {
 
 // A fresh folder under the system's temporary folder, removed with its
-// contents when the test ends.
+// contents when the test ends. Its name holds letters outside ASCII, so every
+// test that works in one also shows that paths keep them on every system.
 class TempFolder {
 public:
     TempFolder()
     {
         std::random_device random;
-        m_path = std::filesystem::temp_directory_path()
-            / ("golv-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(m_path);
+        m_native = std::filesystem::temp_directory_path()
+            / platform::nativePath(
+                "golv-test-\xC3\xA4\xE2\x82\xAC-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(m_native);
+        m_path = platform::utf8Path(m_native);
     }
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
+        std::filesystem::remove_all(m_native, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+    // The folder, or a name in it, as the core takes paths: UTF-8 text.
+    const std::string& path() const { return m_path; }
+    std::string operator/(std::string_view name) const { return platform::joinPath(m_path, name); }
+    // The same for the standard library's file functions.
+    std::filesystem::path native(std::string_view name = {}) const
+    {
+        return name.empty() ? m_native : m_native / platform::nativePath(name);
+    }
 
     void write(std::string_view name, std::string_view content) const
     {
-        std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
+        std::ofstream out(native(name), std::ios::binary | std::ios::trunc);
         out << content;
     }
 
     void write(std::string_view name, const std::vector<unsigned char>& bytes) const
     {
-        std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
+        std::ofstream out(native(name), std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 
     std::string read(std::string_view name) const
     {
-        std::ifstream in(m_path / name, std::ios::binary);
+        std::ifstream in(native(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
 private:
-    std::filesystem::path m_path;
+    std::filesystem::path m_native;
+    std::string m_path;
 };
 
 // Lines joined with CR LF, as GOLV writes files.
@@ -60,6 +73,24 @@ inline std::string crlfText(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
+}
+
+// Runs a program of the build with arguments, each quoted for the system's
+// command interpreter; gives its exit status.
+inline int runProgram(std::string_view program, const std::vector<std::string>& arguments)
+{
+#ifdef _WIN32
+    std::string command = "\"\"" + std::string(program) + "\"";
+    for (const std::string& argument : arguments)
+        command += " \"" + argument + "\"";
+    command += "\"";
+    return ::_wsystem(platform::nativePath(command).c_str());
+#else
+    std::string command = "'" + std::string(program) + "'";
+    for (const std::string& argument : arguments)
+        command += " '" + argument + "'";
+    return std::system(command.c_str());
+#endif
 }
 
 } // namespace golv::test

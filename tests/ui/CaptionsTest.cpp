@@ -51,7 +51,7 @@ std::vector<QWidget*> captioned(QWidget* window)
 std::string languageFile(test::StartedProgram& program, const std::vector<std::string>& lines)
 {
     program.folder.write("test.lng", test::crlfText(lines));
-    return (program.folder / "test.lng").string();
+    return (program.folder / "test.lng");
 }
 
 } // namespace

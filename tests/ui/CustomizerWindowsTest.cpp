@@ -51,7 +51,7 @@ private:
     void loadPreset(const std::vector<std::string>& lines)
     {
         program().folder.write("in.qpt", test::crlfText(lines));
-        program().ui.fileAnswers = {(program().folder / "in.qpt").string()};
+        program().ui.fileAnswers = {(program().folder / "in.qpt")};
         QTest::mouseClick(
             test::child<QPushButton>(program().mainWindow(), QStringLiteral("Command12")), Qt::LeftButton);
     }
@@ -475,7 +475,7 @@ private slots:
                 shown.hide();
         }
         QVERIFY(program().ui.messages.empty());
-        const std::string path = (program().folder / "every.qpt").string();
+        const std::string path = (program().folder / "every.qpt");
         program().ui.fileAnswers = {path};
         QTest::mouseClick(
             test::child<QPushButton>(program().mainWindow(), QStringLiteral("Command16")), Qt::LeftButton);

@@ -191,17 +191,17 @@ private slots:
         // the field shows the setting, and what is saved and patched is what it shows.
         m_folder->write(
             "wide.qpt", test::crlfText({"[preset]", "version=0.67", "UWDoorBugSoundID=1234", "NoAmmoBugSoundID=-5"}));
-        m_ui->fileAnswers = {(*m_folder / "wide.qpt").string()};
+        m_ui->fileAnswers = {(*m_folder / "wide.qpt")};
         click("Command12");
         QVERIFY(m_ui->messages.empty());
         QLineEdit* wide = child<QLineEdit>("Text5(18)");
         QCOMPARE(wide->text(), QStringLiteral("1234"));
         QCOMPARE(text("Text5(0)"), QStringLiteral("-5"));
 
-        m_ui->fileAnswers = {(*m_folder / "saved.qpt").string()};
+        m_ui->fileAnswers = {(*m_folder / "saved.qpt")};
         click("Command16");
         m_session->settings.setText(settingId("UWDoorBugSoundID"), "1");
-        m_ui->fileAnswers = {(*m_folder / "saved.qpt").string()};
+        m_ui->fileAnswers = {(*m_folder / "saved.qpt")};
         click("Command12");
         QCOMPARE(wide->text(), QStringLiteral("1234"));
         const std::string saved = m_folder->read("saved.qpt");

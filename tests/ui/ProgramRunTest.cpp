@@ -20,7 +20,7 @@ public:
         std::vector<std::string> lines = defaultConfigLines();
         std::ranges::replace(lines, std::string("SilentPatch=0"), silentPatch);
         folder.write("golv.cfg", test::crlfText(lines));
-        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe").string() + "'";
+        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe") + "'";
         if (std::system(command.c_str()) != 0)
             qFatal("make-test-exe failed");
         std::string image = folder.read("quenb.exe");
@@ -37,7 +37,7 @@ public:
     Run golv(const QStringList& arguments) const
     {
         QProcess process;
-        process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+        process.setWorkingDirectory(QString::fromStdString(folder.path()));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(environment);
@@ -51,8 +51,8 @@ public:
     // xdelta3 applied to the executable as it is; the file it makes.
     std::string applyDelta(const std::string& delta) const
     {
-        const std::string command = "xdelta3 -d -f -s '" + (folder / "quenb.exe").string() + "' '"
-            + (folder / delta).string() + "' '" + (folder / "applied.exe").string() + "'";
+        const std::string command = "xdelta3 -d -f -s '" + (folder / "quenb.exe") + "' '"
+            + (folder / delta) + "' '" + (folder / "applied.exe") + "'";
         if (std::system(command.c_str()) != 0)
             qFatal("xdelta3 refused the delta");
         return folder.read("applied.exe");

@@ -1,0 +1,241 @@
+#include "config/PlatformFile.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace golv {
+namespace {
+
+using platform::joinPath;
+
+std::vector<std::filesystem::path> entries(const test::TempFolder& folder)
+{
+    std::vector<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.native()))
+        names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool opens(const std::string& path, bool forWriting, std::string& error)
+{
+    std::FILE* file = platform::openRegularFile(path, forWriting, error);
+    if (file != nullptr)
+        std::fclose(file);
+    return file != nullptr;
+}
+
+TEST(PlatformFile, pathsAreJoinedTheWayTheSystemReadsThem)
+{
+    struct Row {
+        const char* what;
+        const char* folder;
+        const char* name;
+        const char* joined;
+    };
+#ifdef _WIN32
+    const Row rows[] = {
+        {"a name in a folder", "C:\\games\\level", "quenb.exe", "C:\\games\\level\\quenb.exe"},
+        {"a folder that ends in its separator", "C:\\", "quenb.exe", "C:\\quenb.exe"},
+        {"a name with a folder of its own", "C:\\games", "bin\\quenb.exe", "C:\\games\\bin\\quenb.exe"},
+        {"a name with a drive stays whole", "C:\\games", "D:\\engine\\quenb.exe", "D:\\engine\\quenb.exe"},
+        {"a share stays whole", "C:\\games", "\\\\server\\engine\\quenb.exe", "\\\\server\\engine\\quenb.exe"},
+    };
+#else
+    const Row rows[] = {
+        {"a name in a folder", "/games/level", "quenb.exe", "/games/level/quenb.exe"},
+        {"a folder that ends in its separator", "/", "quenb.exe", "/quenb.exe"},
+        {"a name with a folder of its own", "/games", "bin/quenb.exe", "/games/bin/quenb.exe"},
+        {"a name from the root stays whole", "/games", "/engine/quenb.exe", "/engine/quenb.exe"},
+    };
+#endif
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(joinPath(row.folder, row.name), row.joined);
+    }
+    EXPECT_EQ(platform::fileNameOf(joinPath("games", "golv.cfg.bak.2")), "golv.cfg.bak.2");
+}
+
+// A name from a file written in an older Windows editor is Windows-1252;
+// there it names the same file as its UTF-8 spelling.
+TEST(PlatformFile, namesKeepTheirLettersInEveryEncoding)
+{
+    test::TempFolder folder;
+    const std::string utf8Name = "sp\xC3\xA4t.exe";
+    folder.write(utf8Name, std::string_view("bytes"));
+    std::string error;
+    EXPECT_TRUE(opens(folder / utf8Name, false, error)) << error;
+    EXPECT_EQ(platform::utf8Path(platform::nativePath(folder / utf8Name)), folder / utf8Name);
+#ifdef _WIN32
+    EXPECT_TRUE(opens(folder / "sp\xE4t.exe", false, error)) << error;
+#endif
+}
+
+// Only regular files are opened; nothing else is waited on or written.
+TEST(PlatformFile, onlyRegularFilesAreOpened)
+{
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.native("folder"));
+    std::vector<std::string> names = {"folder", "missing"};
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    names.push_back("fifo");
+#endif
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const auto started = std::chrono::steady_clock::now();
+        std::string error;
+        EXPECT_FALSE(opens(folder / name, false, error));
+        EXPECT_FALSE(opens(folder / name, true, error));
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << "never waits for a writer";
+        EXPECT_NE(error.find(folder / name), std::string::npos) << "the reason names the file: " << error;
+    }
+    EXPECT_FALSE(platform::exists(folder / "missing"));
+    EXPECT_TRUE(platform::exists(folder / "folder"));
+}
+
+// A replaced file is the old one or the new one, never a mix, and nothing is
+// left behind; what may not be replaced is left alone.
+TEST(PlatformFile, replacingAFileIsAllOrNothing)
+{
+    test::TempFolder folder;
+    folder.write("preset.qpt", std::string_view("old"));
+    ASSERT_TRUE(platform::replaceFile(folder / "preset.qpt", "new"));
+    EXPECT_EQ(folder.read("preset.qpt"), "new");
+    ASSERT_TRUE(platform::replaceFile(folder / "fresh.qpt", "first"));
+    EXPECT_EQ(folder.read("fresh.qpt"), "first");
+
+    std::filesystem::create_directories(folder.native("taken") / "inside");
+    const Status taken = platform::replaceFile(folder / "taken", "x");
+    EXPECT_EQ(taken.reason(), "Cannot replace " + (folder / "taken") + ": it is not a regular file.");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.native("taken") / "inside"));
+
+    folder.write("locked.qpt", std::string_view("kept"));
+    std::filesystem::permissions(
+        folder.native("locked.qpt"), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    const Status locked = platform::replaceFile(folder / "locked.qpt", "x");
+    EXPECT_EQ(locked.reason(), "Cannot replace " + (folder / "locked.qpt") + ": it is read-only.");
+    EXPECT_EQ(folder.read("locked.qpt"), "kept");
+    std::filesystem::permissions(
+        folder.native("locked.qpt"), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    std::filesystem::remove(folder.native("locked.qpt"));
+
+    EXPECT_EQ(entries(folder), (std::vector<std::filesystem::path>{"fresh.qpt", "preset.qpt", "taken"}))
+        << "no temporary file is left behind";
+}
+
+TEST(PlatformFile, aCopyIsRenamedAsideOnlyToAFreeName)
+{
+    test::TempFolder folder;
+    folder.write("golv.cfg", std::string_view("current"));
+    folder.write("golv.cfg.bak", std::string_view("earlier"));
+    const Status refused = platform::renameWithoutReplacing(folder / "golv.cfg", folder / "golv.cfg.bak", "keep");
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(folder.read("golv.cfg.bak"), "earlier");
+    EXPECT_EQ(folder.read("golv.cfg"), "current");
+    ASSERT_TRUE(platform::renameWithoutReplacing(folder / "golv.cfg", folder / "golv.cfg.bak.2", "keep"));
+    EXPECT_EQ(folder.read("golv.cfg.bak.2"), "current");
+    EXPECT_FALSE(platform::exists(folder / "golv.cfg"));
+}
+
+#ifdef _WIN32
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+using HeldFile = std::unique_ptr<void, HandleCloser>;
+
+// The running game keeps its executable open and lets nobody write it.
+HeldFile holdAsTheGameDoes(const test::TempFolder& folder, std::string_view name)
+{
+    return HeldFile(::CreateFileW(folder.native(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+TEST(PlatformFile, aFileTheGameHoldsOpenIsNamedInAPlainSentence)
+{
+    test::TempFolder folder;
+    folder.write("quenb.exe", std::string_view("engine"));
+    const HeldFile held = holdAsTheGameDoes(folder, "quenb.exe");
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    std::string error;
+    EXPECT_TRUE(opens(folder / "quenb.exe", false, error)) << "reading alongside the game is fine: " << error;
+    EXPECT_FALSE(opens(folder / "quenb.exe", true, error));
+    EXPECT_EQ(error,
+        "Cannot open " + (folder / "quenb.exe") + ": another program has it open. Close the game and try again.");
+
+    const Status replaced = platform::replaceFile(folder / "quenb.exe", "patched");
+    EXPECT_FALSE(replaced);
+    EXPECT_NE(replaced.reason().find("another program has it open"), std::string::npos) << replaced.reason();
+    EXPECT_EQ(folder.read("quenb.exe"), "engine");
+}
+
+TEST(PlatformFile, aReplacedFileKeepsItsAttributes)
+{
+    test::TempFolder folder;
+    folder.write("preset.qpt", std::string_view("old"));
+    const std::wstring name = folder.native("preset.qpt").native();
+    ASSERT_TRUE(::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(platform::replaceFile(folder / "preset.qpt", "new"));
+    EXPECT_EQ(folder.read("preset.qpt"), "new");
+    EXPECT_NE(::GetFileAttributesW(name.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+}
+
+#else
+
+TEST(PlatformFile, aReplacedFileKeepsItsPermissionsAndLinksAreNotFollowed)
+{
+    test::TempFolder folder;
+    folder.write("preset.qpt", std::string_view("old"));
+    ::chmod((folder / "preset.qpt").c_str(), 0640);
+    ASSERT_TRUE(platform::replaceFile(folder / "preset.qpt", "new"));
+    struct stat status { };
+    ::stat((folder / "preset.qpt").c_str(), &status);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+
+    // A link in place of the target is replaced, not written through.
+    folder.write("other.txt", std::string_view("someone else's"));
+    std::filesystem::create_symlink(folder.native("other.txt"), folder.native("linked.qpt"));
+    ASSERT_TRUE(platform::replaceFile(folder / "linked.qpt", "preset"));
+    EXPECT_EQ(folder.read("other.txt"), "someone else's");
+    EXPECT_EQ(folder.read("linked.qpt"), "preset");
+}
+
+// A disk that fills up halfway: the write fails, the old file stays.
+TEST(PlatformFile, aFullDiskLeavesTheOldFile)
+{
+    test::TempFolder folder;
+    folder.write("preset.qpt", std::string_view("old"));
+    const auto before = entries(folder);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    ::getrlimit(RLIMIT_FSIZE, &original);
+    rlimit small = original;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const Status full = platform::replaceFile(folder / "preset.qpt", std::string(5000, 'z'));
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    EXPECT_FALSE(full);
+    EXPECT_EQ(folder.read("preset.qpt"), "old");
+    EXPECT_EQ(entries(folder), before) << "no temporary file is left behind";
+}
+
+#endif
+
+} // namespace
+} // namespace golv
