@@ -4,13 +4,14 @@
 BUILD_DIR    := build
 SANITIZE_DIR := build-sanitize
 FUZZ_DIR     := build-fuzz
+WINDOWS_CORE_DIR := build-windows-core
 FUZZ_TARGETS := Config Preset Codec Parsers
 # How long `make fuzz` runs each target; `make test` gives each 10 seconds.
 FUZZ_SECONDS ?= 60
 DEMO_DIR     := demo
 JOBS         ?= 2
 
-.PHONY: all deps build run test test-sanitize fuzz-build fuzz test-fuzz package test-package screenshots bench format clean
+.PHONY: all deps build run test test-sanitize test-windows fuzz-build fuzz test-fuzz package test-package screenshots bench format clean
 
 all: build
 
@@ -29,7 +30,7 @@ run: build
 	@cp languages/*.lng $(DEMO_DIR)/
 	@cd $(DEMO_DIR) && ../$(BUILD_DIR)/golv
 
-test: build test-sanitize test-fuzz test-package
+test: build test-sanitize test-windows test-fuzz test-package
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The Qt-free core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -38,6 +39,15 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
+
+# The core, make-test-exe and the core tests cross-built for Windows with
+# mingw-w64 and run under Wine, in a Wine prefix of their own in the build
+# folder, so that the user's own Wine setup is neither needed nor touched.
+test-windows: deps
+	@cmake -S . -B $(WINDOWS_CORE_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DGOLV_CORE_ONLY=ON \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_CORE_DIR) -j$(JOBS)
+	@cd $(WINDOWS_CORE_DIR) && ctest --output-on-failure
 
 # The Debian package build/golv_<version>_amd64.deb, and the checks of what it
 # installs: the desktop entry, the AppStream metadata and lintian's.
@@ -97,4 +107,4 @@ format:
 	@find src app tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_CORE_DIR)

@@ -23,6 +23,12 @@ packages="
     desktop-file-utils
     appstream
     fonts-dejavu-core
+    g++-mingw-w64-x86-64-posix
+    googletest
+    wine
+    wine64
+    xvfb
+    xauth
 "
 
 missing=""

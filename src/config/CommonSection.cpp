@@ -1,3 +1,4 @@
+#include "codec/TextEncoding.h"
 #include "config/CommonSection.h"
 
 #include "UserInteraction.h"
@@ -33,8 +34,10 @@ Status readInteger(std::string_view value, std::optional<Int> (*round)(double), 
 
 Status applyProgramKey(Session& session, const std::string& key, const std::string& value)
 {
+    // File names are the one text of the file that reaches the system; one
+    // saved by an older Windows editor names its files in Windows-1252.
     if (key == "exename") {
-        session.exeName = value;
+        session.exeName = decodeText(value);
     } else if (key == "version") {
         session.codec.setConfigVersion(value);
     } else if (key == "versioncheckoffset") {
@@ -44,7 +47,7 @@ Status applyProgramKey(Session& session, const std::string& key, const std::stri
     } else if (key == "silentpatch") {
         return readInteger(value, &roundToByte, session.silentPatch, "SilentPatch");
     } else if (key == "languagefile") {
-        session.languageFile = value;
+        session.languageFile = decodeText(value);
     }
     return Status::ok();
 }

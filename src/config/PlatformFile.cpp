@@ -8,7 +8,19 @@
 // rest is in PlatformFilePosix.cpp and PlatformFileWindows.cpp.
 namespace golv::platform {
 
-bool isAbsolutePath(std::string_view path) { return nativePath(path).is_absolute(); }
+bool isAbsolutePath(std::string_view path)
+{
+#ifdef _WIN32
+    // A drive with its folders ("C:\games") or a share ("\\server\games");
+    // "\games" still depends on the current drive and is not whole.
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    const bool drive = path.size() >= 3 && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':'
+        && separator(path[2]);
+    return drive || (path.size() >= 2 && separator(path[0]) && separator(path[1]));
+#else
+    return path.starts_with('/');
+#endif
+}
 
 std::string joinPath(std::string_view folder, std::string_view name)
 {

@@ -26,6 +26,12 @@ public:
     Handle& operator=(const Handle&) = delete;
 
     bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
+    void reset(HANDLE handle)
+    {
+        if (valid())
+            ::CloseHandle(m_handle);
+        m_handle = handle;
+    }
     HANDLE get() const { return m_handle; }
     HANDLE release() { return std::exchange(m_handle, INVALID_HANDLE_VALUE); }
     // Closing is where some file systems report a failed write.
@@ -155,7 +161,11 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.valid()) {
-        error = describeLastError(path, "open");
+        const DWORD failure = ::GetLastError();
+        // Opening a folder as a file is denied rather than refused as such.
+        const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
+        std::string reason = attributes == INVALID_FILE_ATTRIBUTES ? std::string() : notRegular(path, attributes, "open");
+        error = reason.empty() ? describeSystemError(path, "open", failure) : std::move(reason);
         return nullptr;
     }
     BY_HANDLE_FILE_INFORMATION information{};
@@ -205,11 +215,10 @@ Status replaceFile(std::string_view path, std::string_view content)
     for (int attempt = 0; attempt < 16 && !created.valid(); ++attempt) {
         temporary = detail::uniqueSiblingName(target);
         temporaryName = wide(temporary);
-        Handle candidate(::CreateFileW(
+        created.reset(::CreateFileW(
             temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!candidate.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
+        if (!created.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
             return Status::failure(describeLastError(temporary, "create"));
-        std::swap(created, candidate);
     }
     if (!created.valid())
         return Status::failure(describeSystemError(temporary, "create", ERROR_FILE_EXISTS));
@@ -231,6 +240,10 @@ Status replaceFile(std::string_view path, std::string_view content)
                                   : ::MoveFileExW(temporaryName.c_str(), targetName.c_str(), MOVEFILE_WRITE_THROUGH);
     if (!replaced)
         return failWith(target, "replace", ::GetLastError());
+    // The replace call keeps the target's permissions, but not on every
+    // system its attributes (hidden, archive); they are given back here.
+    if (present)
+        ::SetFileAttributesW(targetName.c_str(), attributes);
     return Status::ok();
 }
 

@@ -5,7 +5,7 @@
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
 #include "language/CaptionTable.h"
-#include "language/TextEncoding.h"
+#include "codec/TextEncoding.h"
 
 #include <array>
 #include <cstdio>

@@ -108,7 +108,7 @@ TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
         ASSERT_TRUE(LoadConfig(session));
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_EQ(ui.messages[0].text, regenerationMessage() + "\nThe replaced file was kept as golv.cfg.bak.");
-        std::filesystem::remove(folder / "golv.cfg.bak");
+        std::filesystem::remove(folder.native("golv.cfg.bak"));
         EXPECT_EQ(configText(), defaultFileText());
         // The default build's pattern is not A00FF: nothing matches now, and
         // nothing the broken section set may be used to patch.

@@ -5,7 +5,7 @@
 #include "config/TextFile.h"
 #include "language/CaptionTable.h"
 #include "language/LanguageTemplate.h"
-#include "language/TextEncoding.h"
+#include "codec/TextEncoding.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 

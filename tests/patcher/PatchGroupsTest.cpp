@@ -339,7 +339,7 @@ TEST_F(PatchGroupsTest, flareColourCopiesOneCodeSetInTheEnginesEntryOrder)
         ASSERT_TRUE(runGroup(patchLights));
         std::string firstNine = hexAt("FlareColourOffset1", 2);
         for (int n = 2; n <= 9; ++n)
-            firstNine += " " + hexAt("FlareColourOffset" + std::to_string(n), 1);
+            firstNine.append(" ").append(hexAt("FlareColourOffset" + std::to_string(n), 1));
         EXPECT_EQ(firstNine, row.firstNine);
         for (int n = 10; n <= 12; ++n)
             EXPECT_EQ(hexAt("FlareColourOffset" + std::to_string(n), 5), row.lastThree) << n;

@@ -271,7 +271,7 @@ TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
     std::vector<PatchWrite> run;
     EXPECT_FALSE(ModifyExe(session, &run));
     EXPECT_TRUE(run.empty());
-    EXPECT_FALSE(std::filesystem::exists(folder / "missing.exe")) << "a missing executable is not created";
+    EXPECT_FALSE(std::filesystem::exists(folder.native("missing.exe"))) << "a missing executable is not created";
 
     session.exePath = (folder / "quenb.exe");
     store().setText(settingId("PistolDamage"), "300");

@@ -47,6 +47,36 @@ TEST_F(SilentModeTest, patchesTheIdentifiedExecutableWithTheDefaults)
         std::string("\x68\x00\x80\x00\x00", 5));
 }
 
+// A configuration saved by an older Windows editor: CR LF line ends, and an
+// executable in a folder of its own whose name is Windows-1252.
+TEST_F(SilentModeTest, findsAnExecutableNamedInWindows1252InAFolderOfItsOwn)
+{
+#ifdef _WIN32
+    const std::string separator = "\\";
+#else
+    const std::string separator = "/";
+#endif
+    std::vector<std::string> lines = defaultConfigLines();
+    for (std::string& line : lines) {
+        if (line == "SilentPatch=0")
+            line = "SilentPatch=1";
+        else if (line == "ExeName=quenb.exe")
+            line = "ExeName=bin" + separator + "sp\xE4t.exe";
+    }
+    writeConfig(lines);
+    std::filesystem::create_directory(folder.native("bin"));
+    const std::string exe = platform::joinPath(folder / "bin", "sp\xC3\xA4t.exe");
+    ASSERT_EQ(test::makeSyntheticExecutable(exe), 0);
+    const std::string inFolder = "bin/sp\xC3\xA4t.exe";
+    std::string image = folder.read(inFolder);
+    image.replace(730271 - 1, 2, std::string(2, '\0'));
+    folder.write(inFolder, image);
+
+    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
+    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Patched) << ::testing::PrintToString(ui.messageTexts());
+    EXPECT_EQ(folder.read(inFolder).substr(730271 - 1, 2), "\xA0\x46");
+}
+
 TEST_F(SilentModeTest, isNotSilentWithoutTheSwitchOrWithoutTheExecutable)
 {
     prepare("SilentPatch=0");
@@ -58,7 +88,7 @@ TEST_F(SilentModeTest, isNotSilentWithoutTheSwitchOrWithoutTheExecutable)
     test::RecordingInteraction otherUi;
     Session other(otherUi);
     prepare();
-    std::filesystem::remove(folder / "quenb.exe");
+    std::filesystem::remove(folder.native("quenb.exe"));
     ASSERT_EQ(runStartup(other, folder.path()), StartupResult::ShowWindow);
     EXPECT_EQ(runSilentPatch(other), SilentOutcome::NotSilent);
     EXPECT_EQ(otherUi.messages.size(), 1u);

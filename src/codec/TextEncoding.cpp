@@ -1,4 +1,4 @@
-#include "language/TextEncoding.h"
+#include "codec/TextEncoding.h"
 
 #include <array>
 #include <cstdint>
