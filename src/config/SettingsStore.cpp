@@ -9,6 +9,7 @@
 #include <cmath>
 #include <span>
 #include <unordered_map>
+#include <utility>
 
 namespace golv {
 namespace {
@@ -33,6 +34,10 @@ constexpr SettingId kXBowExplosiveFlag = settingId("XBowExplosiveFlag");
 constexpr SettingId kGrenFlshFlag = settingId("GrenFlshFlag");
 constexpr SettingId kMainMenuAlign = settingId("MainMenuAlign");
 constexpr SettingId kBinocsRange = settingId("BinocsRange");
+
+// The texts the alignment list has shown, with their positions.
+constexpr std::pair<std::string_view, int> kOlderAlignmentTexts[]
+    = {{"left", 0}, {"center", 1}, {"right", 2}, {"rite", 2}};
 
 constexpr std::array<SettingId, 3> kCrossbowFlags
     = {settingId("XBowNormFlag"), settingId("XBowPoisonFlag"), kXBowExplosiveFlag};
@@ -292,10 +297,15 @@ Status SettingsStore::apply(SettingId id, std::string_view value)
         setText(id, *negated);
         return Status::ok();
     }
+    case Conversion::ListIndex:
+        if (const auto position = alignmentPosition(value)) {
+            setState(id, *position);
+            return Status::ok();
+        }
+        [[fallthrough]];
     case Conversion::CheckState:
     case Conversion::ScrollPosition:
-    case Conversion::OptionIndex:
-    case Conversion::ListIndex: {
+    case Conversion::OptionIndex: {
         int low = def.low;
         int high = def.high;
         if (def.conversion == Conversion::CheckState) {
@@ -394,6 +404,25 @@ const std::vector<std::string>& SettingsStore::listEntries(SettingId id) const
     if (id == kBinocsRange)
         return m_binocularEntries;
     return m_alignmentEntries;
+}
+
+std::optional<int> SettingsStore::alignmentPosition(std::string_view value) const
+{
+    // A number is the position itself, as GOLV writes it.
+    if (strictNumber(value))
+        return std::nullopt;
+    // Older files hold the text the list showed: a caption of a language
+    // file, the list's own spelling, or the spelling the menu patch once
+    // compared with.
+    for (std::size_t i = 0; i < m_alignmentCaptions.size(); ++i) {
+        if (!value.empty() && (value == m_alignmentCaptions[i] || value == m_alignmentEntries[i]))
+            return static_cast<int>(i);
+    }
+    for (const auto& [text, position] : kOlderAlignmentTexts) {
+        if (value == text)
+            return position;
+    }
+    return std::nullopt;
 }
 
 void SettingsStore::setAlignmentCaptions(const std::array<std::string, 3>& captions) { m_alignmentCaptions = captions; }

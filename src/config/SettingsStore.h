@@ -68,11 +68,11 @@ public:
     // The entries of a drop-down list.
     const std::vector<std::string>& listEntries(SettingId id) const;
 
-    // The fonts window's three alignment captions (left, center, right), which
-    // the main-menu alignment patch and the preset writer compare the list's
-    // text with. The list shows its own entries ("left", "center", "right")
-    // until a language file has been read to its end: then it shows the
-    // captions, its choice kept (showAlignmentCaptions).
+    // The fonts window's three alignment captions (left, center, right). The
+    // list shows its own entries ("left", "center", "right") until a language
+    // file has been read to its end: then it shows the captions, its choice
+    // kept (showAlignmentCaptions). The menu patch and presets go by the
+    // list's position alone, so a caption never changes what is written.
     const std::array<std::string, 3>& alignmentCaptions() const { return m_alignmentCaptions; }
     void setAlignmentCaptions(const std::array<std::string, 3>& captions);
     void showAlignmentCaptions();
@@ -94,6 +94,9 @@ private:
     };
 
     Status apply(SettingId id, std::string_view value);
+    // The position an alignment text from a file stands for; none for a
+    // number or a text the list never showed.
+    std::optional<int> alignmentPosition(std::string_view value) const;
     void runChangeRules(SettingId id);
     void runFollowUp(SettingId id);
     void notify(SettingId id);

@@ -391,7 +391,8 @@ inline constexpr std::array<CaptionEntry, 347> kCaptions = detail::captions::ent
 inline constexpr std::size_t kCaptionKeyCount = 289;
 
 // The fonts window's alignment captions and the keys that replace them. The
-// third built-in caption is spelt "rite", as the menu alignment patch expects.
+// third built-in caption is spelt "rite", while the list says "right" until a
+// language file is read; the menu patch goes by position, so neither matters.
 inline constexpr std::array<std::string_view, 3> kAlignmentKeys = {"alignleft", "aligncenter", "alignright"};
 inline constexpr std::array<std::string_view, 3> kBuiltInAlignmentCaptions = {"left", "center", "rite"};
 

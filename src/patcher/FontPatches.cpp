@@ -13,7 +13,7 @@
 namespace golv {
 namespace {
 
-// Five bytes of engine code per alignment caption, in the captions' order:
+// Five bytes of engine code per position of the alignment list:
 // push the alignment flags 4000h (left) or 8000h (center), or push 0 and pad.
 constexpr std::array<std::string_view, 3> kAlignmentCode = {"6800400000", "6800800000", "6A00909090"};
 
@@ -54,19 +54,16 @@ void patchFonts(PatchWriter& writer)
     writer.byte(offsetSlot("OptsEffectOffset"), 0, settingId("MainMenuOptsEffectID"));
     writer.byte(offsetSlot("ExitEffectOffset"), 0, settingId("MainMenuExitEffectID"));
 
-    // The list's text is compared with the captions, not its index taken: a
-    // text that is none of the captions leaves the alignment as it is.
+    // The list is read by its position: a language file that renames the
+    // entries, or the list's own "right" beside the caption "rite", never
+    // leaves a choice unwritten. No entry chosen writes nothing.
     constexpr SettingId kAlign = settingId("MainMenuAlign");
-    const std::string chosen = writer.text(kAlign);
-    const auto& captions = writer.settings().alignmentCaptions();
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        if (chosen != captions[i])
-            continue;
-        for (const int slot : {offsetSlot("NewGameAlignOffset"), offsetSlot("LoadGameAlignOffset"),
-                 offsetSlot("OptsAlignOffset"), offsetSlot("ExitAlignOffset")})
-            writer.hex(slot, 0, kAlignmentCode[i], kAlign);
-        break;
-    }
+    const int position = writer.state(kAlign);
+    if (position < 0 || position >= static_cast<int>(kAlignmentCode.size()))
+        return;
+    for (const int slot : {offsetSlot("NewGameAlignOffset"), offsetSlot("LoadGameAlignOffset"),
+             offsetSlot("OptsAlignOffset"), offsetSlot("ExitAlignOffset")})
+        writer.hex(slot, 0, kAlignmentCode[static_cast<std::size_t>(position)], kAlign);
 }
 
 } // namespace golv

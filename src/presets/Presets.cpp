@@ -24,16 +24,11 @@ std::optional<std::string> presetValue(const SettingsStore& settings, SettingId 
         if (settings.state(id) < 0)
             return std::nullopt;
         return std::to_string(settings.state(id));
-    case Conversion::ListIndex: {
-        // Which alignment caption the list shows, not the list's own index.
-        const auto& captions = settings.alignmentCaptions();
-        const std::string shown = settings.text(id);
-        for (std::size_t i = 0; i < captions.size(); ++i) {
-            if (captions[i] == shown)
-                return std::to_string(i);
-        }
-        return std::nullopt;
-    }
+    case Conversion::ListIndex:
+        // The alignment list's position, whatever its entries are called.
+        if (settings.state(id) < 0 || settings.state(id) >= static_cast<int>(settings.listEntries(id).size()))
+            return std::nullopt;
+        return std::to_string(settings.state(id));
     case Conversion::VariantFlag:
         return formatNumber(settings.flag(id));
     case Conversion::ByteFlag:

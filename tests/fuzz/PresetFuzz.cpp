@@ -9,16 +9,11 @@
 
 namespace {
 
-// A session as start-up leaves it with a language file read: every setting
-// holds its configured default, and the alignment list shows the captions.
-// (Without a language file the list's own "right" is no caption, so a preset
-// leaves that choice out by design: no round trip to test there.)
+// A session as start-up leaves it: every setting holds its configured default.
 void startUp(golv::Session& session)
 {
     session.currentCategory = "all";
     golv::fuzz::require(golv::applyCommonSection(session, golv::defaultConfigLines()).isOk(), "the defaults load");
-    session.settings.setAlignmentCaptions({"left", "center", "rite"});
-    session.settings.showAlignmentCaptions();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -204,26 +205,29 @@ TEST_F(PatchGroupsTest, everyWeaponRecordFieldLandsAtItsOwnPlace)
         EXPECT_EQ(hexAt("WeaponOffset", 1, row.displacement), row.hex) << row.setting;
 }
 
-TEST_F(PatchGroupsTest, menuAlignmentFollowsTheListTextComparedWithTheCaptions)
+TEST_F(PatchGroupsTest, menuAlignmentFollowsTheListsPositionWhateverItsEntriesAreCalled)
 {
     struct Row {
         const char* name;
-        std::array<std::string, 3> captions;
-        bool languageRead; // the list shows the captions, not its own entries
+        std::optional<std::array<std::string, 3>> language; // captions a language file gave, shown in the list
         int selected;
         const char* bytes; // at each of the four align positions
     };
+    const std::array<std::string, 3> builtIn = {"left", "center", "rite"};
+    const std::array<std::string, 3> german = {"links", "mittig", "rechts"};
     const Row rows[] = {
-        {"left", {"left", "center", "rite"}, true, 0, "68 00 40 00 00"},
-        {"rite: push 0 and pad", {"left", "center", "rite"}, true, 2, "6A 00 90 90 90"},
-        {"captions from a language file still match", {"links", "mitte", "rechts"}, true, 2, "6A 00 90 90 90"},
-        {"no entry selected: no caption matches, nothing written", {"left", "center", "rite"}, true, -1,
-            "CC CC CC CC CC"},
-        {"the text decides, not the index: the first equal caption wins", {"same", "same", "other"}, true, 1,
-            "68 00 40 00 00"},
-        {"no language file: the list's own center matches", {"left", "center", "rite"}, false, 1, "68 00 80 00 00"},
-        {"no language file: the list's own right is no caption", {"left", "center", "rite"}, false, 2,
-            "CC CC CC CC CC"},
+        {"no language file, left", std::nullopt, 0, "68 00 40 00 00"},
+        {"no language file, center", std::nullopt, 1, "68 00 80 00 00"},
+        {"no language file, the list's own right", std::nullopt, 2, "6A 00 90 90 90"},
+        {"built-in captions, left", builtIn, 0, "68 00 40 00 00"},
+        {"built-in captions, center", builtIn, 1, "68 00 80 00 00"},
+        {"built-in captions, rite", builtIn, 2, "6A 00 90 90 90"},
+        {"translated, links", german, 0, "68 00 40 00 00"},
+        {"translated, mittig", german, 1, "68 00 80 00 00"},
+        {"translated, rechts", german, 2, "6A 00 90 90 90"},
+        {"two captions alike still write their own position", std::array<std::string, 3>{"same", "same", "x"}, 1,
+            "68 00 80 00 00"},
+        {"no entry chosen: nothing written", builtIn, -1, "CC CC CC CC CC"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -235,9 +239,11 @@ TEST_F(PatchGroupsTest, menuAlignmentFollowsTheListTextComparedWithTheCaptions)
         fresh.engineData = session.engineData;
         fillImage(0xCC);
         SettingsStore& settings = fresh.settings;
-        settings.setAlignmentCaptions(row.captions);
-        if (row.languageRead)
+        settings.setAlignmentCaptions(builtIn);
+        if (row.language) {
+            settings.setAlignmentCaptions(*row.language);
             settings.showAlignmentCaptions();
+        }
         settings.setState(settingId("MainMenuAlign"), row.selected);
         ASSERT_TRUE(runGroup(patchFonts, fresh));
         for (const char* key : {"NewGameAlignOffset", "LoadGameAlignOffset", "OptsAlignOffset", "ExitAlignOffset"})

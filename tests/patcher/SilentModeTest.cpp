@@ -41,7 +41,7 @@ TEST_F(SilentModeTest, patchesTheIdentifiedExecutableWithTheDefaults)
     EXPECT_EQ(runSilentPatch(session), SilentOutcome::Patched);
     EXPECT_EQ(drawingDistanceBytes(), "\xA0\x46");
     EXPECT_TRUE(ui.messages.empty());
-    // The main-menu alignment was written too: the captions were set before the run.
+    // The main-menu alignment was written too: it goes by the list's position.
     const std::string image = folder.read("quenb.exe");
     EXPECT_EQ(image.substr(static_cast<std::size_t>(session.offsets[offsetSlot("NewGameAlignOffset")] - 1), 5),
         std::string("\x68\x00\x80\x00\x00", 5));

@@ -93,7 +93,7 @@ TEST_F(PresetsTest, aPresetFileHasTheHeaderAndOneCrLfLinePerSetting)
     EXPECT_TRUE(text.ends_with("\r\nLittleBeetleDisp=0400\r\nMagicAttackDivider=02\r\n"));
     EXPECT_EQ(presetLines(store()).size(), 4u + 327u) << "all but the darts drain";
 
-    // No option selected, and a list that shows no caption: nothing to write.
+    // No option selected, and no alignment chosen: nothing to write.
     store().setState(settingId("PonytailMode"), -1);
     store().setState(settingId("MainMenuAlign"), -1);
     const Lines fewer = presetLines(store());
@@ -125,6 +125,44 @@ TEST_F(PresetsTest, olderPresetVersionsAreConverted)
         EXPECT_EQ(textOf(row.key), row.expected);
         EXPECT_TRUE(ui.messages.empty());
     }
+}
+
+// The alignment list is saved and read by its position; older files hold the
+// text the list showed, which loads to that text's position.
+TEST_F(PresetsTest, theAlignmentGoesByPositionAndOlderTextsLoadToTheirs)
+{
+    struct Row {
+        const char* name;
+        bool translated; // a language file renamed the entries
+        const char* value;
+        int position;
+    };
+    const Row rows[] = {
+        {"a position", false, "2", 2},
+        {"left", false, "left", 0},
+        {"center", false, "center", 1},
+        {"the list's own right", false, "right", 2},
+        {"the caption rite", false, "rite", 2},
+        {"a translated caption", true, "rechts", 2},
+        {"a translated caption, first entry", true, "links", 0},
+        {"the English texts after a language file", true, "center", 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session fresh(ui);
+        fresh.settings.setAlignmentCaptions({"left", "center", "rite"});
+        if (row.translated) {
+            fresh.settings.setAlignmentCaptions({"links", "mittig", "rechts"});
+            fresh.settings.showAlignmentCaptions();
+        }
+        fresh.settings.setState(settingId("MainMenuAlign"), -1);
+        folder.write("align.qpt", test::crlfText({"[preset]", std::string("MainMenuAlign=") + row.value}));
+        ASSERT_TRUE(readPresetFile(fresh, folder / "align.qpt"));
+        EXPECT_EQ(fresh.settings.state(settingId("MainMenuAlign")), row.position);
+        const Lines saved = presetLines(fresh.settings);
+        EXPECT_NE(std::ranges::find(saved, "MainMenuAlign=" + std::to_string(row.position)), saved.end());
+    }
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(PresetsTest, aPresetChangesOnlyTheSettingsItHolds)
