@@ -86,9 +86,16 @@ inline int runProgram(std::string_view program, const std::vector<std::string>& 
     command += "\"";
     return ::_wsystem(platform::nativePath(command).c_str());
 #else
-    std::string command = "'" + std::string(program) + "'";
-    for (const std::string& argument : arguments)
-        command += " '" + argument + "'";
+    // Appended piece by piece: GCC 12's optimizer takes "'" + text for an
+    // overlapping copy (-Wrestrict) in a Release build.
+    std::string command = "'";
+    command += program;
+    command += '\'';
+    for (const std::string& argument : arguments) {
+        command += " '";
+        command += argument;
+        command += '\'';
+    }
     return std::system(command.c_str());
 #endif
 }
