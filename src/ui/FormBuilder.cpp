@@ -362,6 +362,7 @@ Swatch* Section::colourRow(
     static const std::array<QString, 3> kLetters = {QStringLiteral("R:"), QStringLiteral("G:"), QStringLiteral("B:")};
     static const std::array<QString, 3> kWords
         = {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
+    static const QString kOpensColourDialog = QStringLiteral("F4 or Alt+Down: choose the colour");
     const ColourFields ids = m_form.settings(fields);
     std::array<QLineEdit*, 3> edits{};
     std::array<QLabel*, 3> letters{};
@@ -372,6 +373,11 @@ Swatch* Section::colourRow(
     }
     Swatch* swatch = kind == SwatchKind::Preview ? m_form.previewSwatch(ids) : m_form.swatch(ids);
     m_form.names().name(swatch, {titlePart(), rowLabel, QStringLiteral("swatch")});
+    for (QLineEdit* edit : edits) {
+        swatch->opensFrom(edit);
+        edit->setToolTip(kOpensColourDialog);
+        edit->setAccessibleDescription(kOpensColourDialog);
+    }
 
     const int line = m_nextRow;
     row(rowLabel, {letters[0], edits[0], letters[1], edits[1], letters[2], edits[2], swatch});

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace golv {
 namespace {
@@ -27,11 +25,12 @@ Swatch::Swatch(QWidget* parent) : QWidget(parent)
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // The swatch paints every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    describeColour();
 }
 
 void Swatch::setColour(const QColor& colour)
@@ -39,11 +38,18 @@ void Swatch::setColour(const QColor& colour)
     if (colour == m_colour)
         return;
     m_colour = colour;
+    describeColour();
+    update();
+}
+
+void Swatch::describeColour()
+{
     setToolTip(m_colour.name(QColor::HexRgb).toUpper());
     setAccessibleDescription(
         QStringLiteral("red %1, green %2, blue %3").arg(m_colour.red()).arg(m_colour.green()).arg(m_colour.blue()));
-    update();
 }
+
+void Swatch::opensFrom(QWidget* field) { field->installEventFilter(this); }
 
 QSize Swatch::sizeHint() const
 {
@@ -53,18 +59,14 @@ QSize Swatch::sizeHint() const
 
 void Swatch::paintEvent(QPaintEvent*)
 {
+    // No style draws here: a style's hover or focus tint would change the
+    // colour the user compares with the game.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     const QRect frame = rect().adjusted(1, 1, -2, -2);
     painter.fillRect(frame, m_colour);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(frame);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
 }
 
 void Swatch::mouseReleaseEvent(QMouseEvent* event)
@@ -73,18 +75,19 @@ void Swatch::mouseReleaseEvent(QMouseEvent* event)
         emit activated();
 }
 
-void Swatch::keyPressEvent(QKeyEvent* event)
+bool Swatch::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit activated();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        break;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The keys that open a combo box's list elsewhere.
+        const bool opens = (key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier)
+            || (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier);
+        if (opens) {
+            emit activated();
+            return true;
+        }
     }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace golv

@@ -14,9 +14,11 @@ inline Rgb toRgb(const QColor& colour)
         static_cast<std::uint8_t>(colour.blue())};
 }
 
-// A filled rectangle that shows a colour: the colour of a triple of fields,
-// or a preview the window paints. It takes the focus like a button, and a
-// click, Enter or Space asks for a new colour (activated).
+// A filled rectangle that shows a colour exactly: the colour of a triple of
+// fields, or a preview the window paints. A click on it, or F4 or Alt+Down in
+// one of its fields (opensFrom), asks for a new colour (activated). It stays
+// out of the Tab order: the fields already hold the colour, and a stop
+// between them would only lengthen the way through the window.
 class Swatch final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Swatch)
@@ -28,6 +30,9 @@ public:
     // Repaints only when the colour changes.
     void setColour(const QColor& colour);
 
+    // The key that opens the colour dialog works in this field.
+    void opensFrom(QWidget* field);
+
     QSize sizeHint() const override;
 
 signals:
@@ -36,9 +41,11 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void describeColour();
+
     QColor m_colour{Qt::black};
 };
 

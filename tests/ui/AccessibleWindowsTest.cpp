@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <map>
 
 namespace golv {
@@ -28,7 +29,7 @@ std::vector<std::pair<Window, QWidget*>> allWindows(test::StartedProgram& progra
     return windows;
 }
 
-// The widgets that show the window's settings, and its swatches.
+// The widgets that show the window's settings.
 std::vector<QWidget*> settingControls(Window id, QWidget* window)
 {
     std::vector<QWidget*> controls;
@@ -43,15 +44,18 @@ std::vector<QWidget*> settingControls(Window id, QWidget* window)
             controls.push_back(test::child<QWidget>(*window, name));
         }
     }
-    for (Swatch* swatch : window->findChildren<Swatch*>())
-        controls.push_back(swatch);
     return controls;
+}
+
+// A list's own text box, which readers enter by itself.
+bool isListText(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) && qobject_cast<const QComboBox*>(widget->parentWidget());
 }
 
 bool isInput(const QWidget* widget)
 {
-    // A list's own text box is part of the list.
-    if (qobject_cast<const QComboBox*>(widget->parentWidget()))
+    if (isListText(widget))
         return false;
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget)
         || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QScrollBar*>(widget)
@@ -107,6 +111,36 @@ private slots:
                         + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
             }
         }
+    }
+
+    // Swatches tell their colour, follow it, and leave the Tab order to the fields.
+    void swatchesAreDescribedAndOutOfTheTabOrder()
+    {
+        test::StartedProgram program;
+        for (const auto& [id, window] : allWindows(program)) {
+            const std::vector<QWidget*> chain = tabChain(window);
+            for (Swatch* swatch : window->findChildren<Swatch*>()) {
+                const QColor colour = swatch->colour();
+                QCOMPARE(QAccessible::queryAccessibleInterface(swatch)->text(QAccessible::Description),
+                    QStringLiteral("red %1, green %2, blue %3")
+                        .arg(colour.red())
+                        .arg(colour.green())
+                        .arg(colour.blue()));
+                QVERIFY2(std::ranges::find(chain, swatch) == chain.end() && swatch->focusPolicy() == Qt::NoFocus,
+                    qPrintable(describe(swatch) + QStringLiteral(" takes the focus")));
+            }
+        }
+        // Black, the colour a swatch starts with, is described too.
+        QDialog& bars = program.open(Window::CustBars);
+        Swatch* black = nullptr;
+        for (Swatch* swatch : bars.findChildren<Swatch*>()) {
+            if (swatch->accessibleName() == QStringLiteral("health bar fade colour swatch"))
+                black = swatch;
+        }
+        QVERIFY(black != nullptr);
+        QCOMPARE(black->accessibleDescription(), QStringLiteral("red 0, green 0, blue 0"));
+        program.session.settings.setText(settingId("HFadeColourG"), "7");
+        QCOMPARE(black->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
     }
 
     void namesTellTheControlsPlace()

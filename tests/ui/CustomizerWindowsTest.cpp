@@ -221,19 +221,29 @@ private slots:
         QCOMPARE(health->colour(), QColor(255, 0, 0)); // an empty field counts as 0
         QTest::keyClicks(green, QStringLiteral("1"));
 
-        // Music fade: its fields run 41, 40, 39 for red, green and blue.
+        // Music fade: its fields run 41, 40, 39 for red, green and blue. F4
+        // in any of them opens the dialog, and the field keeps the focus.
         Swatch* musicFade = swatchNamed(bars, QStringLiteral("music volume bar fade colour swatch"));
+        QLineEdit* musicFadeGreen = test::child<QLineEdit>(bars, QStringLiteral("Text1(40)"));
         program().chosenColours = {QColor(10, 20, 30)};
-        musicFade->setFocus();
-        QTest::keyClick(musicFade, Qt::Key_Space);
+        musicFadeGreen->setFocus();
+        QTest::keyClick(musicFadeGreen, Qt::Key_F4);
         QCOMPARE(program().offeredColours, (std::vector<QColor>{QColor(31, 31, 31)}));
         QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(41)"))->text(), QStringLiteral("10"));
-        QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(40)"))->text(), QStringLiteral("20"));
+        QCOMPARE(musicFadeGreen->text(), QStringLiteral("20"));
         QCOMPARE(test::child<QLineEdit>(bars, QStringLiteral("Text1(39)"))->text(), QStringLiteral("30"));
         QCOMPARE(musicFade->colour(), QColor(10, 20, 30));
+        QVERIFY(QApplication::focusWidget() == musicFadeGreen);
+
+        program().chosenColours = {QColor(1, 2, 3)};
+        QLineEdit* musicFadeBlue = test::child<QLineEdit>(bars, QStringLiteral("Text1(39)"));
+        QTest::keyClick(musicFadeBlue, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(settings().text(settingId("MusBarFadeColourB")), std::string("3"));
 
         QTest::mouseClick(musicFade, Qt::LeftButton); // the user cancels
-        QCOMPARE(settings().text(settingId("MusBarFadeColourR")), std::string("10"));
+        QCOMPARE(program().offeredColours.size(), 3u);
+        QCOMPARE(settings().text(settingId("MusBarFadeColourR")), std::string("1"));
+        QVERIFY2(QApplication::focusWidget() == musicFadeGreen, "a click leaves the focus where it was");
     }
 
     void helpTextsAreShownWhole_data()
