@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace golv {
@@ -81,41 +83,43 @@ CustBars::CustBars(Windows& windows, QWidget* parent)
     m_healthMain = make.settings(kHealthMain);
     m_poisoned = make.settings(kPoisoned);
 
-    auto build = [&](const BarSection& bar) {
-        Section section(make, bar.title);
-        section.titleInNames();
-        for (const ColourRow& row : bar.colours) {
-            if (row.label == nullptr)
-                continue;
-            const bool poisoned = std::string_view(row.label) == kPoisonedLabel;
-            Swatch* swatch = section.colourRow(row.label, row.fields, {},
-                poisoned ? Section::SwatchKind::Preview : Section::SwatchKind::FollowsFields);
-            if (poisoned)
-                m_poisonedSwatch = swatch;
-            else if (row.fields == kHealthMain)
-                m_healthSwatch = swatch;
+    // Each column is one grid, so that its fields stand in line from block to block.
+    auto build = [&](std::span<const BarSection> bars) {
+        std::optional<Section> first;
+        for (const BarSection& bar : bars) {
+            Section section = first ? Section(make, bar.title, *first) : Section(make, bar.title);
+            section.titleInNames();
+            for (const ColourRow& row : bar.colours) {
+                if (row.label == nullptr)
+                    continue;
+                const bool poisoned = std::string_view(row.label) == kPoisonedLabel;
+                Swatch* swatch = section.colourRow(row.label, row.fields, {},
+                    poisoned ? Section::SwatchKind::Preview : Section::SwatchKind::FollowsFields);
+                if (poisoned)
+                    m_poisonedSwatch = swatch;
+                else if (row.fields == kHealthMain)
+                    m_healthSwatch = swatch;
+            }
+            if (const SizeRow& size = bar.size; size.width != nullptr) {
+                std::vector<QWidget*> controls = {make.label(size.widthLabel), make.field(size.width),
+                    make.label(size.heightLabel), make.field(size.height)};
+                if (size.left != nullptr)
+                    controls.insert(controls.end(), {make.ownLabel(QStringLiteral("x:")), make.field(size.left)});
+                controls.push_back(make.checkBox(size.hide));
+                if (size.animated != nullptr)
+                    controls.push_back(make.checkBox(size.animated));
+                section.row(nullptr, controls);
+            }
+            if (!first)
+                first.emplace(std::move(section));
         }
-        if (const SizeRow& size = bar.size; size.width != nullptr) {
-            std::vector<QWidget*> controls = {make.label(size.widthLabel), make.field(size.width),
-                make.label(size.heightLabel), make.field(size.height)};
-            if (size.left != nullptr)
-                controls.insert(controls.end(), {make.ownLabel(QStringLiteral("x:")), make.field(size.left)});
-            controls.push_back(make.checkBox(size.hide));
-            if (size.animated != nullptr)
-                controls.push_back(make.checkBox(size.animated));
-            section.row(nullptr, controls);
-        }
-        return section.layout();
+        auto* column = first->layout();
+        column->addStretch();
+        return column;
     };
 
-    auto* left = new QVBoxLayout;
-    for (const BarSection& bar : kLeftColumn)
-        left->addLayout(build(bar));
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    for (const BarSection& bar : kRightColumn)
-        right->addLayout(build(bar));
-    right->addStretch();
+    QVBoxLayout* left = build(kLeftColumn);
+    QVBoxLayout* right = build(kRightColumn);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addSpacing(16);

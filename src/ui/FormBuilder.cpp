@@ -302,6 +302,15 @@ Section::Section(const FormBuilder& form, const char* titleName)
     m_layout->addLayout(m_rows);
 }
 
+Section::Section(const FormBuilder& form, const char* titleName, const Section& above)
+    : m_form(form), m_layout(above.m_layout), m_rows(above.m_rows)
+{
+    if (titleName != nullptr) {
+        m_title = form.title(titleName);
+        m_rows->addWidget(m_title, m_rows->rowCount(), 0, 1, 2);
+    }
+}
+
 Section& Section::titleInNames()
 {
     m_titleInNames = true;
@@ -315,7 +324,7 @@ void Section::row(QLabel* label, std::initializer_list<QWidget*> controls)
 
 void Section::row(QLabel* label, std::span<QWidget* const> controls)
 {
-    const int line = m_nextRow++;
+    const int line = m_rows->rowCount();
     if (label != nullptr)
         m_rows->addWidget(label, line, 0);
     auto* cell = new QHBoxLayout;
@@ -379,7 +388,7 @@ Swatch* Section::colourRow(
         edit->setAccessibleDescription(kOpensColourDialog);
     }
 
-    const int line = m_nextRow;
+    const int line = m_rows->rowCount();
     row(rowLabel, {letters[0], edits[0], letters[1], edits[1], letters[2], edits[2], swatch});
     // The controls after the swatch share its row.
     auto* cell = qobject_cast<QHBoxLayout*>(m_rows->itemAtPosition(line, 1)->layout());
@@ -394,7 +403,7 @@ Swatch* Section::colourRow(
 
 void Section::wideRow(QWidget* control)
 {
-    const int line = m_nextRow++;
+    const int line = m_rows->rowCount();
     m_rows->addWidget(control, line, 0, 1, 2);
     name(control, nullptr, nullptr);
 }

@@ -148,6 +148,10 @@ class Section final {
 public:
     // titleName: the title's control name, or nullptr for a block without a title.
     Section(const FormBuilder& form, const char* titleName);
+    // A block under its own title that goes on in the grid of `above`, so
+    // that the labels, fields and swatches of both stand in the same columns.
+    // Its layout() is that of `above`.
+    Section(const FormBuilder& form, const char* titleName, const Section& above);
 
     QVBoxLayout* layout() const { return m_layout; }
     QLabel* title() const { return m_title; }
@@ -176,7 +180,6 @@ private:
     bool m_titleInNames = false;
     QVBoxLayout* m_layout;
     QGridLayout* m_rows;
-    int m_nextRow = 0;
 };
 
 // A window's timer, named as its control, calling `tick` every `interval`

@@ -246,6 +246,26 @@ private slots:
         QVERIFY2(QApplication::focusWidget() == musicFadeGreen, "a click leaves the focus where it was");
     }
 
+    // Each column of blocks is one grid: the R fields of all its rows stand in line.
+    void theBarsColourFieldsStandInColumns()
+    {
+        QDialog& bars = program().open(Window::CustBars);
+        const std::vector<std::vector<int>> columns = {
+            {0, 3, 24, 11, 8, 17, 14, 18, 21}, // health, air, sprint, loading
+            {29, 32, 35, 38, 41, 44, 47},      // sound, music, misc
+        };
+        for (const std::vector<int>& redFields : columns) {
+            auto x = [&bars](int index) {
+                const auto* field = test::child<QLineEdit>(bars, QStringLiteral("Text1(%1)").arg(index));
+                return field->mapTo(&bars, QPoint()).x();
+            };
+            for (const int index : redFields) {
+                QVERIFY2(x(index) == x(redFields.front()),
+                    qPrintable(QStringLiteral("Text1(%1) stands out of line").arg(index)));
+            }
+        }
+    }
+
     void helpTextsAreShownWhole_data()
     {
         QTest::addColumn<Window>("window");
