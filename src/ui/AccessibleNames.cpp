@@ -1,7 +1,9 @@
 #include "ui/AccessibleNames.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -61,7 +63,12 @@ void AccessibleNames::apply(const Rule& rule) const
         if (!word.isEmpty())
             words << word;
     }
-    rule.control->setAccessibleName(words.join(QLatin1Char(' ')));
+    const QString name = words.join(QLatin1Char(' '));
+    rule.control->setAccessibleName(name);
+    // A list that shows a text of its own does so in a box of its own, which
+    // readers enter and announce by itself: it is called as its list.
+    if (const auto* list = qobject_cast<const QComboBox*>(rule.control.data()); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
 }
 
 } // namespace golv
