@@ -87,10 +87,11 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
     indirect->hide();
     randomFactor->hide();
 
-    Section blood(make, "Label7");
+    // Each column is one grid, so that its fields stand in line from block to block.
+    Section blood(make, "Label7", lightning);
     blood.titleInNames();
     blood.fieldRows(kBloodRows);
-    Section smoke(make, "Label19");
+    Section smoke(make, "Label19", blood);
     smoke.fieldRows(kSmokeRows);
 
     Section colours(make, "Label23");
@@ -102,7 +103,7 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
     }
     colours.fieldRow("Label17(15)", "Text1(23)");
     colours.colourRow("Label26", {"Text1(26)", "Text1(25)", "Text1(24)"});
-    Section misc(make, "Label29");
+    Section misc(make, "Label29", colours);
     misc.fieldRows(kMiscRows);
 
     auto* layout = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 namespace golv {
 namespace {
@@ -35,16 +36,19 @@ CustGfx2::CustGfx2(Windows& windows, QWidget* parent)
     : CustomizerDialog(windows, Window::CustGfx2, Category::Gfx2, parent)
 {
     const FormBuilder& make = form();
+    // Each column is one grid, so that its fields stand in line from block to block.
     auto build = [&make](std::span<const FieldSection> sections) {
-        auto* column = new QVBoxLayout;
+        std::optional<Section> first;
         for (const FieldSection& block : sections) {
-            Section section(make, block.title);
+            Section section = first ? Section(make, block.title, *first) : Section(make, block.title);
             section.titleInNames();
             const auto used = std::find_if(
                 block.rows.begin(), block.rows.end(), [](const FieldRow& row) { return row.label == nullptr; });
             section.fieldRows(std::span<const FieldRow>(block.rows.begin(), used));
-            column->addLayout(section.layout());
+            if (!first)
+                first.emplace(section);
         }
+        QVBoxLayout* column = first->layout();
         column->addStretch();
         return column;
     };

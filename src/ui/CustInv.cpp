@@ -55,8 +55,10 @@ CustInv::CustInv(Windows& windows, QWidget* parent)
     : CustomizerDialog(windows, Window::CustInv, Category::Inventory, parent)
 {
     const FormBuilder& make = form();
-    auto build = [&make](const InventorySection& block, QWidget* aboveRows = nullptr) {
-        auto section = std::make_unique<Section>(make, block.title);
+    // `above`: the block whose grid this one goes on in, so that their fields stand in line.
+    auto build = [&make](const InventorySection& block, QWidget* aboveRows = nullptr, const Section* above = nullptr) {
+        auto section = above != nullptr ? std::make_unique<Section>(make, block.title, *above)
+                                        : std::make_unique<Section>(make, block.title);
         if (aboveRows != nullptr)
             section->row(make.ownLabel(QString()), {aboveRows});
         for (const Row& row : block.rows) {
@@ -83,7 +85,7 @@ CustInv::CustInv(Windows& windows, QWidget* parent)
     // "Amount of ammo:" heads the column of pick-up fields.
     const auto pickUps = build(kPickUps, make.label("Label10"));
     const auto itemEffect = build(kItemEffect);
-    const auto misc = build(kMisc);
+    const auto misc = build(kMisc, nullptr, itemEffect.get());
     for (const char* name : kRotationFields)
         make.explainHex(findChild<QLineEdit*>(QString::fromLatin1(name)), FormBuilder::HexReading::Signed16);
 

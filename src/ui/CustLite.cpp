@@ -47,11 +47,12 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
     make.names().name(display, {intensity, QStringLiteral("value")});
     general.row(intensity, {make.scrollBar("HScroll4"), display});
 
-    Section areas(make, "Label1");
+    // One grid for the window, so that its controls stand in line from block to block.
+    Section areas(make, "Label1", general);
     areas.fieldRows(kAreas);
     areas.row(make.label("Label3(4)"), {make.list("Combo1")});
 
-    Section colours(make, "Label4");
+    Section colours(make, "Label4", general);
     QLabel* flare = make.label("Label5");
     std::vector<QWidget*> options;
     for (const FlareOption& option : kFlareOptions) {

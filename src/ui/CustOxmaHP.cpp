@@ -57,7 +57,8 @@ CustOxmaHP::CustOxmaHP(Windows& windows, QWidget* parent)
     limits.fieldRow("Label3", "Text2(1)");
     limits.fieldRow("Label6", "Text2(2)");
 
-    Section drain(make, "Label7");
+    // The drain fields stand in line with the limits above them.
+    Section drain(make, "Label7", limits);
     drain.fieldRows(kDrain);
 
     Section enemies(make, "Label12");

@@ -433,8 +433,11 @@ AccessibleNames::Part Section::titlePart() const
 QVBoxLayout* column(std::initializer_list<const Section*> sections)
 {
     auto* layout = new QVBoxLayout;
-    for (const Section* section : sections)
-        layout->addLayout(section->layout());
+    for (const Section* section : sections) {
+        // A block that goes on in the grid above it is in the column already.
+        if (layout->indexOf(section->layout()) < 0)
+            layout->addLayout(section->layout());
+    }
     layout->addStretch();
     return layout;
 }

@@ -194,7 +194,8 @@ QTimer* windowTimer(Receiver* window, const char* name, int interval, Tick tick)
     return timer;
 }
 
-// A column of sections with the space below them left free.
+// A column of sections with the space below them left free; a section that
+// goes on in the grid of one above it shares that one's place.
 QVBoxLayout* column(std::initializer_list<const Section*> sections);
 
 } // namespace golv
