@@ -127,6 +127,9 @@ CustBars::CustBars(Windows& windows, QWidget* parent)
 
     finish(columns, QStringLiteral("ABO = Active Bar Overlay\nPBO = Passive Bar Overlay (for option bars only)"));
 
+    // Until its first tick the preview shows what that tick will: the plain
+    // health colour, not the swatch's black.
+    m_poisonedSwatch->setColour(m_healthSwatch->colour());
     // The preview blinks for as long as the window is loaded, shown or hidden.
     m_timer = windowTimer(this, "Timer1", kBlinkMilliseconds, &CustBars::blinkPoisonedPreview);
     m_timer->start();
