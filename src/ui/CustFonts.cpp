@@ -64,6 +64,8 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
     }
 
     Section legend(make, nullptr);
+    // The field before its test button, as they stand.
+    QLineEdit* legendTime = make.field("Text1(18)");
     const QSize pictureSize = artwork::pictureSize(artwork::Picture::LegendTest);
     QPushButton* test = make.pictureButton(
         "Command18", artwork::picture(artwork::Picture::LegendTest, pictureSize), QStringLiteral("test legend"));
@@ -73,7 +75,7 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
     m_testString->setPalette(grey);
     FormBuilder::reserveSpace(m_testString);
     m_testString->hide();
-    legend.row(make.label("Label20"), {make.field("Text1(18)"), test, m_testString});
+    legend.row(make.label("Label20"), {legendTime, test, m_testString});
     left->addLayout(legend.layout());
     left->addStretch();
 

@@ -394,9 +394,14 @@ Swatch* Section::colourRow(
     auto* cell = qobject_cast<QHBoxLayout*>(m_rows->itemAtPosition(line, 1)->layout());
     const int stretch = cell->count() - 1;
     int position = stretch;
+    // A window makes the controls after the swatch before it calls this; Tab
+    // still reaches them after the fields they stand beside.
+    QWidget* previous = edits[2];
     for (QWidget* control : after) {
         cell->insertWidget(position++, control);
         name(control, rowLabel, nullptr);
+        QWidget::setTabOrder(previous, control);
+        previous = control;
     }
     return swatch;
 }

@@ -176,9 +176,16 @@ void MainWindow::buildLayout()
     layout->addWidget(picture);
     layout->addLayout(columns);
     layout->addLayout(status);
-    layout->addLayout(make.commandRow(
-        {make.button("Command12"), make.button("Command16"), make.button("Command9"), make.button("Command8")},
-        {make.button("Command22"), make.button("Command3"), make.button("Command1")}));
+    // Made one by one: the order of making is the Tab order, and a call's
+    // arguments may be made in any order.
+    QPushButton* load = make.button("Command12");
+    QPushButton* save = make.button("Command16");
+    QPushButton* defaults = make.button("Command9");
+    QPushButton* about = make.button("Command8");
+    QPushButton* exportPatch = make.button("Command22");
+    QPushButton* modify = make.button("Command3");
+    QPushButton* quit = make.button("Command1");
+    layout->addLayout(make.commandRow({load, save, defaults, about}, {exportPatch, modify, quit}));
 }
 
 void MainWindow::connectCommands()
