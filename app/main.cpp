@@ -54,14 +54,12 @@ int main(int argc, char* argv[])
     if (golv::runStartup(session, golv::platform::utf8Path(folder)) == golv::StartupResult::Fatal)
         return 1;
     // Scripts tell a silent run that patched (0) from one that wrote nothing
-    // (2) and one the system stopped halfway (3); 1 is an unusable configuration.
+    // (2); 1 is an unusable configuration.
     switch (golv::runSilentPatch(session)) {
     case golv::SilentOutcome::Patched:
         return 0;
     case golv::SilentOutcome::Ended:
         return 2;
-    case golv::SilentOutcome::PartlyWritten:
-        return 3;
     case golv::SilentOutcome::NotSilent:
         break;
     }

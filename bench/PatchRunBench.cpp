@@ -1,10 +1,12 @@
-// The whole patch run on the synthetic image, beside a baseline that writes
-// the same list of (position, bytes) with plain positioned writes to the same
-// file: what the run's conversions and bookkeeping cost on top of the I/O.
+// The whole patch run, which writes a patched copy and renames it over the
+// executable, beside a baseline that plans the same run and makes its writes
+// in place: what keeping the executable whole costs, for executables of 1, 5
+// and 50 MiB.
 //
 //   make bench   (or build/bench/golv_bench --benchmark_repetitions=9)
 
 #include "UserInteraction.h"
+#include "config/BinaryFile.h"
 #include "config/CommonSection.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
@@ -13,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -32,16 +33,16 @@ public:
     std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
 };
 
-// A session on the default configuration with a 1 MiB executable in a
-// temporary folder, as start-up leaves it.
+// A session on the default configuration with an executable of `size`
+// bytes in a temporary folder, as start-up leaves it.
 struct Setup {
-    Setup()
+    explicit Setup(std::int64_t size)
     {
         folder = std::filesystem::temp_directory_path() / ("golv-bench-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(folder);
         session.configPath = (folder / "golv.cfg").string();
         session.exePath = (folder / "quenb.exe").string();
-        std::ofstream(session.exePath, std::ios::binary) << std::string(1 << 20, '\0');
+        std::ofstream(session.exePath, std::ios::binary) << std::string(static_cast<std::size_t>(size), '\0');
         if (!golv::RecreateConfig(session.configPath) || !golv::LoadCommonConfig(session))
             throw std::runtime_error("no configuration");
         session.versionHex = "65636B005F494E495400000057696E50";
@@ -56,33 +57,40 @@ struct Setup {
     std::filesystem::path folder;
 };
 
+constexpr std::int64_t kMiB = std::int64_t{1} << 20;
+
 void patchRun(benchmark::State& state)
 {
-    Setup setup;
+    Setup setup(state.range(0) * kMiB);
     for (auto _ : state) {
-        if (!golv::ModifyExe(setup.session).patched())
+        if (!golv::ModifyExe(setup.session, nullptr, golv::KeepOriginal::No).patched())
             state.SkipWithError("the patch run failed");
     }
 }
-BENCHMARK(patchRun)->Unit(benchmark::kMicrosecond);
+BENCHMARK(patchRun)->Arg(1)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
 
-void plainPositionedWrites(benchmark::State& state)
+// The run as it was before it kept the executable whole: the same plan,
+// written into the executable itself.
+void inPlaceRun(benchmark::State& state)
 {
-    Setup setup;
-    std::vector<golv::PatchWrite> writes;
-    if (!golv::ModifyExe(setup.session, &writes).patched())
-        state.SkipWithError("the patch run failed");
-    state.counters["writes"] = static_cast<double>(writes.size());
+    Setup setup(state.range(0) * kMiB);
     for (auto _ : state) {
-        std::FILE* file = std::fopen(setup.session.exePath.c_str(), "r+b");
-        for (const golv::PatchWrite& write : writes) {
-            std::fseek(file, static_cast<long>(write.position - 1), SEEK_SET);
-            std::fwrite(write.bytes.data(), 1, write.bytes.size(), file);
+        std::string error;
+        const auto file = golv::BinaryFile::open(setup.session.exePath, golv::BinaryFile::Mode::ReadWrite, error);
+        std::int64_t size = 0;
+        if (!file || !file->size(size)) {
+            state.SkipWithError("the executable cannot be opened");
+            break;
         }
-        std::fclose(file);
+        const golv::PatchPlan plan = golv::planPatchRun(setup.session, size);
+        for (const golv::PatchWrite& write : plan.writes)
+            if (!file->writeAt(write.position, write.bytes))
+                state.SkipWithError("a write failed");
+        if (!file->close())
+            state.SkipWithError("the executable cannot be closed");
     }
 }
-BENCHMARK(plainPositionedWrites)->Unit(benchmark::kMicrosecond);
+BENCHMARK(inPlaceRun)->Arg(1)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

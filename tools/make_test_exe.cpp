@@ -110,11 +110,11 @@ void writePatchSites(golv::Session& session, const std::vector<std::string>& lin
         if (golv::kSettings[id].conversion == golv::Conversion::CheckState)
             session.settings.setState(id, 1);
     }
-    if (const auto checked = golv::ModifyExe(session); !checked.patched())
+    if (const auto checked = golv::ModifyExe(session, nullptr, golv::KeepOriginal::No); !checked.patched())
         fail(golv::describeProblems(checked));
     if (golv::Status common = golv::applyCommonSection(session, lines); !common)
         fail(common.reason());
-    if (const auto defaults = golv::ModifyExe(session); !defaults.patched())
+    if (const auto defaults = golv::ModifyExe(session, nullptr, golv::KeepOriginal::No); !defaults.patched())
         fail(golv::describeProblems(defaults));
 }
 

@@ -4,6 +4,7 @@
 
 #include "config/PlatformFile.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace golv {
@@ -25,6 +26,25 @@ Status BinaryFile::size(std::int64_t& bytes)
     if (end < 0)
         return Status::failure(describeFileError(m_path, "read the size of", errno));
     bytes = end;
+    return Status::ok();
+}
+
+Status BinaryFile::copyTo(std::initializer_list<platform::FileReplacement*> targets)
+{
+    constexpr std::int64_t kPiece = std::int64_t{1} << 20;
+    std::int64_t size = 0;
+    if (Status measured = this->size(size); !measured)
+        return measured;
+    std::vector<std::uint8_t> piece;
+    for (std::int64_t done = 0; done < size; done += kPiece) {
+        if (Status read = readAt(done + 1, static_cast<std::size_t>(std::min(size - done, kPiece)), piece); !read)
+            return read;
+        const std::string_view bytes(reinterpret_cast<const char*>(piece.data()), piece.size());
+        for (platform::FileReplacement* target : targets)
+            if (target != nullptr)
+                if (Status written = target->append(bytes); !written)
+                    return written;
+    }
     return Status::ok();
 }
 

@@ -4,12 +4,17 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace golv {
+
+namespace platform {
+class FileReplacement;
+}
 
 // An open binary file addressed by 1-based positions, as the configuration
 // gives them: position P is the byte with index P - 1. Closed when destroyed.
@@ -35,6 +40,10 @@ public:
 
     // The file's length in bytes.
     Status size(std::int64_t& bytes);
+
+    // Appends the whole file to the end of every target (null ones left
+    // out), a megabyte at a time so that a large file stays out of memory.
+    Status copyTo(std::initializer_list<platform::FileReplacement*> targets);
 
     // Closes the file; a failure to close is a failure of the last writes.
     Status close();

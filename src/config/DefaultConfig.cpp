@@ -1,6 +1,8 @@
 #include "config/DefaultConfig.h"
 
 #include "UserInteraction.h"
+#include "config/BinaryFile.h"
+#include "config/PlatformFile.h"
 #include "config/TextFile.h"
 
 #include <optional>
@@ -9,20 +11,31 @@
 namespace golv {
 namespace {
 
-// Renames the file aside; no copy when there was no file.
+// Copies the file aside; no copy when there was no file. A copy rather than
+// a rename, so that the file stays whole in its place until the new one
+// replaces it.
 Status keepAside(const std::string& path, std::optional<std::string>& copy)
 {
     if (!platform::exists(path))
         return Status::ok();
+    std::string error;
+    const auto file = BinaryFile::open(path, BinaryFile::Mode::Read, error);
+    if (!file)
+        return Status::failure(error);
     for (int number = 1; number < 1000; ++number) {
         std::string candidate = path + (number == 1 ? std::string(".bak") : ".bak." + std::to_string(number));
         if (platform::exists(candidate))
             continue;
-        if (Status renamed = platform::renameWithoutReplacing(path, candidate, "keep a copy of"); !renamed) {
-            // Taken between the look and the rename: the next name is tried.
+        Status status = Status::ok();
+        const auto kept = platform::FileReplacement::begin(candidate, status, platform::FileReplacement::Existing::Keep);
+        if (kept)
+            if (status = file->copyTo({kept.get()}); status)
+                status = kept->commit();
+        if (!status) {
+            // Taken between the look and the copy: the next name is tried.
             if (platform::exists(candidate))
                 continue;
-            return renamed;
+            return Status::failure("Cannot keep a copy of " + path + ": " + status.reason());
         }
         copy = std::move(candidate);
         return Status::ok();

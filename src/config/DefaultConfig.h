@@ -21,11 +21,11 @@ class UserInteraction;
 // followed by one more CR LF, so the file ends with an empty line.
 Status RecreateConfig(const std::string& configPath);
 
-// Regeneration as the readers make it: the file in place is first renamed
+// Regeneration as the readers make it: the file in place is first copied
 // aside to the first free name of golv.cfg.bak, golv.cfg.bak.2, ... (a
 // user's own version sections live there too); then `message` is shown, with
-// a line that names the copy; then the default text is written. When the
-// file cannot be kept, it is not replaced either.
+// a line that names the copy; then the default text replaces the file. When
+// the file cannot be kept, it is not replaced either.
 Status regenerateConfig(const std::string& configPath, UserInteraction& ui, std::string_view message);
 
 } // namespace golv

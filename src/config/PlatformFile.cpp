@@ -49,6 +49,28 @@ std::string describeFileError(std::string_view path, std::string_view action, in
     return text;
 }
 
+Status replaceFile(std::string_view path, std::string_view content)
+{
+    Status status = Status::ok();
+    const auto replacement = FileReplacement::begin(path, status);
+    if (!replacement)
+        return status;
+    if (Status written = replacement->append(content); !written)
+        return written;
+    return replacement->commit();
+}
+
+namespace {
+detail::FaultHook faultHook = nullptr;
+} // namespace
+
+void detail::setFaultHook(FaultHook hook) { faultHook = hook; }
+
+detail::Fault detail::injectedFault(Operation operation)
+{
+    return faultHook == nullptr ? Fault{} : faultHook(operation);
+}
+
 std::string detail::uniqueSiblingName(std::string_view path)
 {
     static std::mt19937_64 random{std::random_device{}()};

@@ -2,8 +2,10 @@
 
 #include "Status.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -47,11 +49,47 @@ bool exists(std::string_view path);
 // others from).
 std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& error);
 
-// Writes `content` to a new file of a unique name in the target's folder
-// (created exclusively, never through a link), flushes it to disk and puts
-// it in the target's place. An existing target keeps its permissions; one
-// that is not a regular file, or that may not be written, is refused and
-// left alone.
+// A file's new content, written into a file of a unique name in the
+// target's folder (created exclusively, never through a link) that takes the
+// target's place only on commit(), once every byte is on disk. Until then the
+// target is untouched; a replacement given up, by a failure or by being
+// destroyed uncommitted, leaves nothing behind. So at every moment the
+// target is wholly the old or wholly the new file.
+class FileReplacement {
+public:
+    // Whether commit() may take the place of a file that has the name by
+    // then; a copy that must never be overwritten uses Keep.
+    enum class Existing { Replace, Keep };
+
+    // Null, with the reason in `status`, when the target is not a regular
+    // file, may not be written, or no file can be made beside it. An
+    // existing target's permissions pass to the new file.
+    static std::unique_ptr<FileReplacement> begin(
+        std::string_view target, Status& status, Existing existing = Existing::Replace);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Adds bytes at the end of what was written so far.
+    Status append(std::string_view bytes);
+    // Overwrites bytes from `offset` (0 is the first byte) on.
+    Status writeAt(std::uint64_t offset, std::string_view bytes);
+    // Flushes the new file to disk and puts it in the target's place. On
+    // failure the target is as it was.
+    Status commit();
+
+private:
+    FileReplacement(std::string target, std::string temporary, Existing existing, std::intptr_t handle);
+    Status fail(std::string reason);
+
+    std::string m_target;
+    std::string m_temporary;
+    Existing m_existing;
+    std::intptr_t m_handle; // the system's handle of the new file: a descriptor, or a Windows HANDLE
+    std::uint32_t m_attributes = 0; // Windows: the target's attributes, given back after the replace
+};
+
+// The whole content at once: a FileReplacement appended and committed.
 Status replaceFile(std::string_view path, std::string_view content);
 
 // Renames `from` to `to` only when nothing has the name `to`; the failure
@@ -63,6 +101,18 @@ Status renameWithoutReplacing(std::string_view from, std::string_view to, std::s
 std::string describeFileError(std::string_view path, std::string_view action, int error);
 
 namespace detail {
+// The system calls that a failure in the middle of replacing a file can
+// come from. Tests make the Nth of them fail, to show that every such
+// failure leaves the old file whole; nothing else sets a hook.
+enum class Operation { Open, Write, Flush, Rename };
+struct Fault {
+    int error = 0;          // an errno value (EIO, ENOSPC) the call fails with; 0 for none
+    bool shortWrite = false; // a write that takes only part of its bytes, as a full disk can
+};
+using FaultHook = Fault (*)(Operation);
+void setFaultHook(FaultHook hook);
+Fault injectedFault(Operation operation);
+
 // A name beside `path` that no file is likely to have: ".<name>.golv-<random>".
 std::string uniqueSiblingName(std::string_view path);
 } // namespace detail

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 namespace golv::platform {
@@ -33,18 +34,67 @@ private:
     int m_fd;
 };
 
-bool writeAll(int fd, std::string_view content)
+using detail::injectedFault;
+using detail::Operation;
+
+// Each call below first asks whether a test wants it to fail; the answer is
+// always no outside the tests.
+int failWith(int error)
+{
+    errno = error;
+    return -1;
+}
+
+int openFile(const char* path, int flags, mode_t mode = 0)
+{
+    if (const int error = injectedFault(Operation::Open).error; error != 0)
+        return failWith(error);
+    return ::open(path, flags, mode);
+}
+
+// Writes all bytes from `offset` on, or at the end when there is none.
+bool writeAll(int fd, std::string_view content, std::optional<std::uint64_t> offset)
 {
     while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
+        const detail::Fault fault = injectedFault(Operation::Write);
+        if (fault.error != 0)
+            return failWith(fault.error), false;
+        const std::size_t piece = fault.shortWrite ? (content.size() + 1) / 2 : content.size();
+        const ssize_t written = offset ? ::pwrite(fd, content.data(), piece, static_cast<off_t>(*offset))
+                                       : ::write(fd, content.data(), piece);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
+        if (written == 0)
+            return failWith(ENOSPC), false;
         content.remove_prefix(static_cast<std::size_t>(written));
+        if (offset)
+            *offset += static_cast<std::uint64_t>(written);
     }
     return true;
+}
+
+int flushFile(int fd)
+{
+    if (const int error = injectedFault(Operation::Flush).error; error != 0)
+        return failWith(error);
+    return ::fsync(fd);
+}
+
+int renameFile(const char* from, const char* to)
+{
+    if (const int error = injectedFault(Operation::Rename).error; error != 0)
+        return failWith(error);
+    return ::rename(from, to);
+}
+
+int linkFile(const char* from, const char* to)
+{
+    if (const int error = injectedFault(Operation::Rename).error; error != 0)
+        return failWith(error);
+    return ::link(from, to);
 }
 
 } // namespace
@@ -63,7 +113,7 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
 {
     const std::string name(path);
     // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
-    Descriptor fd(::open(name.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    Descriptor fd(openFile(name.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
         error = describeFileError(path, "open", errno);
         return nullptr;
@@ -89,20 +139,24 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
     return file;
 }
 
-Status replaceFile(std::string_view path, std::string_view content)
+std::unique_ptr<FileReplacement> FileReplacement::begin(std::string_view path, Status& status, Existing existing)
 {
     const std::string target(path);
-    struct stat existing { };
-    const bool present = ::stat(target.c_str(), &existing) == 0;
-    if (present) {
-        if (!S_ISREG(existing.st_mode))
-            return Status::failure("Cannot replace " + target + ": it is not a regular file.");
+    auto refuse = [&status](std::string reason) {
+        status = Status::failure(std::move(reason));
+        return nullptr;
+    };
+    struct stat present { };
+    const bool isPresent = ::stat(target.c_str(), &present) == 0;
+    if (isPresent) {
+        if (!S_ISREG(present.st_mode))
+            return refuse("Cannot replace " + target + ": it is not a regular file.");
         // A file with no write permission is read-only for GOLV, even where
         // the system would let this user write it anyway.
-        if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return Status::failure("Cannot replace " + target + ": it is read-only.");
+        if ((present.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return refuse("Cannot replace " + target + ": it is read-only.");
     } else if (errno != ENOENT) {
-        return Status::failure(describeFileError(target, "replace", errno));
+        return refuse(describeFileError(target, "replace", errno));
     }
 
     // A planted file or link of the chosen name makes the creation fail, and
@@ -111,32 +165,80 @@ Status replaceFile(std::string_view path, std::string_view content)
     int created = -1;
     for (int attempt = 0; attempt < 16 && created < 0; ++attempt) {
         temporary = detail::uniqueSiblingName(target);
-        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        created = openFile(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (created < 0 && errno != EEXIST)
-            return Status::failure(describeFileError(temporary, "create", errno));
+            return refuse(describeFileError(temporary, "create", errno));
     }
     if (created < 0)
-        return Status::failure(describeFileError(temporary, "create", EEXIST));
-    Descriptor fd(created);
-    auto failWith = [&temporary](std::string_view what, std::string_view action, int error) {
-        ::unlink(temporary.c_str());
-        return Status::failure(describeFileError(what, action, error));
-    };
+        return refuse(describeFileError(temporary, "create", EEXIST));
+    std::unique_ptr<FileReplacement> replacement(new FileReplacement(target, temporary, existing, created));
+    if (isPresent && ::fchmod(created, present.st_mode & 07777) != 0)
+        return refuse(replacement->fail(describeFileError(temporary, "set the permissions of", errno)).reason());
+    status = Status::ok();
+    return replacement;
+}
 
-    if (present && ::fchmod(fd.get(), existing.st_mode & 07777) != 0)
-        return failWith(temporary, "set the permissions of", errno);
-    if (!writeAll(fd.get(), content))
-        return failWith(target, "write", errno);
-    if (::fsync(fd.get()) != 0)
-        return failWith(target, "write", errno);
-    if (fd.close() != 0)
-        return failWith(target, "write", errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0)
-        return failWith(target, "replace", errno);
+FileReplacement::FileReplacement(std::string target, std::string temporary, Existing existing, std::intptr_t handle)
+    : m_target(std::move(target)), m_temporary(std::move(temporary)), m_existing(existing), m_handle(handle)
+{
+}
+
+FileReplacement::~FileReplacement() { static_cast<void>(fail({})); }
+
+Status FileReplacement::fail(std::string reason)
+{
+    if (m_handle >= 0)
+        ::close(static_cast<int>(std::exchange(m_handle, -1)));
+    if (!m_temporary.empty())
+        ::unlink(std::exchange(m_temporary, {}).c_str());
+    return Status::failure(std::move(reason));
+}
+
+Status FileReplacement::append(std::string_view bytes)
+{
+    if (m_handle < 0)
+        return Status::failure("Cannot write " + m_target + ": the replacement was given up.");
+    if (!writeAll(static_cast<int>(m_handle), bytes, std::nullopt))
+        return fail(describeFileError(m_target, "write", errno));
+    return Status::ok();
+}
+
+Status FileReplacement::writeAt(std::uint64_t offset, std::string_view bytes)
+{
+    if (m_handle < 0)
+        return Status::failure("Cannot write " + m_target + ": the replacement was given up.");
+    if (!writeAll(static_cast<int>(m_handle), bytes, offset))
+        return fail(describeFileError(m_target, "write", errno));
+    return Status::ok();
+}
+
+Status FileReplacement::commit()
+{
+    if (m_handle < 0)
+        return Status::failure("Cannot replace " + m_target + ": the replacement was given up.");
+    const int fd = static_cast<int>(m_handle);
+    if (flushFile(fd) != 0)
+        return fail(describeFileError(m_target, "write", errno));
+    m_handle = -1;
+    // Closing is where some file systems report a failed write.
+    if (const int flushError = injectedFault(Operation::Flush).error; flushError != 0 || ::close(fd) != 0) {
+        if (flushError != 0) {
+            ::close(fd);
+            errno = flushError;
+        }
+        return fail(describeFileError(m_target, "write", errno));
+    }
+    if (m_existing == Existing::Keep) {
+        if (Status kept = renameWithoutReplacing(m_temporary, m_target, "create"); !kept)
+            return fail(exists(m_target) ? describeFileError(m_target, "create", EEXIST) : kept.reason());
+    } else if (renameFile(m_temporary.c_str(), m_target.c_str()) != 0) {
+        return fail(describeFileError(m_target, "replace", errno));
+    }
+    m_temporary.clear();
 
     // The new name must reach the disk too; where the folder cannot be
     // opened for that, the file itself is already safe.
-    const std::filesystem::path native(target);
+    const std::filesystem::path native(m_target);
     const std::filesystem::path folder = native.has_parent_path() ? native.parent_path() : ".";
     Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() >= 0)
@@ -151,15 +253,17 @@ Status renameWithoutReplacing(std::string_view from, std::string_view to, std::s
     // A hard link makes the new name only where none is, in one step; the
     // old name goes once the new one stands. File systems without hard links
     // fall back on a test before the rename.
-    if (::link(source.c_str(), target.c_str()) == 0) {
+    if (linkFile(source.c_str(), target.c_str()) == 0) {
         ::unlink(source.c_str());
         return Status::ok();
     }
-    if (errno == EEXIST)
-        return Status::failure(describeFileError(source, action, EEXIST));
+    const int linkError = errno;
+    if (linkError != EPERM && linkError != ENOTSUP && linkError != EMLINK
+        && linkError != ENOSYS)
+        return Status::failure(describeFileError(source, action, linkError));
     if (exists(target))
         return Status::failure(describeFileError(source, action, EEXIST));
-    if (::rename(source.c_str(), target.c_str()) != 0)
+    if (renameFile(source.c_str(), target.c_str()) != 0)
         return Status::failure(describeFileError(source, action, errno));
     return Status::ok();
 }

@@ -8,6 +8,8 @@
 #include <io.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 #include <utility>
 
 namespace golv::platform {
@@ -26,16 +28,8 @@ public:
     Handle& operator=(const Handle&) = delete;
 
     bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
-    void reset(HANDLE handle)
-    {
-        if (valid())
-            ::CloseHandle(m_handle);
-        m_handle = handle;
-    }
     HANDLE get() const { return m_handle; }
     HANDLE release() { return std::exchange(m_handle, INVALID_HANDLE_VALUE); }
-    // Closing is where some file systems report a failed write.
-    bool close() { return ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE)) != 0; }
 
 private:
     HANDLE m_handle;
@@ -113,17 +107,95 @@ std::string notRegular(std::string_view path, DWORD attributes, std::string_view
     return text + ": it is not a regular file.";
 }
 
-bool writeAll(HANDLE file, std::string_view content)
+using detail::injectedFault;
+using detail::Operation;
+
+// Tests speak in errno values; here they become the system's own errors.
+DWORD systemError(int error)
 {
+    switch (error) {
+    case ENOSPC:
+        return ERROR_DISK_FULL;
+    case EACCES:
+        return ERROR_ACCESS_DENIED;
+    default:
+        return ERROR_WRITE_FAULT;
+    }
+}
+
+// Each call below first asks whether a test wants it to fail; the answer is
+// always no outside the tests.
+bool failWith(int error)
+{
+    ::SetLastError(systemError(error));
+    return false;
+}
+
+HANDLE createFile(const std::wstring& name, DWORD access, DWORD sharing, DWORD disposition, DWORD flags)
+{
+    if (const int error = injectedFault(Operation::Open).error; error != 0) {
+        failWith(error);
+        return INVALID_HANDLE_VALUE;
+    }
+    return ::CreateFileW(name.c_str(), access, sharing, nullptr, disposition, flags, nullptr);
+}
+
+// Writes all bytes from `offset` on, or at the end when there is none.
+bool writeAll(HANDLE file, std::string_view content, std::optional<std::uint64_t> offset)
+{
+    LARGE_INTEGER position{};
+    position.QuadPart = offset ? static_cast<LONGLONG>(*offset) : 0;
+    if (!::SetFilePointerEx(file, position, nullptr, offset ? FILE_BEGIN : FILE_END))
+        return false;
     while (!content.empty()) {
-        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1u << 30));
+        const detail::Fault fault = injectedFault(Operation::Write);
+        if (fault.error != 0)
+            return failWith(fault.error);
+        std::size_t piece = std::min<std::size_t>(content.size(), 1u << 30);
+        if (fault.shortWrite)
+            piece = (piece + 1) / 2;
         DWORD written = 0;
-        if (!::WriteFile(file, content.data(), piece, &written, nullptr) || written == 0)
+        if (!::WriteFile(file, content.data(), static_cast<DWORD>(piece), &written, nullptr))
             return false;
+        if (written == 0)
+            return failWith(ENOSPC);
         content.remove_prefix(written);
     }
     return true;
 }
+
+bool flushFile(HANDLE file)
+{
+    if (const int error = injectedFault(Operation::Flush).error; error != 0)
+        return failWith(error);
+    return ::FlushFileBuffers(file) != 0;
+}
+
+bool closeFile(HANDLE file)
+{
+    const int error = injectedFault(Operation::Flush).error;
+    const bool closed = ::CloseHandle(file) != 0;
+    return error != 0 ? failWith(error) : closed;
+}
+
+bool moveFile(const std::wstring& from, const std::wstring& to, DWORD flags)
+{
+    if (const int error = injectedFault(Operation::Rename).error; error != 0)
+        return failWith(error);
+    return ::MoveFileExW(from.c_str(), to.c_str(), flags) != 0;
+}
+
+bool replaceWith(const std::wstring& target, const std::wstring& replacement)
+{
+    if (const int error = injectedFault(Operation::Rename).error; error != 0)
+        return failWith(error);
+    return ::ReplaceFileW(
+               target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+        != 0;
+}
+
+HANDLE handleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+constexpr std::intptr_t kNoHandle = -1;
 
 } // namespace
 
@@ -157,9 +229,8 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
     // Others may read and write alongside, as on other systems; a running
     // game that keeps writers out makes the open fail with a sentence that
     // says so.
-    Handle file(::CreateFileW(wide(path).c_str(), forWriting ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
-        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    Handle file(createFile(wide(path), forWriting ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
     if (!file.valid()) {
         const DWORD failure = ::GetLastError();
         // Opening a folder as a file is denied rather than refused as such.
@@ -192,65 +263,111 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
     return stream;
 }
 
-Status replaceFile(std::string_view path, std::string_view content)
+std::unique_ptr<FileReplacement> FileReplacement::begin(std::string_view path, Status& status, Existing existing)
 {
     const std::string target(path);
-    const std::wstring targetName = wide(target);
-    const DWORD attributes = ::GetFileAttributesW(targetName.c_str());
+    auto refuse = [&status](std::string reason) {
+        status = Status::failure(std::move(reason));
+        return nullptr;
+    };
+    const DWORD attributes = ::GetFileAttributesW(wide(target).c_str());
     const bool present = attributes != INVALID_FILE_ATTRIBUTES;
     if (present) {
         if (std::string reason = notRegular(target, attributes, "replace"); !reason.empty())
-            return Status::failure(reason);
+            return refuse(std::move(reason));
         if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
-            return Status::failure("Cannot replace " + target + ": it is read-only.");
+            return refuse("Cannot replace " + target + ": it is read-only.");
     } else if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
-        return Status::failure(describeSystemError(target, "replace", error));
+        return refuse(describeSystemError(target, "replace", error));
     }
 
     // CREATE_NEW fails on any existing name, a link included, and another
     // name is tried; nothing is ever written through a link.
     std::string temporary;
-    std::wstring temporaryName;
-    Handle created(INVALID_HANDLE_VALUE);
-    for (int attempt = 0; attempt < 16 && !created.valid(); ++attempt) {
+    HANDLE created = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 16 && created == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = detail::uniqueSiblingName(target);
-        temporaryName = wide(temporary);
-        created.reset(::CreateFileW(
-            temporaryName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!created.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
-            return Status::failure(describeLastError(temporary, "create"));
+        created = createFile(wide(temporary), GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+        if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return refuse(describeLastError(temporary, "create"));
     }
-    if (!created.valid())
-        return Status::failure(describeSystemError(temporary, "create", ERROR_FILE_EXISTS));
-    auto failWith = [&temporaryName, &created](std::string_view what, std::string_view action, DWORD error) {
-        if (created.valid())
-            created.close();
-        ::DeleteFileW(temporaryName.c_str());
-        return Status::failure(describeSystemError(what, action, error));
-    };
+    if (created == INVALID_HANDLE_VALUE)
+        return refuse(describeSystemError(temporary, "create", ERROR_FILE_EXISTS));
+    std::unique_ptr<FileReplacement> replacement(
+        new FileReplacement(target, temporary, existing, reinterpret_cast<std::intptr_t>(created)));
+    replacement->m_attributes = present ? attributes : 0;
+    status = Status::ok();
+    return replacement;
+}
 
-    if (!writeAll(created.get(), content) || !::FlushFileBuffers(created.get()))
-        return failWith(target, "write", ::GetLastError());
-    if (!created.close())
-        return failWith(target, "write", ::GetLastError());
-    // Replacing keeps the target's attributes and permissions; a new file
-    // takes those of its folder.
-    const bool replaced = present ? ::ReplaceFileW(targetName.c_str(), temporaryName.c_str(), nullptr,
-                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                                  : ::MoveFileExW(temporaryName.c_str(), targetName.c_str(), MOVEFILE_WRITE_THROUGH);
-    if (!replaced)
-        return failWith(target, "replace", ::GetLastError());
-    // The replace call keeps the target's permissions, but not on every
-    // system its attributes (hidden, archive); they are given back here.
-    if (present)
-        ::SetFileAttributesW(targetName.c_str(), attributes);
+FileReplacement::FileReplacement(std::string target, std::string temporary, Existing existing, std::intptr_t handle)
+    : m_target(std::move(target)), m_temporary(std::move(temporary)), m_existing(existing), m_handle(handle)
+{
+}
+
+FileReplacement::~FileReplacement() { static_cast<void>(fail({})); }
+
+Status FileReplacement::fail(std::string reason)
+{
+    if (m_handle != kNoHandle)
+        ::CloseHandle(handleOf(std::exchange(m_handle, kNoHandle)));
+    if (!m_temporary.empty())
+        ::DeleteFileW(wide(std::exchange(m_temporary, {})).c_str());
+    return Status::failure(std::move(reason));
+}
+
+Status FileReplacement::append(std::string_view bytes)
+{
+    if (m_handle == kNoHandle)
+        return Status::failure("Cannot write " + m_target + ": the replacement was given up.");
+    if (!writeAll(handleOf(m_handle), bytes, std::nullopt))
+        return fail(describeLastError(m_target, "write"));
+    return Status::ok();
+}
+
+Status FileReplacement::writeAt(std::uint64_t offset, std::string_view bytes)
+{
+    if (m_handle == kNoHandle)
+        return Status::failure("Cannot write " + m_target + ": the replacement was given up.");
+    if (!writeAll(handleOf(m_handle), bytes, offset))
+        return fail(describeLastError(m_target, "write"));
+    return Status::ok();
+}
+
+Status FileReplacement::commit()
+{
+    if (m_handle == kNoHandle)
+        return Status::failure("Cannot replace " + m_target + ": the replacement was given up.");
+    if (!flushFile(handleOf(m_handle)))
+        return fail(describeLastError(m_target, "write"));
+    // Closing is where some file systems report a failed write.
+    if (!closeFile(handleOf(std::exchange(m_handle, kNoHandle))))
+        return fail(describeLastError(m_target, "write"));
+
+    const std::wstring targetName = wide(m_target);
+    const std::wstring temporaryName = wide(m_temporary);
+    if (m_existing == Existing::Keep) {
+        // Without MOVEFILE_REPLACE_EXISTING the move fails where the name is taken.
+        if (!moveFile(temporaryName, targetName, MOVEFILE_WRITE_THROUGH))
+            return fail(describeLastError(m_target, "create"));
+    } else if (m_attributes != 0) {
+        // Replacing keeps the target's permissions, but not on every system
+        // its attributes (hidden, archive); they are given back after.
+        if (!replaceWith(targetName, temporaryName))
+            return fail(describeLastError(m_target, "replace"));
+        ::SetFileAttributesW(targetName.c_str(), m_attributes);
+    } else if (!moveFile(temporaryName, targetName, MOVEFILE_WRITE_THROUGH | MOVEFILE_REPLACE_EXISTING)) {
+        // A new file takes the permissions of its folder.
+        return fail(describeLastError(m_target, "replace"));
+    }
+    m_temporary.clear();
     return Status::ok();
 }
 
 Status renameWithoutReplacing(std::string_view from, std::string_view to, std::string_view action)
 {
     // Without MOVEFILE_REPLACE_EXISTING the move fails where the name is taken.
-    if (!::MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_WRITE_THROUGH))
+    if (!moveFile(wide(from), wide(to), MOVEFILE_WRITE_THROUGH))
         return Status::failure(describeLastError(from, action));
     return Status::ok();
 }

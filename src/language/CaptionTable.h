@@ -29,7 +29,7 @@ namespace detail::captions {
 // replaces is always what the window showed. The enemy labels are addressed
 // by index whatever they show: the key "skeleton" sets Label1(1), "Baddy 1:".
 // "exportpatch" is GOLV's own: the main window's button beside "modify".
-consteval std::array<CaptionEntry, 347> entries()
+consteval std::array<CaptionEntry, 348> entries()
 {
     using enum Window;
     // clang-format off
@@ -130,6 +130,7 @@ consteval std::array<CaptionEntry, 347> entries()
         {"savepreset",                        Form1,       "Command16",   "save preset"},
         {"modify",                            Form1,       "Command3",    "modify"},
         {"exportpatch",                       Form1,       "Command22",   "export patch..."},
+        {"restoreoriginal",                   Form1,       "Command23",   "restore original"},
         {"quit",                              Form1,       "Command1",    "quit"},
         {"bcwindowtitle",                     CustBars,    "",            "Bar customizer"},
         {"healthbar",                         CustBars,    "Label22",     "health bar"},
@@ -387,8 +388,8 @@ consteval std::array<CaptionEntry, 347> entries()
 
 } // namespace detail::captions
 
-inline constexpr std::array<CaptionEntry, 347> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 289;
+inline constexpr std::array<CaptionEntry, 348> kCaptions = detail::captions::entries();
+inline constexpr std::size_t kCaptionKeyCount = 290;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", while the list says "right" until a

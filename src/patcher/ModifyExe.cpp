@@ -7,7 +7,9 @@
 #include "patcher/PatchGroups.h"
 #include "patcher/PatchPreview.h"
 
-#include <set>
+#include "config/PlatformFile.h"
+
+#include <memory>
 
 namespace golv {
 
@@ -20,7 +22,19 @@ PatchPlan planPatchRun(Session& session, std::int64_t fileSize)
     return {writer.writes(), writer.problems()};
 }
 
-PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record)
+namespace {
+
+std::string_view asText(const std::vector<std::uint8_t>& bytes)
+{
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+} // namespace
+
+std::string originalPath(const Session& session) { return session.exePath + ".orig"; }
+std::string originalName(const Session& session) { return session.exeName + ".orig"; }
+
+PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record, KeepOriginal keep)
 {
     PatchOutcome outcome;
     auto refuse = [&outcome](std::string what, std::string why) {
@@ -30,7 +44,7 @@ PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record)
     };
 
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::ReadWrite, error);
+    const auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::Read, error);
     if (!file)
         return refuse(session.exeName, error);
     std::int64_t size = 0;
@@ -43,48 +57,49 @@ PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record)
         outcome.problems = std::move(plan.problems);
         return outcome;
     }
-    for (PatchWrite& write : plan.writes) {
-        if (Status written = file->writeAt(write.position, write.bytes); !written) {
-            outcome.result
-                = outcome.made.empty() ? PatchOutcome::Result::NothingWritten : PatchOutcome::Result::PartlyWritten;
-            outcome.problems.push_back({std::string(kSettings[write.setting].key), written.reason()});
-            break;
-        }
-        if (record != nullptr)
-            record->push_back(write);
-        outcome.made.push_back(std::move(write));
+
+    // Whatever fails from here on, the replacements given up leave no file
+    // behind and the executable as it was.
+    Status status = Status::ok();
+    std::unique_ptr<platform::FileReplacement> original;
+    if (keep == KeepOriginal::Yes && !platform::exists(originalPath(session))) {
+        original = platform::FileReplacement::begin(
+            originalPath(session), status, platform::FileReplacement::Existing::Keep);
+        if (!original)
+            return refuse(originalName(session), status.reason());
     }
-    // A file that fails to close may not hold what was written.
-    if (Status closed = file->close(); !closed && outcome.patched()) {
-        outcome.result = PatchOutcome::Result::PartlyWritten;
-        outcome.problems.push_back({session.exeName, closed.reason()});
-    }
+    const auto patched = platform::FileReplacement::begin(session.exePath, status);
+    if (!patched)
+        return refuse(session.exeName, status.reason());
+    if (Status copied = file->copyTo({original.get(), patched.get()}); !copied)
+        return refuse(session.exeName, copied.reason());
+    // The executable must be closed before another file takes its place.
+    if (Status closed = file->close(); !closed)
+        return refuse(session.exeName, closed.reason());
+    if (original)
+        if (Status kept = original->commit(); !kept)
+            return refuse(originalName(session), kept.reason());
+
+    for (const PatchWrite& write : plan.writes)
+        if (Status written = patched->writeAt(static_cast<std::uint64_t>(write.position - 1), asText(write.bytes));
+            !written)
+            return refuse(std::string(kSettings[write.setting].key), written.reason());
+    if (Status replaced = patched->commit(); !replaced)
+        return refuse(session.exeName, replaced.reason());
+    if (record != nullptr)
+        record->insert(record->end(), plan.writes.begin(), plan.writes.end());
     return outcome;
 }
 
 std::string describeProblems(const PatchOutcome& outcome)
 {
-    std::string text;
-    for (const PatchProblem& problem : outcome.problems)
-        text += problem.what + ": " + problem.why + "\n";
-    if (outcome.result == PatchOutcome::Result::PartlyWritten) {
-        text += "\nWritten before the failure:";
-        std::set<std::string_view> seen;
-        for (const PatchWrite& write : outcome.made) {
-            const std::string_view key = kSettings[write.setting].key;
-            if (seen.insert(key).second)
-                text += std::string(seen.size() == 1 ? " " : ", ") + std::string(key);
-        }
-        text += ".\n";
-    }
-    if (!text.empty())
-        text.pop_back();
-    return text;
+    return describeProblems(outcome.problems);
 }
 
 std::string confirmModifyPrompt(const Session& session)
 {
-    return "Are you sure you want to update " + session.exeName + " file?";
+    return "Are you sure you want to update " + session.exeName + " file?\n"
+        + "The original of " + session.exeName + " is kept as " + originalName(session) + ".";
 }
 
 std::string cannotModifyMessage(const Session& session)
@@ -106,6 +121,50 @@ bool modifyCommand(Session& session)
     const PatchOutcome outcome = ModifyExe(session);
     if (!outcome.patched()) {
         session.ui.message(cannotModifyMessage(session), kCannotModifyTitle, describeProblems(outcome));
+        return false;
+    }
+    return true;
+}
+
+Status restoreOriginal(Session& session)
+{
+    std::string error;
+    const auto original = BinaryFile::open(originalPath(session), BinaryFile::Mode::Read, error);
+    if (!original)
+        return Status::failure(error);
+    Status status = Status::ok();
+    const auto restored = platform::FileReplacement::begin(session.exePath, status);
+    if (!restored)
+        return status;
+    if (Status copied = original->copyTo({restored.get()}); !copied)
+        return copied;
+    if (Status closed = original->close(); !closed)
+        return closed;
+    return restored->commit();
+}
+
+std::string confirmRestorePrompt(const Session& session)
+{
+    return "Put back the original " + session.exeName + " kept as " + originalName(session) + "?\n"
+        + "Every change made to " + session.exeName + " since is lost.";
+}
+
+std::string noOriginalMessage(const Session& session)
+{
+    return "No original of " + session.exeName + " is kept: " + originalName(session) + " is missing.";
+}
+
+bool restoreCommand(Session& session)
+{
+    if (!platform::exists(originalPath(session))) {
+        session.ui.message(noOriginalMessage(session), kCannotRestoreTitle, {});
+        return false;
+    }
+    if (!session.ui.confirm(confirmRestorePrompt(session), kConfirmRestoreTitle, {}))
+        return false;
+    if (Status restored = restoreOriginal(session); !restored) {
+        session.ui.message("Cannot restore " + session.exeName + "; it is as it was.", kCannotRestoreTitle,
+            restored.reason());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Status.h"
 #include "patcher/PatchWriter.h"
 
 #include <string>
@@ -18,27 +19,37 @@ struct PatchPlan {
 };
 PatchPlan planPatchRun(Session& session, std::int64_t fileSize);
 
-// How a run ended, and why when it did not patch.
+// How a run ended, and why when it did not patch. A run that does not patch
+// leaves the executable exactly as it was.
 struct PatchOutcome {
     enum class Result {
         Patched,        // every write made
-        NothingWritten, // refused before the first write: the file is as it was
-        PartlyWritten,  // the system failed in the middle of the writes
+        NothingWritten, // refused, or stopped by the system: the file is as it was
     };
     Result result = Result::Patched;
     std::vector<PatchProblem> problems;
-    std::vector<PatchWrite> made; // the writes made before a failure
     bool patched() const { return result == Result::Patched; }
     explicit operator bool() const { return patched(); }
 };
 
-// The patch run: plans every write, and only when every one of them can be
-// made opens ExePath and makes them, in the fixed order, then closes it.
-// When `record` is given, every write made is appended to it.
-PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record = nullptr);
+// Whether a run keeps the executable's unpatched bytes beside it, once.
+enum class KeepOriginal { Yes, No };
 
-// The outcome as lines for the details of a message: each problem, and for a
-// run that stopped halfway, the settings already written.
+// The patch run: plans every write, and only when every one of them can be
+// made copies ExePath to a new file beside it, makes the writes in the copy,
+// in the fixed order, and puts the copy in the executable's place once it is
+// wholly on disk. So the executable is at every moment wholly the old or
+// wholly the patched file. Before the first run on an executable its bytes
+// are kept as originalPath(), never overwritten later. When `record` is
+// given, every write made is appended to it.
+PatchOutcome ModifyExe(
+    Session& session, std::vector<PatchWrite>* record = nullptr, KeepOriginal keep = KeepOriginal::Yes);
+
+// The kept original: the executable's own name with ".orig" added.
+std::string originalPath(const Session& session);
+std::string originalName(const Session& session);
+
+// The outcome as lines for the details of a message: each problem.
 std::string describeProblems(const PatchOutcome& outcome);
 
 inline constexpr std::string_view kConfirmTitle = "Confirm file modifying";
@@ -50,5 +61,20 @@ std::string cannotModifyMessage(const Session& session);
 // reports a failure in the "Cannot modify file" box, with every reason in its
 // details. Cancel opens nothing. True when the run was made and succeeded.
 bool modifyCommand(Session& session);
+
+// Puts the kept original back in the executable's place, through the same
+// replace as a patch run: the executable is wholly patched or wholly the
+// original at every moment.
+Status restoreOriginal(Session& session);
+
+inline constexpr std::string_view kConfirmRestoreTitle = "Confirm file restoring";
+inline constexpr std::string_view kCannotRestoreTitle = "Cannot restore file";
+std::string confirmRestorePrompt(const Session& session);
+std::string noOriginalMessage(const Session& session);
+
+// The "restore original" command: says so when no original is kept, asks
+// OK/Cancel before it, and reports a failure with its reason in the details.
+// True when the original was put back.
+bool restoreCommand(Session& session);
 
 } // namespace golv

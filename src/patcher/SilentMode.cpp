@@ -19,7 +19,7 @@ SilentOutcome runSilentPatch(Session& session)
     if (outcome.patched())
         return SilentOutcome::Patched;
     session.ui.message(kStartupFailureMessage, {}, describeProblems(outcome));
-    return outcome.result == PatchOutcome::Result::PartlyWritten ? SilentOutcome::PartlyWritten : SilentOutcome::Ended;
+    return SilentOutcome::Ended;
 }
 
 } // namespace golv

@@ -8,7 +8,6 @@ enum class SilentOutcome {
     NotSilent,     // SilentPatch is not 1, or the executable was not found: the main window shows
     Patched,       // the executable was patched with the configured defaults; the program ends well
     Ended,         // silent mode ended the program and wrote nothing
-    PartlyWritten, // the system failed in the middle of the writes
 };
 
 // The silent-mode step of start-up, after the build detection. With

@@ -19,11 +19,10 @@
 namespace golv {
 namespace {
 
-// Exit codes; 0 to 3 are those of silent mode.
+// Exit codes; 0 to 2 are those of silent mode.
 constexpr int kPatched = 0;
 constexpr int kUnusableConfiguration = 1;
 constexpr int kNothingWritten = 2;
-constexpr int kPartlyWritten = 3;
 constexpr int kUsage = 64;
 
 // Every message goes to standard error; nobody is there to answer.
@@ -51,6 +50,9 @@ struct Options {
         QStringLiteral("Write the changes as a VCDIFF patch to FILE (for xdelta3 -d -s quenb.exe FILE out.exe), "
                        "without touching the executable."),
         QStringLiteral("FILE")};
+    QCommandLineOption restore{QStringLiteral("restore"),
+        QStringLiteral("Put back the executable's original, kept beside it with \".orig\" added to its name by the "
+                       "first patch.")};
     QCommandLineOption preset{QStringLiteral("preset"),
         QStringLiteral("Apply the preset FILE on top of golv.cfg's settings first."), QStringLiteral("FILE")};
     QCommandLineOption folder{QStringLiteral("folder"),
@@ -62,12 +64,12 @@ void describe(QCommandLineParser& parser, const Options& options)
     parser.setApplicationDescription(QStringLiteral(
         "GOLV changes engine behaviour that level data cannot reach, in the engine executable named by golv.cfg.\n"
         "Without arguments it opens its window.\n"
-        "Exit codes: 0 done, 1 golv.cfg can be neither read nor written anew, 2 nothing written,\n"
-        "3 the system failed halfway through the writes, 64 the command line is not understood."));
+        "Exit codes: 0 done, 1 golv.cfg can be neither read nor written anew, 2 nothing written\n"
+        "(the executable is as it was), 64 the command line is not understood."));
     parser.addHelpOption();
     parser.addVersionOption();
     for (const QCommandLineOption* option :
-        {&options.silent, &options.plan, &options.exportPatch, &options.preset, &options.folder})
+        {&options.silent, &options.plan, &options.exportPatch, &options.restore, &options.preset, &options.folder})
         parser.addOption(*option);
 }
 
@@ -125,15 +127,28 @@ int runCommandLine(const QStringList& arguments)
     }
     if (!parser.positionalArguments().isEmpty())
         return usage(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
-    const int commands
-        = int(parser.isSet(options.silent)) + int(parser.isSet(options.plan)) + int(parser.isSet(options.exportPatch));
+    const int commands = int(parser.isSet(options.silent)) + int(parser.isSet(options.plan))
+        + int(parser.isSet(options.exportPatch)) + int(parser.isSet(options.restore));
     if (commands != 1)
-        return usage(QStringLiteral("Give one of --silent, --plan and --export-patch."));
+        return usage(QStringLiteral("Give one of --silent, --plan, --export-patch and --restore."));
 
     StderrInteraction interaction;
     Session session(interaction);
     if (runStartup(session, folderOf(parser, options)) == StartupResult::Fatal)
         return kUnusableConfiguration;
+    // Putting the original back needs only the executable's name: it is the
+    // way out of an executable that start-up no longer recognises.
+    if (parser.isSet(options.restore)) {
+        if (!platform::exists(originalPath(session))) {
+            interaction.message(noOriginalMessage(session), {}, {});
+            return kNothingWritten;
+        }
+        if (Status restored = restoreOriginal(session); !restored) {
+            interaction.message("Cannot restore " + session.exeName + "; it is as it was.", {}, restored.reason());
+            return kNothingWritten;
+        }
+        return kPatched;
+    }
     // Start-up has said why there is no executable to patch.
     if (!session.exeRead || !session.window.modifyEnabled)
         return kNothingWritten;
@@ -150,7 +165,7 @@ int runCommandLine(const QStringList& arguments)
         if (outcome.patched())
             return kPatched;
         interaction.message(cannotModifyMessage(session), {}, describeProblems(outcome));
-        return outcome.result == PatchOutcome::Result::PartlyWritten ? kPartlyWritten : kNothingWritten;
+        return kNothingWritten;
     }
     if (parser.isSet(options.plan)) {
         const PatchPreview preview = previewPatchRun(session);

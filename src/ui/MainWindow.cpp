@@ -183,9 +183,10 @@ void MainWindow::buildLayout()
     QPushButton* defaults = make.button("Command9");
     QPushButton* about = make.button("Command8");
     QPushButton* exportPatch = make.button("Command22");
+    QPushButton* restore = make.button("Command23");
     QPushButton* modify = make.button("Command3");
     QPushButton* quit = make.button("Command1");
-    layout->addLayout(make.commandRow({load, save, defaults, about}, {exportPatch, modify, quit}));
+    layout->addLayout(make.commandRow({load, save, defaults, about}, {exportPatch, restore, modify, quit}));
 }
 
 void MainWindow::connectCommands()
@@ -202,6 +203,7 @@ void MainWindow::connectCommands()
     onClick("Command9", [this] { restoreDefaults(); });
     onClick("Command3", [this] { modifyCommand(m_session); });
     onClick("Command22", [this] { exportPatchCommand(m_session); });
+    onClick("Command23", [this] { restoreCommand(m_session); });
     onClick("Command1", [this] { m_windows.unloadAll(); });
     onClick("Command8", [this] { m_windows.form2().exec(); });
 

@@ -242,7 +242,7 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     ui.confirmAnswers.push_back(false);
     EXPECT_FALSE(modifyCommand(session));
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, "Are you sure you want to update quenb.exe file?");
+    EXPECT_EQ(ui.questions[0].text, "Are you sure you want to update quenb.exe file?\nThe original of quenb.exe is kept as quenb.exe.orig.");
     EXPECT_EQ(ui.questions[0].title, "Confirm file modifying");
     EXPECT_EQ(image(), untouched);
 

@@ -145,7 +145,7 @@ private slots:
         m_ui->confirmAnswers = {false};
         click("Command3");
         QCOMPARE(m_ui->questions.size(), std::size_t{1});
-        QCOMPARE(m_ui->questions[0].text, std::string("Are you sure you want to update quenb.exe file?"));
+        QCOMPARE(m_ui->questions[0].text, std::string("Are you sure you want to update quenb.exe file?\nThe original of quenb.exe is kept as quenb.exe.orig."));
         QCOMPARE(m_ui->questions[0].title, std::string("Confirm file modifying"));
         QVERIFY(image() == before);
 
