@@ -86,7 +86,9 @@ private:
     std::string m_temporary;
     Existing m_existing;
     std::intptr_t m_handle; // the system's handle of the new file: a descriptor, or a Windows HANDLE
-    std::uint32_t m_attributes = 0; // Windows: the target's attributes, given back after the replace
+#ifdef _WIN32
+    std::uint32_t m_attributes = 0; // the target's attributes, given back after the replace
+#endif
 };
 
 // The whole content at once: a FileReplacement appended and committed.
