@@ -1,0 +1,293 @@
+// Every file GOLV writes is replaced whole or not at all: a system call that
+// fails in the middle of a run, or a run killed outright, leaves each file
+// wholly as it was or wholly as a finished run makes it, and a run that
+// failed says so.
+
+#include "patcher/ModifyExe.h"
+#include "patcher/PatchFixture.h"
+#include "patcher/PatchPreview.h"
+#include "presets/Presets.h"
+
+#include <cerrno>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace golv {
+namespace {
+
+using platform::detail::Fault;
+using platform::detail::Operation;
+
+constexpr Operation kOperations[] = {Operation::Open, Operation::Write, Operation::Flush, Operation::Rename};
+
+const char* nameOf(Operation operation)
+{
+    switch (operation) {
+    case Operation::Open:
+        return "open";
+    case Operation::Write:
+        return "write";
+    case Operation::Flush:
+        return "flush";
+    case Operation::Rename:
+        return "rename";
+    }
+    return "?";
+}
+
+// The calls a run has made so far, and the one that is to fail.
+struct Injection {
+    std::map<Operation, int> calls;
+    Operation operation = Operation::Open;
+    int nth = 0; // 0: none fails
+    Fault fault;
+};
+Injection injection;
+
+Fault injectFault(Operation operation)
+{
+    const int call = ++injection.calls[operation];
+    return operation == injection.operation && call == injection.nth ? injection.fault : Fault{};
+}
+
+// Sets the hook for one test and takes it away again on every way out.
+class FaultHook {
+public:
+    FaultHook()
+    {
+        injection = {};
+        platform::detail::setFaultHook(injectFault);
+    }
+    ~FaultHook() { platform::detail::setFaultHook(nullptr); }
+    FaultHook(const FaultHook&) = delete;
+    FaultHook& operator=(const FaultHook&) = delete;
+};
+
+// A file's content, or none when it does not exist.
+using Content = std::optional<std::string>;
+
+class InterruptedWritesTest : public test::PatchFixture {
+protected:
+    Content content(const std::string& name) const
+    {
+        if (!std::filesystem::exists(folder.native(name)))
+            return std::nullopt;
+        return folder.read(name);
+    }
+
+    void put(const std::string& name, const Content& value) const
+    {
+        std::error_code ignored;
+        std::filesystem::remove(folder.native(name), ignored);
+        if (value)
+            folder.write(name, *value);
+    }
+
+    // Names of unfinished replacements left in the folder.
+    std::vector<std::string> leftovers() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.native())) {
+            const std::string name = platform::utf8Path(entry.path().filename());
+            if (name.find(".golv-") != std::string::npos)
+                names.push_back(name);
+        }
+        return names;
+    }
+
+    void removeLeftovers() const
+    {
+        for (const std::string& name : leftovers())
+            std::filesystem::remove(folder.native(name));
+    }
+};
+
+TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
+{
+    const std::string zeros(kImageSize, '\0');
+    const std::string oldConfig = "[common]\r\nthis golv.cfg is damaged\r\n";
+    std::string runMessage;
+    auto reasonOf = [&runMessage](const Status& status) {
+        runMessage = status.reason();
+        return status.isOk();
+    };
+    struct Row {
+        const char* name;
+        // The files the run writes, the first the one it replaces, each with
+        // its content before the run.
+        std::vector<std::pair<std::string, Content>> files;
+        std::function<bool()> run;
+    };
+    const std::vector<Row> rows = {
+        {"patch run", {{"quenb.exe", zeros}, {"quenb.exe.orig", std::nullopt}},
+            [&] {
+                const PatchOutcome outcome = ModifyExe(session);
+                runMessage = describeProblems(outcome);
+                return outcome.patched();
+            }},
+        {"patch run with the original kept already", {{"quenb.exe", zeros}, {"quenb.exe.orig", "the original"}},
+            [&] {
+                const PatchOutcome outcome = ModifyExe(session);
+                runMessage = describeProblems(outcome);
+                return outcome.patched();
+            }},
+        {"restore of the original", {{"quenb.exe", "patched bytes"}, {"quenb.exe.orig", zeros}},
+            [&] { return reasonOf(restoreOriginal(session)); }},
+        {"golv.cfg written anew", {{"golv.cfg", oldConfig}, {"golv.cfg.bak", std::nullopt}},
+            [&] { return reasonOf(regenerateConfig(session.configPath, ui, "golv.cfg is damaged.")); }},
+        {"preset save", {{"mine.qpt", "[preset]\r\nan older preset\r\n"}},
+            [&] { return reasonOf(writePreset(store(), folder / "mine.qpt")); }},
+        {"patch export", {{"changes.vcdiff", "an older patch"}},
+            [&] { return reasonOf(exportPatch(session, folder / "changes.vcdiff")); }},
+    };
+
+    const FaultHook hook;
+    const std::string config = folder.read("golv.cfg");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto prepare = [&] {
+            folder.write("golv.cfg", config);
+            folder.write("quenb.exe", zeros);
+            put("quenb.exe.orig", std::nullopt);
+            for (const auto& [name, before] : row.files)
+                put(name, before);
+            removeLeftovers();
+            ui.messages.clear();
+        };
+
+        // A run without faults: what each file becomes, and how many calls
+        // of each kind the run makes.
+        prepare();
+        injection = {};
+        ASSERT_TRUE(row.run()) << runMessage;
+        const std::map<Operation, int> calls = injection.calls;
+        std::vector<Content> after;
+        for (const auto& file : row.files)
+            after.push_back(content(file.first));
+        ASSERT_NE(after.front(), row.files.front().second) << "the run changes its file";
+
+        for (const Operation operation : kOperations) {
+            const int reached = calls.count(operation) != 0 ? calls.at(operation) : 0;
+            for (int nth = 1; nth <= reached; ++nth) {
+                std::vector<Fault> faults = {{EIO, false}, {ENOSPC, false}};
+                if (operation == Operation::Write)
+                    faults.push_back({0, true});
+                for (const Fault& fault : faults) {
+                    SCOPED_TRACE(std::string(nameOf(operation)) + " call " + std::to_string(nth)
+                        + (fault.shortWrite ? " writes half" : fault.error == EIO ? " fails: EIO" : " fails: ENOSPC"));
+                    prepare();
+                    injection = {{}, operation, nth, fault};
+                    runMessage.clear();
+                    const bool done = row.run();
+
+                    // A write the system takes only in part is finished by
+                    // the next; every failure the system reports ends the run.
+                    EXPECT_EQ(done, fault.shortWrite) << runMessage;
+                    if (done) {
+                        for (std::size_t i = 0; i < row.files.size(); ++i)
+                            EXPECT_TRUE(content(row.files[i].first) == after[i]) << row.files[i].first;
+                    } else {
+                        EXPECT_FALSE(runMessage.empty()) << "a failed run says why";
+                        EXPECT_TRUE(content(row.files.front().first) == row.files.front().second)
+                            << row.files.front().first << " is as it was";
+                        // A kept copy is there whole, or not at all.
+                        for (std::size_t i = 1; i < row.files.size(); ++i) {
+                            const Content now = content(row.files[i].first);
+                            EXPECT_TRUE(now == row.files[i].second || now == after[i]) << row.files[i].first;
+                        }
+                    }
+                    EXPECT_EQ(leftovers(), std::vector<std::string>{});
+                }
+            }
+        }
+    }
+}
+
+#ifndef _WIN32
+// SIGKILL gives the run no chance to tidy up: the files must be whole by the
+// order of the steps alone. A large executable widens the window in which
+// the kill falls.
+TEST_F(InterruptedWritesTest, aKilledPatchRunLeavesTheExecutableOldOrNew)
+{
+    const std::string before(std::size_t{48} << 20, '\0');
+    folder.write("quenb.exe", before);
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_TRUE(ModifyExe(session));
+    const auto duration = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - started);
+    const std::string after = image();
+
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long> delay(0, duration.count() * 5 / 4);
+    for (int kill = 0; kill < 12; ++kill) {
+        folder.write("quenb.exe", before);
+        std::filesystem::remove(folder.native("quenb.exe.orig"));
+        removeLeftovers();
+        const long wait = delay(random);
+        SCOPED_TRACE("killed after " + std::to_string(wait) + " us");
+
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            ::_exit(ModifyExe(session) ? 0 : 1);
+        ::usleep(static_cast<useconds_t>(wait));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+
+        const std::string now = image();
+        EXPECT_TRUE(now == before || now == after) << "a half-patched executable";
+        if (std::filesystem::exists(folder.native("quenb.exe.orig"))) {
+            EXPECT_TRUE(folder.read("quenb.exe.orig") == before) << "a half-kept original";
+        }
+        // A kill can leave an unfinished replacement behind, but never under
+        // the name of a file GOLV reads.
+        for (const std::string& name : leftovers())
+            EXPECT_EQ(name.front(), '.') << name;
+    }
+}
+#endif
+
+TEST_F(InterruptedWritesTest, theOriginalIsKeptOnceAndPutBackAfterTheQuestion)
+{
+    const std::string original = image();
+    ui.confirmAnswers = {true};
+    EXPECT_FALSE(restoreCommand(session));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "No original of quenb.exe is kept: quenb.exe.orig is missing.");
+    EXPECT_TRUE(ui.questions.empty()) << "nothing to ask about";
+
+    ASSERT_TRUE(ModifyExe(session));
+    const std::string patched = image();
+    store().setText(settingId("PistolDamage"), "7");
+    ASSERT_TRUE(ModifyExe(session));
+    EXPECT_EQ(folder.read("quenb.exe.orig"), original) << "a later run keeps the first original";
+    EXPECT_NE(image(), patched);
+
+    ui.confirmAnswers = {false};
+    EXPECT_FALSE(restoreCommand(session));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text,
+        "Put back the original quenb.exe kept as quenb.exe.orig?\nEvery change made to quenb.exe since is lost.");
+    EXPECT_NE(image(), original) << "Cancel puts nothing back";
+
+    ui.confirmAnswers = {true};
+    EXPECT_TRUE(restoreCommand(session));
+    EXPECT_EQ(image(), original);
+    EXPECT_EQ(folder.read("quenb.exe.orig"), original) << "the original stays for another time";
+    EXPECT_EQ(ui.messages.size(), 1u) << "a restore that worked says nothing more";
+}
+
+} // namespace
+} // namespace golv
