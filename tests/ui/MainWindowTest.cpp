@@ -155,6 +155,21 @@ private slots:
         QVERIFY(m_ui->messages.empty());
     }
 
+    void restoreOriginalPutsBackTheUnpatchedExecutable()
+    {
+        const std::string original = image();
+        child<QCheckBox>("Check3")->click();
+        m_ui->confirmAnswers = {true, true};
+        click("Command3");
+        QVERIFY(image() != original);
+        click("Command23");
+        QCOMPARE(m_ui->questions.size(), std::size_t{2});
+        QCOMPARE(m_ui->questions[1].title, std::string("Confirm file restoring"));
+        QVERIFY(image() == original);
+        QVERIFY(m_ui->messages.empty());
+        QCOMPARE(child<QPushButton>("Command23")->text(), QStringLiteral("restore original"));
+    }
+
     void anExecutableThatCannotBeWrittenLeavesTheProgramRunning()
     {
         std::filesystem::remove(*m_folder / "quenb.exe");
