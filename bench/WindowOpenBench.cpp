@@ -10,7 +10,7 @@
 
 #include "UserInteraction.h"
 #include "config/Session.h"
-#include "config/Startup.h"
+#include "startup/Startup.h"
 #include "ui/CustWeapons.h"
 #include "ui/MainWindow.h"
 #include "ui/Windows.h"

@@ -9,7 +9,7 @@
 
 #include "config/PlatformFile.h"
 #include "config/Session.h"
-#include "config/Startup.h"
+#include "startup/Startup.h"
 #include "language/LanguageFile.h"
 #include "ui/AboutBox.h"
 #include "ui/MainWindow.h"

@@ -3,7 +3,7 @@
 #include "UserInteraction.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
-#include "config/Startup.h"
+#include "startup/Startup.h"
 #include "language/CaptionTable.h"
 #include "patcher/ModifyExe.h"
 #include "patcher/PatchPreview.h"

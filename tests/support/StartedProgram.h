@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/Session.h"
-#include "config/Startup.h"
+#include "startup/Startup.h"
 #include "language/LanguageFile.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"

@@ -1,9 +1,9 @@
-#include "patcher/SilentMode.h"
+#include "startup/SilentMode.h"
 
 #include "UserInteraction.h"
 #include "config/Session.h"
-#include "config/Startup.h"
 #include "patcher/ModifyExe.h"
+#include "startup/Startup.h"
 
 namespace golv {
 

@@ -1,4 +1,4 @@
-#include "config/Startup.h"
+#include "startup/Startup.h"
 
 #include "UserInteraction.h"
 #include "config/BinaryFile.h"

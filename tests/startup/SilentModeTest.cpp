@@ -1,9 +1,9 @@
-#include "patcher/SilentMode.h"
+#include "startup/SilentMode.h"
 
 #include "config/ConfigFixture.h"
 #include "config/SettingId.h"
-#include "config/Startup.h"
 #include "patcher/PatchFixture.h"
+#include "startup/Startup.h"
 
 namespace golv {
 namespace {
