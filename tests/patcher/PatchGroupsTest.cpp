@@ -65,6 +65,7 @@ TEST_F(PatchGroupsTest, defaultsWriteTheEnginesOwnBytes)
             {"option title fade", "OptionTitleOffset", 4, "40 10 00"},
             {"legend time 150", "LegendDispTimeOffset", 0, "96"},
             {"exit effect", "ExitEffectOffset", 0, "01"},
+            {"inventory title (R 224, G 192, B 0): red first", "InventoryTitleOffset", 0, "E0 C0 00"},
             {"new game centred", "NewGameAlignOffset", 0, "68 00 80 00 00"},
         });
     expectDefaults(patchGfx,
@@ -107,6 +108,8 @@ TEST_F(PatchGroupsTest, defaultsWriteTheEnginesOwnBytes)
             {"secrets as text", "SecretsOffset", 0, "37 30"},
             {"save item", "SaveInvItemOffset", 0, "E8 66 04 00 00"},
             {"save hot key", "SaveHotkeyIntOffset", 0, "74"},
+            {"crowbar not given", "GetCrowbarOffset", 0, "79 07"},
+            {"shotgun ammo divided", "ShotgunDivNSAmmoOffset", 0, "99 F7 FE"},
         });
     expectDefaults(patchEnemies,
         {
@@ -118,6 +121,8 @@ TEST_F(PatchGroupsTest, defaultsWriteTheEnginesOwnBytes)
         {
             {"swim speed", "SwimSpeedOffset", 0, "C8 00"},
             {"shell gravity", "ShellGravityOffset", 0, "06"},
+            {"motorbike explodes", "ExplodeMotorbikeOffset", 0, "74"},
+            {"jeep explodes", "ExplodeJeepOffset", 0, "74"},
             {"climb delay", "GrabClimbDelayOffset", 0, "0F 85 5A 01 00 00"},
         });
     expectDefaults(patchDamage,
