@@ -145,6 +145,35 @@ TEST_F(SettingsStoreTest, enablingRulesFollowTheirCheckBoxes)
     EXPECT_NE(std::find(told.begin(), told.end(), settingId("DisableSave")), told.end());
 }
 
+// The warning stands while the fog reaches farther than the drawing distance.
+TEST_F(SettingsStoreTest, theRangeWarningFollowsBothDistances)
+{
+    loadDefaults();
+    const std::tuple<const char*, const char*, bool> rows[]
+        = {{"10", "-2", false}, {"-3", "29", true}, {"-3", "-1", false}, {"-3", "0", true}}; // 5024 against 5024, 8192
+    for (const auto& [drawing, fog, shown] : rows) {
+        ASSERT_TRUE(put("DrawingDistanceRange", drawing));
+        ASSERT_TRUE(put("DistantFogRange", fog));
+        EXPECT_EQ(store().rangeWarningShown(), shown) << drawing << " / " << fog;
+    }
+}
+
+// The grenade flags go to 1 when the weapons window gets its first value, and
+// only then: a flag of its own or another window's value does not count.
+TEST_F(SettingsStoreTest, theWeaponsWindowsFirstValueSetsTheGrenadeFlagsOnce)
+{
+    const SettingId grenade = settingId("GrenSupaFlag");
+    store().setFlag(grenade, 5);
+    ASSERT_TRUE(put("XBowNormFlag", "2"));
+    ASSERT_TRUE(put("HHide", "1"));
+    EXPECT_EQ(store().flag(grenade), 5);
+    ASSERT_TRUE(put("PistolDamage", "3"));
+    EXPECT_EQ(store().flag(grenade), 1);
+    store().setFlag(grenade, 5);
+    ASSERT_TRUE(put("PistolDamage", "4"));
+    EXPECT_EQ(store().flag(grenade), 5);
+}
+
 TEST_F(SettingsStoreTest, flagLettersFallBackToNormalAndCycleOnAClick)
 {
     struct Row {

@@ -44,15 +44,31 @@ TEST(TextFile, acceptsEveryLineEnd)
     }
 }
 
+// A line as long as the reader holds is still read; one byte more stops the
+// reading there, with the line's number.
 TEST(TextFile, anEndlessLineStopsTheReading)
 {
+    const std::size_t longest = TextFileReader::kLongestLine;
+    struct Row {
+        std::string text;
+        Lines lines;
+        const char* error; // the line number in "Line N of <path> is too long."
+    };
+    const Row rows[] = {
+        {std::string(longest, 'x') + "\nz", {std::string(longest, 'x'), "z"}, ""},
+        {std::string(longest + 1, 'x'), {}, "1"},
+        {"a\r\n" + std::string(longest + 1, 'x'), {"a"}, "2"},
+    };
     test::TempFolder folder;
-    folder.write("long.txt", std::string(TextFileReader::kLongestLine + 10, 'x'));
-    std::string error;
-    const auto reader = TextFileReader::open(folder / "long.txt", error);
-    ASSERT_TRUE(reader);
-    EXPECT_FALSE(reader->next());
-    EXPECT_NE(reader->error().find("is too long"), std::string::npos);
+    for (const Row& row : rows) {
+        folder.write("long.txt", row.text);
+        std::string error;
+        const auto reader = TextFileReader::open(folder / "long.txt", error);
+        ASSERT_TRUE(reader);
+        EXPECT_EQ(readAll(*reader), row.lines);
+        EXPECT_EQ(reader->error(),
+            *row.error ? "Line " + std::string(row.error) + " of " + (folder / "long.txt") + " is too long." : "");
+    }
 }
 
 } // namespace

@@ -4,9 +4,14 @@
 #include "patcher/PatchGroups.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace golv {
 namespace {
@@ -90,6 +95,93 @@ TEST_F(PatchRunTest, bytesOfDifferentSettingsNeverOverlapButWhereOneLiesInsideAn
         ranges.begin(), ranges.end(), [](const Range& a, const Range& b) { return a.last < b.last; });
     EXPECT_LE(last->last, 753664);
     EXPECT_GE(ranges.front().first, 1);
+}
+
+// The writes of every state above, as lines "position bytes setting": the
+// default run whole, every other state as the lines it adds (+) to it and
+// takes (-) from it. A write one byte off, a condition turned round or a
+// wrong literal changes a line. After a deliberate change to what GOLV
+// writes, GOLV_RECORD_WRITES=1 writes the record anew; its diff is the
+// change to review.
+TEST_F(PatchRunTest, everyStateWritesWhatTheRecordHolds)
+{
+    auto lines = [&] {
+        std::vector<PatchWrite> run;
+        EXPECT_TRUE(ModifyExe(session, &run));
+        std::set<std::pair<std::int64_t, std::string>> result; // in the order of the file
+        for (const PatchWrite& write : run) {
+            std::string line = std::to_string(write.position);
+            for (const std::uint8_t byte : write.bytes) {
+                char hex[4];
+                std::snprintf(hex, sizeof hex, " %02X", byte);
+                line += hex;
+            }
+            result.insert({write.position, line + " " + std::string(kSettings[write.setting].key)});
+        }
+        return result;
+    };
+    const auto defaults = lines();
+    std::string record;
+    for (const auto& [position, line] : defaults)
+        record += line + "\n";
+    auto recordState = [&](const std::string& name) {
+        record += "[" + name + "]\n";
+        const auto state = lines();
+        for (const auto& entry : state) {
+            if (!defaults.contains(entry))
+                record += "+" + entry.second + "\n";
+        }
+        for (const auto& entry : defaults) {
+            if (!state.contains(entry))
+                record += "-" + entry.second + "\n";
+        }
+    };
+    for (const int check : {1, 2}) {
+        setAllChecks(check);
+        recordState(check == 1 ? "every box checked" : "every box greyed");
+    }
+    setAllChecks(0);
+    recordState("every box unchecked");
+    ASSERT_TRUE(LoadCommonConfig(session));
+    for (const auto& [key, values] : kOtherStates) {
+        const SettingId id = *findSetting(key);
+        const int before = store().state(id);
+        for (const int value : values) {
+            store().setState(id, value);
+            recordState(std::string(key) + " " + std::to_string(value));
+        }
+        store().setState(id, before);
+    }
+
+    const std::string path = std::string(GOLV_SOURCE_DIR) + "/tests/patcher/PatchRunWrites.txt";
+    if (std::getenv("GOLV_RECORD_WRITES")) {
+        std::ofstream(path, std::ios::binary) << record;
+        GTEST_SKIP() << "recorded " << path;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in) << path;
+    std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::erase(expected, '\r');
+    if (record == expected)
+        return;
+    // The first lines that differ, with the state they belong to.
+    auto split = [](const std::string& text) {
+        std::vector<std::string> result;
+        std::istringstream stream(text);
+        for (std::string line; std::getline(stream, line);)
+            result.push_back(line);
+        return result;
+    };
+    const std::vector<std::string> want = split(expected), got = split(record);
+    std::string state = "[default run]";
+    for (std::size_t i = 0, shown = 0; i < std::max(want.size(), got.size()) && shown < 10; ++i) {
+        const std::string wanted = i < want.size() ? want[i] : "(nothing)";
+        const std::string written = i < got.size() ? got[i] : "(nothing)";
+        if (wanted.starts_with("["))
+            state = wanted;
+        if (wanted != written && ++shown)
+            ADD_FAILURE() << state << "\n  recorded: " << wanted << "\n  written:  " << written;
+    }
 }
 
 TEST_F(PatchRunTest, aRunTwiceEqualsARunOnce)
