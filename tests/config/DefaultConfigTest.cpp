@@ -99,37 +99,6 @@ TEST(DefaultConfig, holdsEveryKeyOnceWithVersionFirst)
         EXPECT_EQ(onceWith(key, "0123456789ABCDEF").size() % 2, 0u) << key;
 }
 
-TEST(DefaultConfig, usesTheValuesThatDescribeTheSupportedBuild)
-{
-    for (const char* line :
-        {"VersionCheckOffset=730225", "NumBytesToRead=16", "Version=0.673", "DDOffset=                 730271",
-            "NEscData=       7509", "CrowbarDefault= 7907", "CrowbarMod=     9090"})
-        EXPECT_TRUE(contains(defaults().lines, line)) << line;
-    const std::pair<const char*, const char*> values[]
-        = {{"LTOffset", "118977"}, {"UWDoorOffset", "45098"}, {"DefFEProcOffset", "305767"},
-            {"ExtFEProcOffset", "727596"}, {"UWDoorDefData", "E811340500"}, {"NoAmmoDefData", "E8270C0300"},
-            {"XBowDataDefault", "4866894522"}, {"XBowDataMod", "66836D2200"}, {"SBarData", "A070D17F00"},
-            {"LBarData", "A070D17F00"}, {"SBarAnimDefData", "1BFA"}, {"SBarAnimModData", "DBD7"},
-            {"PistolDataMod", "C605FFDF800000"}, {"SmallScorpFarJumpModData", "66C705C8D152001500E965A5FAFF90"},
-            {"GrabClimbDelayDefData", "0F855A010000"}, {"SparklesUnifyDefAmount", "03"}};
-    for (const auto& [key, value] : values)
-        EXPECT_EQ(defaults().value(key), value) << key;
-
-    // The bytes of the twelve flare writes, entry 6 twice and entry 9 three times.
-    auto flareWrites = [](const char* set) {
-        std::string joined;
-        for (const int entry : {1, 2, 3, 4, 5, 6, 7, 6, 8, 9, 9, 9})
-            joined += defaults().value("FlareColourData" + std::to_string(entry) + set) + " ";
-        return joined;
-    };
-    EXPECT_EQ(flareWrites("Def"), "E21F 80 3F C0 40 50 51 50 50 05C0000000 05C0000000 05C0000000 ");
-    EXPECT_EQ(flareWrites("Red"), "E21F 80 3F C0 40 51 50 51 52 83C0009090 83C0009090 83C0009090 ");
-
-    const std::string& gunflash = defaults().value("GunflashExtProcModData");
-    EXPECT_EQ(gunflash.substr(2 * 10, 4), "B400") << "mesh position 180 at byte 10";
-    EXPECT_EQ(gunflash.substr(2 * 17, 4), "2800") << "mesh position 40 at byte 17";
-}
-
 TEST(DefaultConfig, everyReplacementHasTheLengthOfTheBytesItReplaces)
 {
     // Switching an option back must restore exactly the bytes it replaced.

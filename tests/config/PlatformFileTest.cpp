@@ -9,11 +9,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #endif
 
 #include <algorithm>
@@ -214,25 +212,6 @@ TEST(PlatformFile, aReplacedFileKeepsItsPermissionsAndLinksAreNotFollowed)
     ASSERT_TRUE(platform::replaceFile(folder / "linked.qpt", "preset"));
     EXPECT_EQ(folder.read("other.txt"), "someone else's");
     EXPECT_EQ(folder.read("linked.qpt"), "preset");
-}
-
-// A disk that fills up halfway: the write fails, the old file stays.
-TEST(PlatformFile, aFullDiskLeavesTheOldFile)
-{
-    test::TempFolder folder;
-    folder.write("preset.qpt", std::string_view("old"));
-    const auto before = entries(folder);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit original{};
-    ::getrlimit(RLIMIT_FSIZE, &original);
-    rlimit small = original;
-    small.rlim_cur = 1000;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const Status full = platform::replaceFile(folder / "preset.qpt", std::string(5000, 'z'));
-    ::setrlimit(RLIMIT_FSIZE, &original);
-    EXPECT_FALSE(full);
-    EXPECT_EQ(folder.read("preset.qpt"), "old");
-    EXPECT_EQ(entries(folder), before) << "no temporary file is left behind";
 }
 
 #endif

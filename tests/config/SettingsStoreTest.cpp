@@ -89,32 +89,6 @@ TEST_F(SettingsStoreTest, aParserTakesOnlyItsOwnKeys)
     EXPECT_EQ(stateOf("PonytailMode"), 2) << "the older name of the ponytail setting";
 }
 
-TEST_F(SettingsStoreTest, conversionsFollowTheFileVersion)
-{
-    struct Row {
-        const char* name;
-        const char* version;
-        const char* key;
-        const char* value;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"legacy hex, current file", "0.673", "HMainColourR", "FF", "FF"},
-        {"legacy hex, file without version", "", "HMainColourR", "FF", "255"},
-        {"signed byte, 0.671 negates", "0.671", "BatDmg", "10", "-10"},
-        {"signed byte, 0.672 keeps", "0.672", "BatDmg", "10", "10"},
-        {"signed byte, no version: hex byte then negated", "", "BatDmg", "FF", "1"},
-        {"signed word, no version", "", "SphinxDmg", "FFF6", "10"},
-        {"list text keeps the list's spelling", "0.673", "BinocsRange", "5", "05"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        session.codec.setConfigVersion(row.version);
-        ASSERT_TRUE(put(row.key, row.value));
-        EXPECT_EQ(textOf(row.key), row.expected);
-    }
-}
-
 TEST_F(SettingsStoreTest, enablingRulesFollowTheirCheckBoxes)
 {
     loadDefaults();

@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,14 +27,6 @@ inline void PrintTo(const PatchProblem& problem, std::ostream* out) { *out << pr
 } // namespace golv
 
 namespace golv::test {
-
-// Bytes expected at a version-section key plus a displacement, spaced like hexAt.
-struct ExpectedBytes {
-    const char* what;
-    const char* key;
-    int displacement;
-    const char* bytes;
-};
 
 // How many bytes a spaced hex text such as "A0 46" stands for.
 inline std::size_t byteCount(std::string_view hex) { return (hex.size() + 1) / 3; }
@@ -128,23 +119,6 @@ protected:
     std::string hexAt(std::string_view key, std::size_t count, std::int64_t displacement = 0) const
     {
         return hexAt(offset(key) + displacement, count);
-    }
-
-    // Checks each row's bytes in the executable, naming the row that differs.
-    void expectBytes(std::initializer_list<ExpectedBytes> rows) const
-    {
-        for (const ExpectedBytes& row : rows)
-            EXPECT_EQ(hexAt(row.key, byteCount(row.bytes), row.displacement), row.bytes) << row.what;
-    }
-
-    // Runs one group with the default settings over an executable of CC bytes,
-    // so that a byte the group leaves alone shows, and checks the rows.
-    void expectDefaults(void (*group)(PatchWriter&), std::initializer_list<ExpectedBytes> rows)
-    {
-        fillImage(0xCC);
-        ASSERT_TRUE(runGroup(group));
-        expectBytes(rows);
-        EXPECT_TRUE(ui.messages.empty());
     }
 
     // Fills the executable with one byte value, to tell written bytes from untouched ones.

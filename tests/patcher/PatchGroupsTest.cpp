@@ -13,130 +13,6 @@ namespace {
 
 class PatchGroupsTest : public test::PatchFixture { };
 
-// A few rows per encoding and displacement: the whole-run tests catch a write
-// that lands anywhere else.
-TEST_F(PatchGroupsTest, defaultsWriteTheEnginesOwnBytes)
-{
-    expectDefaults(patchMainWindow,
-        {
-            {"drawing distance", "DDOffset", 0, "A0 46"},
-            {"distant fog, four bytes before it", "DDOffset", -4, "40 46"},
-            {"distance limit jump", "DDisOffset3", 0, "75"},
-            {"fog code", "FDisOffset", 0, "A9 FF FF FF 00 89 46 10"},
-            {"sample rate", "SRateOffset", 0, "00 44 AC 46"},
-            {"door sound number", "UWDoorOffset", 0, "32"},
-            {"door code after its sound number", "UWDoorOffset", 1, "E8 11 34 05 00"},
-            {"free camera stick", "StickCameraOffset", 0, "00 00 09 00"},
-            {"pigtail jump", "TwinPonyOffset5", 0, "75 09"},
-            {"save handler", "SaveTriggerDefHandlerOffset", 0, "A1 C4 E1 7F 00 85 C0 74 1E"},
-        });
-    expectDefaults(patchWeapons,
-        {
-            {"crossbow damage", "XBowNormalOffset", 0, "05"},
-            {"poison damage code", "PoisonDamageModOffset", 0, "48 66 89 45 22"},
-            {"shotgun dispersion reversed", "ShotgunDispOffset", 0, "54 15"},
-            {"crossbow speed 512 as a word", "XBowFlySpeedOffset", 0, "00 02"},
-            {"grenade time, second place", "GrenadeTimeoutOffset2", 0, "78 00"},
-            {"gun flash code", "GunflashDefProcOffset", 0, "0F 84 B6 00 00 00"},
-            {"smoke puff", "SGSmokePuffPosYOffset", 0, "0B"},
-        });
-    expectDefaults(patchBars,
-        {
-            {"sprint main colour", "SBarOffset", 0, "00 FF 00"},
-            {"sprint height 12", "SBarOffset", 19, "0C"},
-            {"sprint width 150, low byte first", "SBarOffset", 21, "96 00"},
-            {"sprint position 490 as a word", "SBarXOffset", 0, "EA 01"},
-            {"sprint animation off", "SBarAnimOffset", 0, "1B FA"},
-            {"sprint shown", "SBarOffset", -19, "A0 70 D1 7F 00"},
-            {"air fade colour", "ABarOffset", 8, "00 00 00"},
-            {"air height", "ABarOffset", 16, "0C"},
-            {"air width", "ABarOffset", 20, "96 00"},
-            {"health poisoned colour", "HBarOffset", -5, "00 FF 00"},
-            {"health shown", "HBarOffset", -32, "A0 70 D1 7F 00"},
-            {"loading main colour (R 159, G 31, B 128): blue first", "LBarOffset", 0, "80 1F 9F"},
-            {"loading width 600", "LBarOffset", 57, "58 02"},
-            {"loading position 20 in one byte", "LBarXOffset", 0, "14 CC"},
-            {"sound bar main (R 63, G 63, B 255)", "SndBarMainOffset", 0, "FF 3F 3F"},
-        });
-    expectDefaults(patchFonts,
-        {
-            {"main font, not the byte after it", "MainColourOffset", 0, "80 80 80 CC"},
-            {"option title (R 192, G 128, B 64): red first", "OptionTitleOffset", 0, "C0 80 40"},
-            {"option title fade", "OptionTitleOffset", 4, "40 10 00"},
-            {"legend time 150", "LegendDispTimeOffset", 0, "96"},
-            {"exit effect", "ExitEffectOffset", 0, "01"},
-            {"inventory title (R 224, G 192, B 0): red first", "InventoryTitleOffset", 0, "E0 C0 00"},
-            {"new game centred", "NewGameAlignOffset", 0, "68 00 80 00 00"},
-        });
-    expectDefaults(patchGfx,
-        {
-            {"lightning shape pair, first text first", "LightingRaw1Offset", 0, "00 18"},
-            {"ricochet colour", "RicoColourOffset", 0, "00 00 00"},
-            {"random factor 7FFF reversed", "GFXRandFactorOffset", 0, "FF 7F"},
-            {"gun flash (R 47, G 47, B 0): blue first", "GunflashColourOffset", 0, "00 2F 2F"},
-            {"lightning core, alpha last", "LightingCoreColourOffset", 0, "00 00 00 FF"},
-            {"shadow, alpha 79", "ShadowColourOffset", 0, "00 00 00 4F"},
-            {"first top gradient, unchecked", "WPGradTopOffset1", 0, "FF"},
-            {"last bottom gradient, unchecked", "WPGradBottomOffset6", 0, "FF"},
-            {"waterfall speed 7 negated", "WFallScrollSpeedOffset", 0, "F9"},
-            {"sky direction 7FF8 reversed", "SkyDirOffset", 0, "F8 7F"},
-        });
-    expectDefaults(patchGfx2,
-        {
-            {"fireball sprite size", "FireballSpriteSizeOffset", 0, "28"},
-            {"blast timeout 18806000 reversed", "BlastTimeoutOffset", 0, "00 60 80 18"},
-            {"sparkle amount 8", "SparkleAmountOffset", 0, "08"},
-            {"second sparkle site, not unified", "SparkleAmountOffset2", 0, "03"},
-            {"last sparkle site", "SparkleAmountOffset10", 0, "03"},
-            {"fade-out duration", "FadeoutsDurationOffset", 0, "08"},
-        });
-    expectDefaults(patchLights,
-        {
-            {"pistol flash area, one byte", "PistolFlashPowerOffset", 0, "0A CC"},
-            {"flame emitter area", "FlameEmitter1PowerOffset", 0, "10 CC"},
-        });
-    expectDefaults(patchInventory,
-        {
-            {"shared flare and small medkit count", "SeperateSMKFlaresOffset", 0, "88 0D 6C E0 7F 00"},
-            {"flares", "FlaresOffset", 0, "03"},
-            {"no separate small medkit count", "SmallMedkitsOffset", 0, "CC"},
-            {"pistol ammo code", "PistolAmmoOffset", 0, "88 0D FF DF 80 00 90"},
-            {"start health", "StartupHealthOffset", 0, "E8 03"},
-            {"unlimited pistol ammo marker", "PickPistolAmmo", 0, "FF FF"},
-            {"unlimited pistol ammo opcode", "PickPistolAmmo", -6, "C7"},
-            {"six boxes of six shells", "PickShotgunNormalAmmo", 0, "24"},
-            {"secrets as text", "SecretsOffset", 0, "37 30"},
-            {"save item", "SaveInvItemOffset", 0, "E8 66 04 00 00"},
-            {"save hot key", "SaveHotkeyIntOffset", 0, "74"},
-            {"crowbar not given", "GetCrowbarOffset", 0, "79 07"},
-            {"shotgun ammo divided", "ShotgunDivNSAmmoOffset", 0, "99 F7 FE"},
-        });
-    expectDefaults(patchEnemies,
-        {
-            {"hit points, low byte first", "SphinxHPOffset", 0, "E8 03"},
-            {"small scorpion code", "SmallScorpCommandOffset", 0, "66 C7 46 22 08 00"},
-            {"small scorpion free bytes", "SmallScorpFarJumpOffset", 0, "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
-        });
-    expectDefaults(patchPhysics,
-        {
-            {"swim speed", "SwimSpeedOffset", 0, "C8 00"},
-            {"shell gravity", "ShellGravityOffset", 0, "06"},
-            {"motorbike explodes", "ExplodeMotorbikeOffset", 0, "74"},
-            {"jeep explodes", "ExplodeJeepOffset", 0, "74"},
-            {"climb delay", "GrabClimbDelayOffset", 0, "0F 85 5A 01 00 00"},
-        });
-    expectDefaults(patchDamage,
-        {
-            {"health bar maximum, second place", "MaxHPBarOffset2", 0, "E8 03"},
-            {"raw range, four bytes", "NormRawHPBarRangeOffset", 0, "67 66 66 66 CC"},
-            {"divider, one byte", "CritDividerOffset", 0, "02 CC"},
-            {"plain damage", "TurretDmgOffset", 0, "05"},
-            {"negated damage", "CrocodileLANDDmgOffset", 0, "88"},
-            {"negated word", "SetAttack2DmgOffset", 0, "06 FF"},
-            {"last row", "WildBoarDmgOffset", 0, "E2"},
-        });
-}
-
 // Every position of each bar, and one beyond each end: the display the store
 // shows must be a text of the group's table and give the value of that
 // position; a position without a display text writes nothing.
@@ -224,8 +100,6 @@ TEST_F(PatchGroupsTest, menuAlignmentFollowsTheListsPositionWhateverItsEntriesAr
         {"no language file, left", std::nullopt, 0, "68 00 40 00 00"},
         {"no language file, center", std::nullopt, 1, "68 00 80 00 00"},
         {"no language file, the list's own right", std::nullopt, 2, "6A 00 90 90 90"},
-        {"built-in captions, left", builtIn, 0, "68 00 40 00 00"},
-        {"built-in captions, center", builtIn, 1, "68 00 80 00 00"},
         {"built-in captions, rite", builtIn, 2, "6A 00 90 90 90"},
         {"translated, links", german, 0, "68 00 40 00 00"},
         {"translated, mittig", german, 1, "68 00 80 00 00"},
@@ -326,34 +200,6 @@ TEST_F(PatchGroupsTest, binocularsRangeWritesTwoBytesForEveryListedText)
         set("BinocsRange", row.text);
         ASSERT_TRUE(runGroup(patchLights));
         EXPECT_EQ(hexAt("BinocRangeOffset", 4, -1), row.bytes);
-    }
-}
-
-// Offset 8 takes entry 6 again and offsets 10 to 12 all take entry 9; only
-// the red set tells entry 6 from entries 7 and 8 at offset 8.
-TEST_F(PatchGroupsTest, flareColourCopiesOneCodeSetInTheEnginesEntryOrder)
-{
-    struct Row {
-        const char* name;
-        int option;
-        const char* firstNine; // offsets 1 to 9, the first one two bytes long
-        const char* lastThree; // each of offsets 10 to 12
-    };
-    const Row rows[] = {
-        {"green: the build's own code", 0, "E2 1F 80 3F C0 40 50 51 50 50", "05 C0 00 00 00"},
-        {"yellow", 1, "E2 1F 80 3F C0 40 51 51 51 50", "05 60 00 00 00"},
-        {"red", 2, "E2 1F 80 3F C0 40 51 50 51 52", "83 C0 00 90 90"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        store().setState(settingId("FlareColour"), row.option);
-        ASSERT_TRUE(runGroup(patchLights));
-        std::string firstNine = hexAt("FlareColourOffset1", 2);
-        for (int n = 2; n <= 9; ++n)
-            firstNine.append(" ").append(hexAt("FlareColourOffset" + std::to_string(n), 1));
-        EXPECT_EQ(firstNine, row.firstNine);
-        for (int n = 10; n <= 12; ++n)
-            EXPECT_EQ(hexAt("FlareColourOffset" + std::to_string(n), 5), row.lastThree) << n;
     }
 }
 

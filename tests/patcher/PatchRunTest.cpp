@@ -221,40 +221,6 @@ TEST_F(PatchRunTest, theSyntheticExecutableLooksUnpatchedAndEveryOptionSwitchesB
     }
 }
 
-// A greyed box (state 2) follows the form of its box's test: an else-test
-// writes the unchecked bytes, a strict test writes nothing, and a test of 0
-// against anything else writes the checked bytes.
-TEST_F(PatchRunTest, aGreyedBoxFollowsTheFormOfItsTest)
-{
-    struct Row {
-        const char* form;
-        const char* box;
-        const char* key;
-        int displacement;
-        const char* bytes;
-    };
-    const Row rows[] = {
-        {"else-test", "FixUWDoorBug", "UWDoorOffset", 1, "E8 11 34 05 00"},
-        {"else-test", "DisableLoad", "LoadInvItemOffset", 0, "E8 49 07 00 00"},
-        {"else-test", "SHide", "SBarOffset", -19, "A0 70 D1 7F 00"},
-        {"strict test", "TurnOffDistFog", "FDisOffset", 0, "CC CC CC CC CC CC CC CC"},
-        {"strict test", "SeperateAmount", "SeperateSMKFlaresOffset", 0, "CC CC CC CC CC CC"},
-        {"strict test", "ReviveShotGunflash", "GunflashDefProcOffset", 0, "CC CC CC CC CC CC"},
-        {"0 against any other", "DisableShotgunAmmoDivider", "ShotgunDivNSAmmoOffset", 0, "90 90 90"},
-        {"0 against any other", "EnableSmallScorpionHPChange", "SmallScorpCommandOffset", 0, "E9 8E 5A 05 00 90"},
-    };
-    for (const Row& row : rows) {
-        fillImage(0xCC);
-        const SettingId id = *findSetting(row.box);
-        const int before = store().state(id);
-        store().setState(id, 2);
-        ASSERT_TRUE(ModifyExe(session));
-        EXPECT_EQ(hexAt(row.key, test::byteCount(row.bytes), row.displacement), row.bytes)
-            << row.form << ": " << row.box;
-        store().setState(id, before);
-    }
-}
-
 // Damaged settings, positions and engine data: the run refuses them all
 // before it writes anything, and names every fault.
 TEST_F(PatchRunTest, aDamagedInputLeavesTheExecutableAsItWasAndIsNamed)

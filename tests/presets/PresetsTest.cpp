@@ -118,6 +118,9 @@ TEST_F(PresetsTest, olderPresetVersionsAreConverted)
         {"0.671: hex fields are decimal", {"[preset]", "version=0.671", "HMainColourR=12"}, "HMainColourR", "12"},
         {"0.672: as written", {"[preset]", "version=0.672", "BatDmg=10"}, "BatDmg", "10"},
         {"0.673: FF stays text", {"[preset]", "version=0.673", "HMainColourR=FF"}, "HMainColourR", "FF"},
+        {"no version: hex signed word, negated", {"[preset]", "SphinxDmg=FFF6"}, "SphinxDmg", "10"},
+        {"a listed number keeps the list's spelling", {"[preset]", "version=0.673", "BinocsRange=5"}, "BinocsRange",
+            "05"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
