@@ -285,12 +285,17 @@ TEST_F(PatchRunTest, aDamagedInputLeavesTheExecutableAsItWasAndIsNamed)
 TEST_F(PatchRunTest, anExecutableCutShortIsNotPaddedOut)
 {
     const std::string whole = image();
-    folder.write("quenb.exe", whole.substr(0, 700000));
-    const PatchOutcome outcome = ModifyExe(session);
-    EXPECT_EQ(outcome.result, PatchOutcome::Result::NothingWritten);
-    ASSERT_FALSE(outcome.problems.empty());
-    EXPECT_NE(outcome.problems[0].why.find("lies outside the executable, which has 700000 bytes"), std::string::npos);
-    EXPECT_EQ(image(), whole.substr(0, 700000));
+    for (const std::size_t size : {std::size_t{700000}, std::size_t{0}}) {
+        folder.write("quenb.exe", whole.substr(0, size));
+        const PatchOutcome outcome = ModifyExe(session);
+        EXPECT_EQ(outcome.result, PatchOutcome::Result::NothingWritten);
+        ASSERT_FALSE(outcome.problems.empty());
+        EXPECT_NE(outcome.problems[0].why.find(
+                      "lies outside the executable, which has " + std::to_string(size) + " bytes"),
+            std::string::npos)
+            << outcome.problems[0].why;
+        EXPECT_EQ(image(), whole.substr(0, size));
+    }
 }
 
 TEST_F(PatchRunTest, theModifyCommandAsksFirst)

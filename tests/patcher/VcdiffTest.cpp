@@ -51,6 +51,7 @@ TEST(Vcdiff, xdelta3TurnsTheSourceIntoTheTarget)
         {"nothing changed", image, image},
         {"the first and the last byte", image, changed({0, image.size() - 1}, image.size())},
         {"short runs between changes", image, changed({10, 12, 15, 19, 24, 1 << 20, (1 << 20) + 1}, image.size())},
+        {"a changed stretch", image, changed({100, 101, 102, 103, 104, 105, 106, 107}, image.size())},
         {"bytes past the source's end", image, changed({5}, image.size() + 300)},
         {"a shorter target", image, changed({5}, 1000)},
         {"no source at all", {}, bytesOf("added, all of it")},
