@@ -5,7 +5,6 @@
 #include "config/TextFile.h"
 #include "language/CaptionTable.h"
 #include "language/LanguageTemplate.h"
-#include "codec/TextEncoding.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 
@@ -105,36 +104,17 @@ TEST_F(LanguageFileTest, theAlignmentListShowsTheCaptionsOnceTheFileIsRead)
     EXPECT_EQ(alignmentList(), (Entries{"left", "center", "T"})) << "a read error leaves the list as it was";
 }
 
-TEST_F(LanguageFileTest, everyCommonEncodingGivesTheSameText)
+// The decoding's own edges are the codec's tests; this shows the language
+// step reads through it.
+TEST_F(LanguageFileTest, aFileInAnyCommonEncodingGivesTheSameCaption)
 {
-    const std::string utf8 = "apply=\xC3\x9C"
-                             "bernehmen \xE2\x82\xAC";
     std::string utf16le = "\xFF\xFE";
-    std::string utf16be = "\xFE\xFF";
-    for (const char16_t c : u"apply=\u00DCbernehmen \u20AC") {
-        if (c == 0)
-            break;
+    for (const char16_t c : std::u16string_view(u"apply=\u00DCbernehmen \u20AC"))
         utf16le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-        utf16be += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
-    }
-    const std::pair<const char*, std::string> rows[] = {
-        {"UTF-8", utf8},
-        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + utf8},
-        {"UTF-16, little end first", utf16le},
-        {"UTF-16, big end first", utf16be},
-        {"Windows-1252",
-            "apply=\xDC"
-            "bernehmen \x80"},
-    };
-    for (const auto& [encoding, bytes] : rows) {
-        SCOPED_TRACE(encoding);
+    for (const std::string& bytes : {utf16le, std::string("apply=\xDC" "bernehmen \x80")}) {
         load(bytes);
-        EXPECT_EQ(caption(Window::CustBars, "Command1"),
-            "\xC3\x9C"
-            "bernehmen \xE2\x82\xAC");
+        EXPECT_EQ(caption(Window::CustBars, "Command1"), "\xC3\x9C" "bernehmen \xE2\x82\xAC");
     }
-    EXPECT_FALSE(isValidUtf8("\xC0\x80")) << "an overlong zero";
-    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")) << "a surrogate";
 }
 
 std::vector<std::string> fileLines(const std::string& name)
