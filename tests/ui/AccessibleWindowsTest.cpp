@@ -1,12 +1,10 @@
 #include "config/SettingId.h"
 #include "support/StartedProgram.h"
-#include "ui/AccessibleNames.h"
 #include "ui/Swatch.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QtTest>
@@ -138,23 +136,19 @@ private slots:
                     qPrintable(describe(swatch) + QStringLiteral(" takes the focus")));
             }
         }
-        // Black, the colour a swatch starts with, is described too.
-        QDialog& bars = program.open(Window::CustBars);
-        Swatch* black = nullptr;
-        for (Swatch* swatch : bars.findChildren<Swatch*>()) {
-            if (swatch->accessibleName() == QStringLiteral("health bar fade colour swatch"))
-                black = swatch;
-        }
-        QVERIFY(black != nullptr);
-        QCOMPARE(black->accessibleDescription(), QStringLiteral("red 0, green 0, blue 0"));
+        // The description follows the colour, from black, the colour a swatch starts with.
+        Swatch* fade = test::swatchNamed(program.open(Window::CustBars), "health bar fade colour swatch");
+        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 0, blue 0"));
         program.session.settings.setText(settingId("HFadeColourG"), "7");
-        QCOMPARE(black->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
+        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
     }
 
     void namesTellTheControlsPlace()
     {
         test::StartedProgram program;
         const std::pair<Window, std::pair<const char*, const char*>> expected[] = {
+            {Window::Form1, {"Check7", "[no ammo] sound ID remove sound"}},
+            {Window::Form1, {"HScroll3", "Overall SFX sample rate"}},
             {Window::CustWeapons, {"Text5(0)", "pistols damage"}},
             {Window::CustWeapons, {"Label31(2)", "Grenade ammo flags f"}},
             {Window::CustBars, {"Text1(9)", "air bar main colour blue"}},
@@ -164,26 +158,9 @@ private slots:
             {Window::CustGfx, {"Text1(3)", "colour 2 2"}},
         };
         for (const auto& [window, control] : expected) {
-            QDialog& dialog = program.open(window);
-            QCOMPARE(announcedName(test::child<QWidget>(dialog, QString::fromLatin1(control.first))),
+            QCOMPARE(announcedName(test::child<QWidget>(program.show(window), QString::fromLatin1(control.first))),
                 QString::fromUtf8(control.second));
         }
-        MainWindow& main = program.mainWindow();
-        QCOMPARE(announcedName(test::child<QWidget>(main, QStringLiteral("Check7"))),
-            QStringLiteral("[no ammo] sound ID remove sound"));
-        QCOMPARE(announcedName(test::child<QWidget>(main, QStringLiteral("HScroll3"))),
-            QStringLiteral("Overall SFX sample rate"));
-    }
-
-    void namesFollowTheirCaptions()
-    {
-        test::StartedProgram program;
-        QDialog& bars = program.open(Window::CustBars);
-        test::child<QLabel>(bars, QStringLiteral("Label22"))->setText(QStringLiteral("Lebensbalken"));
-        test::child<QLabel>(bars, QStringLiteral("Label21"))->setText(QStringLiteral("Hauptfarbe:"));
-        AccessibleNames::of(&bars)->refresh();
-        QCOMPARE(announcedName(test::child<QWidget>(bars, QStringLiteral("Text1(0)"))),
-            QStringLiteral("Lebensbalken Hauptfarbe red"));
     }
 
     void tabReachesEveryInputInReadingOrder()
