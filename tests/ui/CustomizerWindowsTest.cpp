@@ -171,18 +171,38 @@ private slots:
         QCOMPARE(settings().text(settingId("HFadeColourR")), "7");
     }
 
-    void enablingRulesFollowPresetsAndDefaults()
+    // The rules themselves are the store's; a window has to follow them
+    // whether a preset, its "defaults" or a box of another window moves them.
+    void enablingRulesFollowPresetsDefaultsAndOtherWindows()
     {
         const QDialog& weapons = program().open(Window::CustWeapons);
-        const auto ruled = [&weapons](bool state) {
-            return enabled(weapons, "Text5(17)") == state && enabled(weapons, "Text5(22)") == state
-                && enabled(weapons, "Text5(23)") == state && enabled(weapons, "Text5(24)");
+        const QDialog& inventory = program().open(Window::CustInv);
+        const QDialog& enemies = program().open(Window::CustEnemy);
+        const std::pair<const QDialog*, const char*> ruled[] = {{&weapons, "Text5(17)"}, {&weapons, "Text5(22)"},
+            {&weapons, "Text5(23)"}, {&inventory, "Text1(17)"}, {&inventory, "Text1(16)"}, {&enemies, "Text1(24)"}};
+        const auto enabledOnes = [&ruled] {
+            QStringList names;
+            for (const auto& [window, name] : ruled) {
+                if (enabled(*window, name))
+                    names << QString::fromLatin1(name);
+            }
+            return names;
         };
-        QVERIFY(ruled(false));
-        loadPreset({"[preset]", "version=0.67", "EnablePoisonDamageChanging=1", "ReviveShotGunflash=1"});
-        QVERIFY(ruled(true));
-        test::click(weapons, "Command2");
-        QVERIFY(ruled(false));
+        QCOMPARE(enabledOnes(), QStringList{});
+        QVERIFY(enabled(weapons, "Text5(24)") && enabled(inventory, "Check6"));
+        loadPreset({"[preset]", "version=0.67", "EnablePoisonDamageChanging=1", "ReviveShotGunflash=1", "SaveTrigger=1",
+            "RemovePistolAmmo=1", "DisableUnlPistAmmoLabel=1", "DisableSave=1", "EnableSmallScorpionHPChange=1"});
+        QCOMPARE(enabledOnes(), QStringList({"Text5(17)", "Text5(22)", "Text5(23)", "Text1(17)", "Text1(16)", "Text1(24)"}));
+        auto* disableSave = test::child<QCheckBox>(inventory, "Check6");
+        QVERIFY2(!disableSave->isEnabled() && disableSave->isChecked(), "greyed by the save trigger, value kept");
+
+        for (const QDialog* window : {&weapons, &inventory, &enemies})
+            test::click(*window, "Command2");
+        QCOMPARE(enabledOnes(), QStringList{});
+        QVERIFY(enabled(weapons, "Text5(24)"));
+        QVERIFY2(!disableSave->isEnabled(), "the save trigger belongs to the main window and stays");
+        test::child<QCheckBox>(program().mainWindow(), "Check13")->click();
+        QVERIFY(disableSave->isEnabled());
     }
 
     void defaultsPutBackTheirOwnCategoryOnly()
@@ -345,38 +365,12 @@ private slots:
         QCOMPARE(flares->text(), QStringLiteral("4"));
     }
 
-    void inventoryRulesFollowPresetsDefaultsAndTheSaveTrigger()
-    {
-        const QDialog& inventory = program().open(Window::CustInv);
-        QVERIFY(!enabled(inventory, "Text1(17)") && !enabled(inventory, "Text1(16)") && enabled(inventory, "Check6"));
-        loadPreset({"[preset]", "version=0.67", "SaveTrigger=1", "RemovePistolAmmo=1", "DisableUnlPistAmmoLabel=1",
-            "DisableSave=1"});
-        QVERIFY(enabled(inventory, "Text1(17)") && enabled(inventory, "Text1(16)"));
-        auto* disableSave = test::child<QCheckBox>(inventory, "Check6");
-        QVERIFY2(!disableSave->isEnabled() && disableSave->isChecked(), "greyed by the save trigger, value kept");
-
-        test::click(inventory, "Command2");
-        QVERIFY(!enabled(inventory, "Text1(17)") && !enabled(inventory, "Text1(16)"));
-        QVERIFY2(!disableSave->isEnabled(), "the save trigger belongs to the main window and stays");
-        test::child<QCheckBox>(program().mainWindow(), "Check13")->click();
-        QVERIFY(disableSave->isEnabled());
-    }
-
-    void theSmallScorpionFieldAndTheHiddenPicture()
+    void onlyTheSetLabelShowsTheHiddenPicture()
     {
         QDialog& enemies = program().open(Window::CustEnemy);
-        QLineEdit* scorpion = test::child<QLineEdit>(enemies, "Text1(24)");
-        QVERIFY(!scorpion->isEnabled());
-        settings().setText(settingId("SmallScorpionHP"), "12");
-        test::child<QCheckBox>(enemies, "Check1")->click();
-        QVERIFY(scorpion->isEnabled());
-        test::child<QCheckBox>(enemies, "Check1")->click();
-        QVERIFY(!scorpion->isEnabled());
-        QCOMPARE(scorpion->text(), QStringLiteral("12"));
-
         auto* picture = test::child<QLabel>(enemies, "Image2");
         QTest::mouseClick(test::child<QLabel>(enemies, "Label1(6)"), Qt::LeftButton);
-        QVERIFY2(picture->isHidden(), "only the label that says Set: shows it");
+        QVERIFY(picture->isHidden());
         auto* set = test::child<QLabel>(enemies, "Label1(7)");
         QCOMPARE(set->text(), QStringLiteral("Set:"));
         QTest::mouseClick(set, Qt::LeftButton);
