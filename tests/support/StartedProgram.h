@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/Session.h"
-#include "startup/Startup.h"
 #include "language/LanguageFile.h"
+#include "startup/Startup.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"

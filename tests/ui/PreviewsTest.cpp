@@ -110,7 +110,8 @@ private slots:
         };
         PoisonedPreview preview;
         for (int cycle = 0; cycle < 2; ++cycle) {
-            QCOMPARE(toQColor(preview.tick(toRgb(row.health), channels(row.health), channels(row.poisoned))), row.health);
+            QCOMPARE(
+                toQColor(preview.tick(toRgb(row.health), channels(row.health), channels(row.poisoned))), row.health);
             QCOMPARE(toQColor(preview.tick(toRgb(row.health), channels(row.health), channels(row.poisoned))), row.sum);
         }
     }

@@ -51,8 +51,8 @@ public:
     // xdelta3 applied to the executable as it is; the file it makes.
     std::string applyDelta(const std::string& delta) const
     {
-        const std::string command = "xdelta3 -d -f -s '" + (folder / "quenb.exe") + "' '"
-            + (folder / delta) + "' '" + (folder / "applied.exe") + "'";
+        const std::string command = "xdelta3 -d -f -s '" + (folder / "quenb.exe") + "' '" + (folder / delta) + "' '"
+            + (folder / "applied.exe") + "'";
         if (std::system(command.c_str()) != 0)
             qFatal("xdelta3 refused the delta");
         return folder.read("applied.exe");
