@@ -400,7 +400,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(messages(), QStringList{"You must fill this field with four hexadecimal symbols!"});
         QCOMPARE(QApplication::focusWidget(), swimSpeed);
-
     }
 
     void theLightsDisplayAndList()
