@@ -1,16 +1,18 @@
 #pragma once
 
 #include "config/Session.h"
-#include "startup/Startup.h"
 #include "language/LanguageFile.h"
+#include "startup/Startup.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/Swatch.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
@@ -100,6 +102,22 @@ template <typename Widget> Widget* child(const QWidget& window, const QString& n
     if (widget == nullptr)
         qFatal("%s has no widget %s", qPrintable(window.objectName()), qPrintable(name));
     return widget;
+}
+
+// A window's push button, clicked with the mouse.
+inline void click(const QWidget& window, const QString& button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// A swatch by the name readers hear; swatches have no control name of their own.
+inline Swatch* swatchNamed(const QWidget& window, const QString& name)
+{
+    for (Swatch* swatch : window.findChildren<Swatch*>()) {
+        if (swatch->accessibleName() == name)
+            return swatch;
+    }
+    qFatal("%s has no swatch %s", qPrintable(window.objectName()), qPrintable(name));
 }
 
 // Types into a field over what it holds, then moves on with Tab; the field's

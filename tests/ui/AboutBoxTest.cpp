@@ -64,19 +64,6 @@ private slots:
         QCOMPARE(runs, expected);
     }
 
-    void boxHasItsNamedWidgets()
-    {
-        test::RecordingInteraction ui;
-        const Session session(ui);
-        AboutBox box(session);
-        QCOMPARE(box.objectName(), QStringLiteral("Form2"));
-        QCOMPARE(box.windowTitle(), QStringLiteral("About GOLV"));
-        QVERIFY(box.findChild<QLabel*>(QStringLiteral("Label2")) && box.findChild<QLabel*>(QStringLiteral("Image1")));
-        QCOMPARE(box.findChild<QPushButton*>(QStringLiteral("Command3"))->text(), QStringLiteral("close"));
-        QCOMPARE(creditTimer(box).interval(), 100);
-        QVERIFY2(creditTimer(box).isActive(), "the credits run from the moment the box is loaded");
-    }
-
     void closingUnloadsAndTheNextOpeningStartsOver_data()
     {
         QTest::addColumn<bool>("byButton");

@@ -1,12 +1,10 @@
 #include "config/SettingId.h"
 #include "support/StartedProgram.h"
-#include "ui/AccessibleNames.h"
 #include "ui/Swatch.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QtTest>
@@ -29,37 +27,24 @@ std::vector<std::pair<Window, QWidget*>> allWindows(test::StartedProgram& progra
     return windows;
 }
 
-// The widgets that show the window's settings.
-std::vector<QWidget*> settingControls(Window id, QWidget* window)
-{
-    std::vector<QWidget*> controls;
-    for (const SettingDef& def : kSettings) {
-        if (def.window != id)
-            continue;
-        const QString name = QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
-        if (kindOf(def.conversion) == ControlKind::Option) {
-            for (int index = 0; index <= def.high; ++index)
-                controls.push_back(test::child<QWidget>(*window, name + QStringLiteral("(%1)").arg(index)));
-        } else {
-            controls.push_back(test::child<QWidget>(*window, name));
-        }
-    }
-    return controls;
-}
-
 // A list's own text box, which readers enter by itself.
 bool isListText(const QWidget* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) && qobject_cast<const QComboBox*>(widget->parentWidget());
 }
 
-bool isInput(const QWidget* widget)
+// The window's own inputs, as readers and the keyboard meet them.
+std::vector<QWidget*> inputsOf(const QWidget* window)
 {
-    if (isListText(widget))
-        return false;
-    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget)
-        || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QScrollBar*>(widget)
-        || qobject_cast<const Swatch*>(widget);
+    std::vector<QWidget*> inputs;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget)
+            || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QScrollBar*>(widget)
+            || qobject_cast<const Swatch*>(widget);
+        if (input && !isListText(widget) && widget->window() == window)
+            inputs.push_back(widget);
+    }
+    return inputs;
 }
 
 // What a screen reader announces as the control's name.
@@ -100,9 +85,7 @@ private slots:
         test::StartedProgram program;
         for (const auto& [id, window] : allWindows(program)) {
             std::map<QString, QString> owners;
-            for (QWidget* widget : window->findChildren<QWidget*>()) {
-                if (!isInput(widget) || widget->window() != window)
-                    continue;
+            for (QWidget* widget : inputsOf(window)) {
                 const QString name = announcedName(widget);
                 QVERIFY2(!name.isEmpty(), qPrintable(describe(widget) + QStringLiteral(" has no name")));
                 const auto [place, fresh] = owners.emplace(name, describe(widget));
@@ -138,23 +121,19 @@ private slots:
                     qPrintable(describe(swatch) + QStringLiteral(" takes the focus")));
             }
         }
-        // Black, the colour a swatch starts with, is described too.
-        QDialog& bars = program.open(Window::CustBars);
-        Swatch* black = nullptr;
-        for (Swatch* swatch : bars.findChildren<Swatch*>()) {
-            if (swatch->accessibleName() == QStringLiteral("health bar fade colour swatch"))
-                black = swatch;
-        }
-        QVERIFY(black != nullptr);
-        QCOMPARE(black->accessibleDescription(), QStringLiteral("red 0, green 0, blue 0"));
+        // The description follows the colour, from black, the colour a swatch starts with.
+        Swatch* fade = test::swatchNamed(program.open(Window::CustBars), "health bar fade colour swatch");
+        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 0, blue 0"));
         program.session.settings.setText(settingId("HFadeColourG"), "7");
-        QCOMPARE(black->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
+        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
     }
 
     void namesTellTheControlsPlace()
     {
         test::StartedProgram program;
         const std::pair<Window, std::pair<const char*, const char*>> expected[] = {
+            {Window::Form1, {"Check7", "[no ammo] sound ID remove sound"}},
+            {Window::Form1, {"HScroll3", "Overall SFX sample rate"}},
             {Window::CustWeapons, {"Text5(0)", "pistols damage"}},
             {Window::CustWeapons, {"Label31(2)", "Grenade ammo flags f"}},
             {Window::CustBars, {"Text1(9)", "air bar main colour blue"}},
@@ -164,40 +143,24 @@ private slots:
             {Window::CustGfx, {"Text1(3)", "colour 2 2"}},
         };
         for (const auto& [window, control] : expected) {
-            QDialog& dialog = program.open(window);
-            QCOMPARE(announcedName(test::child<QWidget>(dialog, QString::fromLatin1(control.first))),
+            QCOMPARE(announcedName(test::child<QWidget>(program.show(window), QString::fromLatin1(control.first))),
                 QString::fromUtf8(control.second));
         }
-        MainWindow& main = program.mainWindow();
-        QCOMPARE(announcedName(test::child<QWidget>(main, QStringLiteral("Check7"))),
-            QStringLiteral("[no ammo] sound ID remove sound"));
-        QCOMPARE(announcedName(test::child<QWidget>(main, QStringLiteral("HScroll3"))),
-            QStringLiteral("Overall SFX sample rate"));
-    }
-
-    void namesFollowTheirCaptions()
-    {
-        test::StartedProgram program;
-        QDialog& bars = program.open(Window::CustBars);
-        test::child<QLabel>(bars, QStringLiteral("Label22"))->setText(QStringLiteral("Lebensbalken"));
-        test::child<QLabel>(bars, QStringLiteral("Label21"))->setText(QStringLiteral("Hauptfarbe:"));
-        AccessibleNames::of(&bars)->refresh();
-        QCOMPARE(announcedName(test::child<QWidget>(bars, QStringLiteral("Text1(0)"))),
-            QStringLiteral("Lebensbalken Hauptfarbe red"));
     }
 
     void tabReachesEveryInputInReadingOrder()
     {
         test::StartedProgram program;
         for (const auto& [id, window] : allWindows(program)) {
-            // Every control that edits a setting; the physics window's
-            // picture buttons only lead to a field and stay out of the way.
-            for (QWidget* control : settingControls(id, window)) {
-                if (!control->isVisibleTo(window))
-                    continue;
-                QWidget* focused = control->focusProxy() != nullptr ? control->focusProxy() : control;
-                QVERIFY2(focused->focusPolicy() & Qt::TabFocus,
-                    qPrintable(describe(control) + QStringLiteral(" cannot be reached by Tab")));
+            // Every input is a Tab stop but the displays, the swatches (their
+            // fields are) and the physics window's picture buttons, which only lead into a field.
+            for (QWidget* input : inputsOf(window)) {
+                const auto* field = qobject_cast<const QLineEdit*>(input);
+                const bool aside = qobject_cast<Swatch*>(input) != nullptr || (field && field->isReadOnly())
+                    || (id == Window::CustPhys && input->objectName().startsWith(QLatin1String("Command1(")));
+                QWidget* focused = input->focusProxy() != nullptr ? input->focusProxy() : input;
+                QVERIFY2(aside || !input->isVisibleTo(window) || (focused->focusPolicy() & Qt::TabFocus),
+                    qPrintable(describe(input) + QStringLiteral(" cannot be reached by Tab")));
             }
             // Tab goes rightwards along a row, then down; it goes up again
             // only into a column further right.

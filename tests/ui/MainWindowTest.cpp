@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 #include "config/SettingId.h"
-#include "presets/Presets.h"
+#include "support/RowTable.h"
 #include "support/StartedProgram.h"
 #include "ui/QtUserInteraction.h"
 
@@ -13,10 +13,60 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include <cstdlib>
 #include <memory>
 
 namespace golv {
+namespace {
+
+struct DistanceDisplayRow {
+    const char* name;
+    int drawing;
+    int fog;
+    const char* drawingText;
+    const char* fogText;
+    QColor drawingTint;
+    bool warning;
+};
+
+struct DistanceButtonRow {
+    const char* name;
+    const char* button;
+    int drawing;
+    int fog;
+};
+
+struct ExtensionRow {
+    const char* name;
+    const char* chosen;
+    const char* filter;
+    const char* written;
+};
+
+// clang-format off
+const DistanceDisplayRow kDistanceDisplayRows[] = {
+    {"shortest: 5024, not 5120",  -3, -2, "5024.00",   "2048.00",   QColor(180, 180, 255), false},
+    {"fog beyond the distance",    0,  4, "16384.00",  "18048.00",  QColor(210, 210, 255), true},
+    {"equal numbers do not warn",  6,  9, "30080.00",  "30080.00",  QColor(255, 210, 210), false},
+    {"farthest",                  10, 29, "102400.00", "102400.00", QColor(255, 170, 170), false},
+};
+
+const DistanceButtonRow kDistanceButtonRows[] = {
+    {"hell!",       "Command4", -3, -2},
+    {"not too far", "Command5",  5,  7},
+    {"far",         "Command6",  8, 17},
+    {"very far",    "Command7", 10, 28},
+    {"default",     "Command2",  2,  2},
+};
+
+const ExtensionRow kExtensionRows[] = {
+    {"no extension, preset filter",         "/p/mine",     "GOLV preset (*.qpt)", "/p/mine.qpt"},
+    {"an extension of its own stays",       "/p/mine.txt", "GOLV preset (*.qpt)", "/p/mine.txt"},
+    {"all files add nothing",               "/p/mine",     "All Files (*.*)",     "/p/mine"},
+    {"a dot in the folder is no extension", "/p.d/mine",   "GOLV preset (*.qpt)", "/p.d/mine.qpt"},
+};
+// clang-format on
+
+} // namespace
 
 // The main window on a synthetic executable in a temporary folder, with the
 // recorder standing in for every message box and file dialog.
@@ -25,9 +75,6 @@ class MainWindowTest : public QObject {
 
 private:
     std::unique_ptr<test::StartedProgram> m_program;
-    test::RecordingInteraction* m_ui = nullptr;
-    Session* m_session = nullptr;
-    test::TempFolder* m_folder = nullptr;
 
     MainWindow& window() { return m_program->mainWindow(); }
     template <typename Widget> Widget* child(const char* name)
@@ -36,148 +83,101 @@ private:
     }
     QString text(const char* name) { return child<QLineEdit>(name)->text(); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-    std::string image() const { return m_folder->read("quenb.exe"); }
+    std::string image() const { return m_program->folder.read("quenb.exe"); }
 
 private slots:
     void init()
     {
         m_program = std::make_unique<test::StartedProgram>();
-        m_ui = &m_program->ui;
-        m_session = &m_program->session;
-        m_folder = &m_program->folder;
         window();
-        QVERIFY(m_ui->messages.empty());
+        QVERIFY(m_program->ui.messages.empty());
     }
 
     void cleanup() { m_program.reset(); }
 
-    void startsWithTheDefaultDisplays()
+    void startsWithTheDefaultDisplaysAndTheFoundBuild()
     {
-        QCOMPARE(child<QScrollBar>("HScroll1")->value(), 2);
-        QCOMPARE(child<QScrollBar>("HScroll2")->value(), 2);
-        QCOMPARE(text("Text3"), QStringLiteral("12288.00"));
-        QCOMPARE(child<QScrollBar>("HScroll3")->value(), 1);
-        QCOMPARE(text("Text1"), QStringLiteral("22050 Hz"));
+        QCOMPARE(QStringList({text("Text2"), text("Text3"), text("Text1")}),
+            QStringList({"20480.00", "12288.00", "22050 Hz"}));
         QVERIFY(!child<QLabel>("Label4")->isVisible());
         QCOMPARE(
             child<QLabel>("Label6")->text(), QStringLiteral("Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002"));
         QVERIFY(child<QPushButton>("Command3")->isEnabled());
-        QVERIFY(child<QRadioButton>("Option1(0)")->isChecked());
     }
 
     void aMissingExecutableDisablesModify()
     {
         m_program->windows.reset();
-        std::filesystem::remove(*m_folder / "quenb.exe");
-        Session session(*m_ui);
-        QCOMPARE(runStartup(session, m_folder->path()), StartupResult::ShowWindow);
+        std::filesystem::remove(m_program->folder / "quenb.exe");
+        Session session(m_program->ui);
+        QCOMPARE(runStartup(session, m_program->folder.path()), StartupResult::ShowWindow);
         Windows windows(session);
-        QCOMPARE(test::child<QLabel>(windows.form1(), QStringLiteral("Label6"))->text(),
-            QStringLiteral("quenb.exe not found!"));
-        QVERIFY(!test::child<QPushButton>(windows.form1(), QStringLiteral("Command3"))->isEnabled());
+        QCOMPARE(test::child<QLabel>(windows.form1(), "Label6")->text(), QStringLiteral("quenb.exe not found!"));
+        QVERIFY(!test::child<QPushButton>(windows.form1(), "Command3")->isEnabled());
     }
 
-    void displaysAndTheRangeWarningFollowTheBars_data()
-    {
-        QTest::addColumn<int>("drawing");
-        QTest::addColumn<int>("fog");
-        QTest::addColumn<QString>("drawingText");
-        QTest::addColumn<QString>("fogText");
-        QTest::addColumn<QColor>("drawingTint");
-        QTest::addColumn<bool>("warning");
-        QTest::newRow("shortest: 5024, not 5120") << -3 << -2 << "5024.00"
-                                                  << "2048.00" << QColor(180, 180, 255) << false;
-        QTest::newRow("fog beyond the distance") << 0 << 4 << "16384.00"
-                                                 << "18048.00" << QColor(210, 210, 255) << true;
-        QTest::newRow("equal numbers do not warn") << 6 << 9 << "30080.00"
-                                                   << "30080.00" << QColor(255, 210, 210) << false;
-        QTest::newRow("farthest") << 10 << 29 << "102400.00"
-                                  << "102400.00" << QColor(255, 170, 170) << false;
-    }
+    void displaysAndTheRangeWarningFollowTheBars_data() { test::addRows(kDistanceDisplayRows); }
 
+    // The warning comes and goes without moving the rows below it.
     void displaysAndTheRangeWarningFollowTheBars()
     {
-        QFETCH(int, drawing);
-        QFETCH(int, fog);
-        QFETCH(QString, drawingText);
-        QFETCH(QString, fogText);
-        QFETCH(QColor, drawingTint);
-        QFETCH(bool, warning);
-        child<QScrollBar>("HScroll1")->setValue(drawing);
-        child<QScrollBar>("HScroll2")->setValue(fog);
-        QCOMPARE(text("Text2"), drawingText);
-        QCOMPARE(text("Text3"), fogText);
-        QCOMPARE(child<QLineEdit>("Text2")->palette().color(QPalette::Base), drawingTint);
-        QCOMPARE(child<QLabel>("Label4")->isVisible(), warning);
-        QCOMPARE(m_session->settings.state(settingId("DrawingDistanceRange")), drawing);
+        const DistanceDisplayRow& row = test::fetchRow(kDistanceDisplayRows);
+        const QRect presetsBefore = child<QLabel>("Label5")->geometry();
+        const QSize windowBefore = window().size();
+        child<QScrollBar>("HScroll1")->setValue(row.drawing);
+        child<QScrollBar>("HScroll2")->setValue(row.fog);
+        QCoreApplication::processEvents();
+        QCOMPARE(QStringList({text("Text2"), text("Text3")}), QStringList({row.drawingText, row.fogText}));
+        QCOMPARE(child<QLineEdit>("Text2")->palette().color(QPalette::Base), row.drawingTint);
+        QCOMPARE(child<QLabel>("Label4")->isVisible(), row.warning);
+        QCOMPARE(m_program->session.settings.state(settingId("DrawingDistanceRange")), row.drawing);
+        QCOMPARE(child<QLabel>("Label5")->geometry(), presetsBefore);
+        QCOMPARE(window().size(), windowBefore);
     }
 
-    void presetButtonsSetBothBars_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("drawing");
-        QTest::addColumn<int>("fog");
-        QTest::newRow("hell!") << "Command4" << -3 << -2;
-        QTest::newRow("not too far") << "Command5" << 5 << 7;
-        QTest::newRow("far") << "Command6" << 8 << 17;
-        QTest::newRow("very far") << "Command7" << 10 << 28;
-        QTest::newRow("default") << "Command2" << 2 << 2;
-    }
+    void presetButtonsSetBothBars_data() { test::addRows(kDistanceButtonRows); }
 
     void presetButtonsSetBothBars()
     {
-        QFETCH(QString, button);
-        QFETCH(int, drawing);
-        QFETCH(int, fog);
+        const DistanceButtonRow& row = test::fetchRow(kDistanceButtonRows);
         child<QScrollBar>("HScroll1")->setValue(7);
         child<QCheckBox>("Check3")->click();
-        click(button.toLatin1().constData());
-        QCOMPARE(child<QScrollBar>("HScroll1")->value(), drawing);
-        QCOMPARE(child<QScrollBar>("HScroll2")->value(), fog);
+        click(row.button);
+        QCOMPARE(child<QScrollBar>("HScroll1")->value(), row.drawing);
+        QCOMPARE(child<QScrollBar>("HScroll2")->value(), row.fog);
         QVERIFY(!child<QLabel>("Label4")->isVisible());
         QVERIFY2(child<QCheckBox>("Check3")->isChecked(), "a preset touches the distances only");
     }
 
-    void cancelWritesNothingAndOkPatches()
+    void cancelWritesNothingOkPatchesAndRestorePutsTheOriginalBack()
     {
         child<QCheckBox>("Check3")->click(); // remove look transparency: EB at LTOffset
-        const std::string before = image();
-        m_ui->confirmAnswers = {false};
-        click("Command3");
-        QCOMPARE(m_ui->questions.size(), std::size_t{1});
-        QCOMPARE(m_ui->questions[0].text, std::string("Are you sure you want to update quenb.exe file?\nThe original of quenb.exe is kept as quenb.exe.orig."));
-        QCOMPARE(m_ui->questions[0].title, std::string("Confirm file modifying"));
-        QVERIFY(image() == before);
-
-        m_ui->confirmAnswers = {true};
-        click("Command3");
-        QCOMPARE(image()[static_cast<std::size_t>(m_session->offsets[offsetSlot("LTOffset")] - 1)], '\xEB');
-        QVERIFY(m_ui->messages.empty());
-    }
-
-    void restoreOriginalPutsBackTheUnpatchedExecutable()
-    {
         const std::string original = image();
-        child<QCheckBox>("Check3")->click();
-        m_ui->confirmAnswers = {true, true};
+        m_program->ui.confirmAnswers = {false, true, true};
         click("Command3");
-        QVERIFY(image() != original);
-        click("Command23");
-        QCOMPARE(m_ui->questions.size(), std::size_t{2});
-        QCOMPARE(m_ui->questions[1].title, std::string("Confirm file restoring"));
+        QCOMPARE(m_program->ui.questions.size(), std::size_t{1});
+        QCOMPARE(m_program->ui.questions[0].text,
+            "Are you sure you want to update quenb.exe file?\nThe original of quenb.exe is kept as quenb.exe.orig.");
+        QCOMPARE(m_program->ui.questions[0].title, "Confirm file modifying");
         QVERIFY(image() == original);
-        QVERIFY(m_ui->messages.empty());
-        QCOMPARE(child<QPushButton>("Command23")->text(), QStringLiteral("restore original"));
+
+        click("Command3");
+        QCOMPARE(image()[static_cast<std::size_t>(m_program->session.offsets[offsetSlot("LTOffset")] - 1)], '\xEB');
+        click("Command23");
+        QCOMPARE(m_program->ui.questions.size(), std::size_t{3});
+        QCOMPARE(m_program->ui.questions[2].title, "Confirm file restoring");
+        QVERIFY(image() == original);
+        QVERIFY(m_program->ui.messages.empty());
     }
 
     void anExecutableThatCannotBeWrittenLeavesTheProgramRunning()
     {
-        std::filesystem::remove(*m_folder / "quenb.exe");
-        std::filesystem::create_directory(*m_folder / "quenb.exe"); // opens for nobody
-        m_ui->confirmAnswers = {true};
+        std::filesystem::remove(m_program->folder / "quenb.exe");
+        std::filesystem::create_directory(m_program->folder / "quenb.exe"); // opens for nobody
+        m_program->ui.confirmAnswers = {true};
         click("Command3");
-        QCOMPARE(m_ui->messages.size(), std::size_t{1});
-        QCOMPARE(m_ui->messages[0].title, std::string("Cannot modify file"));
+        QCOMPARE(m_program->ui.messages.size(), std::size_t{1});
+        QCOMPARE(m_program->ui.messages[0].title, "Cannot modify file");
         QVERIFY(window().isVisible());
     }
 
@@ -187,7 +187,7 @@ private slots:
         child<QCheckBox>("Check13")->click();
         child<QRadioButton>("Option1(2)")->click();
         test::typeAndLeave(child<QLineEdit>("Text5(18)"), QStringLiteral("99"));
-        m_session->settings.setText(settingId("PistolDamage"), "77");
+        m_program->session.settings.setText(settingId("PistolDamage"), "77");
 
         click("Command9");
         QCOMPARE(child<QScrollBar>("HScroll1")->value(), 2);
@@ -195,49 +195,42 @@ private slots:
         QVERIFY(!child<QCheckBox>("Check13")->isChecked());
         QVERIFY(child<QRadioButton>("Option1(0)")->isChecked());
         QCOMPARE(text("Text5(18)"), QStringLiteral("50"));
-        QCOMPARE(m_session->settings.text(settingId("PistolDamage")), std::string("1"));
+        QCOMPARE(m_program->session.settings.text(settingId("PistolDamage")), "1");
         QVERIFY(child<QPushButton>("Command3")->isEnabled());
-        QVERIFY(m_ui->messages.empty());
+        QVERIFY(m_program->ui.messages.empty());
     }
 
+    // Wider than its field, and with a sign its key filter would swallow: the
+    // field shows the setting whole and hands nothing cut back to the store,
+    // so what is saved and patched is what it shows.
     void aValueFromAPresetIsShownWhole()
     {
-        // Wider than its field, and with a sign its key filter would swallow:
-        // the field shows the setting, and what is saved and patched is what it shows.
-        m_folder->write(
+        test::StartedProgram& program = *m_program;
+        program.folder.write(
             "wide.qpt", test::crlfText({"[preset]", "version=0.67", "UWDoorBugSoundID=1234", "NoAmmoBugSoundID=-5"}));
-        m_ui->fileAnswers = {(*m_folder / "wide.qpt")};
+        program.ui.fileAnswers = {(program.folder / "wide.qpt"), (program.folder / "saved.qpt")};
         click("Command12");
-        QVERIFY(m_ui->messages.empty());
         QLineEdit* wide = child<QLineEdit>("Text5(18)");
-        QCOMPARE(wide->text(), QStringLiteral("1234"));
-        QCOMPARE(text("Text5(0)"), QStringLiteral("-5"));
-
-        m_ui->fileAnswers = {(*m_folder / "saved.qpt")};
+        QCOMPARE(QStringList({wide->text(), text("Text5(0)")}), QStringList({"1234", "-5"}));
         click("Command16");
-        m_session->settings.setText(settingId("UWDoorBugSoundID"), "1");
-        m_ui->fileAnswers = {(*m_folder / "saved.qpt")};
-        click("Command12");
-        QCOMPARE(wide->text(), QStringLiteral("1234"));
-        const std::string saved = m_folder->read("saved.qpt");
+        const std::string saved = program.folder.read("saved.qpt");
         QVERIFY(saved.find("UWDoorBugSoundID=1234\r\n") != std::string::npos);
         QVERIFY(saved.find("NoAmmoBugSoundID=-5\r\n") != std::string::npos);
 
         // Typing still keeps to the field's length and filter.
         wide->setFocus();
         wide->end(false);
-        QTest::keyClicks(wide, QStringLiteral("9-"));
+        QTest::keyClicks(wide, "9-");
         QCOMPARE(wide->text(), QStringLiteral("1234"));
-        QVERIFY(m_ui->messages.empty());
+        QVERIFY(program.ui.messages.empty());
     }
 
     void theKeyboardReachesScrollBarsAndRunsButtons()
     {
         QScrollBar* sampleRate = child<QScrollBar>("HScroll3");
-        QVERIFY(sampleRate->focusPolicy() & Qt::TabFocus);
         sampleRate->setFocus();
         QTest::keyClick(sampleRate, Qt::Key_Right);
-        QCOMPARE(m_session->settings.state(settingId("SampleRate")), 2);
+        QCOMPARE(m_program->session.settings.state(settingId("SampleRate")), 2);
         QCOMPARE(text("Text1"), QStringLiteral("44100 Hz"));
         QTest::keyClick(sampleRate, Qt::Key_End);
         QCOMPARE(text("Text1"), QStringLiteral("48000 Hz"));
@@ -245,47 +238,16 @@ private slots:
         QPushButton* hell = child<QPushButton>("Command4");
         hell->setFocus();
         QTest::keyClick(hell, Qt::Key_Return);
-        QCOMPARE(m_session->settings.state(settingId("DrawingDistanceRange")), -3);
-        QCOMPARE(m_session->settings.state(settingId("DistantFogRange")), -2);
+        QCOMPARE(m_program->session.settings.state(settingId("DrawingDistanceRange")), -3);
+        QCOMPARE(m_program->session.settings.state(settingId("DistantFogRange")), -2);
     }
 
-    void theRangeWarningMovesNothing()
-    {
-        const QRect presetsBefore = child<QLabel>("Label5")->geometry();
-        const QSize windowBefore = window().size();
-        child<QScrollBar>("HScroll1")->setValue(0);
-        child<QScrollBar>("HScroll2")->setValue(4);
-        QCoreApplication::processEvents();
-        QVERIFY(child<QLabel>("Label4")->isVisible());
-        QCOMPARE(child<QLabel>("Label5")->geometry(), presetsBefore);
-        QCOMPARE(window().size(), windowBefore);
-    }
-
-    void aPresetNameGetsTheExtensionOfItsFilter_data()
-    {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("no extension, preset filter") << "/p/mine"
-                                                     << "GOLV preset (*.qpt)"
-                                                     << "/p/mine.qpt";
-        QTest::newRow("an extension of its own stays") << "/p/mine.txt"
-                                                       << "GOLV preset (*.qpt)"
-                                                       << "/p/mine.txt";
-        QTest::newRow("all files add nothing") << "/p/mine"
-                                               << "All Files (*.*)"
-                                               << "/p/mine";
-        QTest::newRow("a dot in the folder is no extension") << "/p.d/mine"
-                                                             << "GOLV preset (*.qpt)"
-                                                             << "/p.d/mine.qpt";
-    }
+    void aPresetNameGetsTheExtensionOfItsFilter_data() { test::addRows(kExtensionRows); }
 
     void aPresetNameGetsTheExtensionOfItsFilter()
     {
-        QFETCH(QString, chosen);
-        QFETCH(QString, filter);
-        QFETCH(QString, written);
-        QCOMPARE(QtUserInteraction::withFilterExtension(chosen, filter), written);
+        const ExtensionRow& row = test::fetchRow(kExtensionRows);
+        QCOMPARE(QtUserInteraction::withFilterExtension(row.chosen, row.filter), QString::fromLatin1(row.written));
     }
 };
 

@@ -5,23 +5,22 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace golv {
 namespace {
 
 // The real program, started the way a script would start it, in a folder
 // with golv.cfg and a synthetic executable whose drawing distance the
-// default settings change (A0 46 instead of 00 00).
+// default settings change (A0 46 instead of 00 00); a line of the default
+// golv.cfg may be given another.
 class Folder {
 public:
-    explicit Folder(const std::string& silentPatch = "SilentPatch=0")
+    explicit Folder(const std::string& line = {}, const std::string& instead = {})
     {
         std::vector<std::string> lines = defaultConfigLines();
-        std::ranges::replace(lines, std::string("SilentPatch=0"), silentPatch);
+        std::ranges::replace(lines, line, instead);
         folder.write("golv.cfg", test::crlfText(lines));
-        const std::string command = std::string(GOLV_MAKE_TEST_EXE) + " '" + (folder / "quenb.exe") + "'";
-        if (std::system(command.c_str()) != 0)
+        if (test::runProgram(GOLV_MAKE_TEST_EXE, {folder / "quenb.exe"}) != 0)
             qFatal("make-test-exe failed");
         std::string image = folder.read("quenb.exe");
         image[kDrawingDistance - 1] = '\0';
@@ -51,9 +50,9 @@ public:
     // xdelta3 applied to the executable as it is; the file it makes.
     std::string applyDelta(const std::string& delta) const
     {
-        const std::string command = "xdelta3 -d -f -s '" + (folder / "quenb.exe") + "' '"
-            + (folder / delta) + "' '" + (folder / "applied.exe") + "'";
-        if (std::system(command.c_str()) != 0)
+        if (test::runProgram(
+                "xdelta3", {"-d", "-f", "-s", folder / "quenb.exe", folder / delta, folder / "applied.exe"})
+            != 0)
             qFatal("xdelta3 refused the delta");
         return folder.read("applied.exe");
     }
@@ -73,17 +72,6 @@ class ProgramRunTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void silentModeFromTheConfigurationPatchesAndEnds()
-    {
-        const Folder folder("SilentPatch=1");
-        const std::string before = folder.folder.read("quenb.exe");
-        const Folder::Run run = folder.golv({});
-        QCOMPARE(run.exitCode, 0);
-        const std::string patched = folder.folder.read("quenb.exe");
-        QCOMPARE(patched.substr(Folder::kDrawingDistance - 1, 2), std::string("\xA0\x46"));
-        QCOMPARE(patched.size(), before.size());
-    }
-
     void helpNamesEveryCommandAndVersionTheTitles()
     {
         const Folder folder;
@@ -114,16 +102,22 @@ private slots:
 
     void anExportedPatchGivesWhatSilentModeWrites_data()
     {
+        QTest::addColumn<bool>("silentPatch");
+        QTest::addColumn<QStringList>("silent");
         QTest::addColumn<QStringList>("preset");
-        QTest::newRow("the default settings") << QStringList{};
+        const QStringList flag{QStringLiteral("--silent")};
+        QTest::newRow("the default settings") << false << flag << QStringList{};
+        QTest::newRow("silent by the configuration") << true << QStringList{} << QStringList{};
         QTest::newRow("a setting of every window")
-            << QStringList{QStringLiteral("--preset"), QStringLiteral("every.qpt")};
+            << false << flag << QStringList{QStringLiteral("--preset"), QStringLiteral("every.qpt")};
     }
 
     void anExportedPatchGivesWhatSilentModeWrites()
     {
+        QFETCH(bool, silentPatch);
+        QFETCH(QStringList, silent);
         QFETCH(QStringList, preset);
-        const Folder folder;
+        const Folder folder = silentPatch ? Folder("SilentPatch=0", "SilentPatch=1") : Folder();
         folder.folder.write("every.qpt", test::crlfText(kEveryWindow));
         const std::string before = folder.folder.read("quenb.exe");
         QCOMPARE(
@@ -132,8 +126,9 @@ private slots:
         QVERIFY2(folder.folder.read("quenb.exe") == before, "exporting touches no executable");
         const std::string applied = folder.applyDelta("out.xdelta");
 
-        QCOMPARE(folder.golv(QStringList{QStringLiteral("--silent")} + preset).exitCode, 0);
+        QCOMPARE(folder.golv(silent + preset).exitCode, 0);
         const std::string patched = folder.folder.read("quenb.exe");
+        QCOMPARE(patched.size(), before.size());
         QVERIFY(patched != before);
         QVERIFY2(applied == patched, "xdelta3 gives the bytes modify writes");
 
@@ -146,10 +141,7 @@ private slots:
 
     void aDamagedConfigurationIsRefusedWithItsReasons()
     {
-        Folder folder;
-        std::vector<std::string> lines = defaultConfigLines();
-        std::ranges::replace(lines, std::string("BatDmg=2"), std::string("BatDmg=abc"));
-        folder.folder.write("golv.cfg", test::crlfText(lines));
+        const Folder folder("BatDmg=2", "BatDmg=abc");
         const std::string before = folder.folder.read("quenb.exe");
         const Folder::Run run = folder.golv({QStringLiteral("--silent")});
         QCOMPARE(run.exitCode, 2);
