@@ -49,7 +49,7 @@ TEST(TextEncoding, everyEncodingDecodesToItsCharactersUpToItsLimits)
         {"UTF-16 LE, the last pair there is", utf16le({0xDBFF, 0xDFFF, 0x41}), "\xF4\x8F\xBF\xBF" "A"},
         {"UTF-16 LE, a high surrogate at the end", utf16le({0x41, 0xD800}), std::string("A") + kBad},
         {"UTF-16 LE, a high surrogate before a letter", utf16le({0xD800, 0x41}), std::string(kBad) + "A"},
-        {"UTF-16 LE, a lone low surrogate", utf16le({0xDC00, 0x41}), std::string(kBad) + "A"},
+        {"UTF-16 LE, lone low surrogates", utf16le({0xDC00, 0x41, 0xDFFF}), std::string(kBad) + "A" + kBad},
         {"UTF-16 LE, a byte left over", utf16le({0x41}) + "B", std::string("A") + kBad},
         {"UTF-16 BE", be + std::string("\x00\x41\x00\xE9\xD8\x3D\xDE\x00", 8), "A\xC3\xA9\xF0\x9F\x98\x80"},
         {"UTF-16 BE, nothing after the mark", be, ""},

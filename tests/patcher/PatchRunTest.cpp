@@ -2,6 +2,7 @@
 
 #include "patcher/PatchFixture.h"
 #include "patcher/PatchGroups.h"
+#include "patcher/PatchPreview.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -296,6 +297,20 @@ TEST_F(PatchRunTest, anExecutableCutShortIsNotPaddedOut)
             << outcome.problems[0].why;
         EXPECT_EQ(image(), whole.substr(0, size));
     }
+}
+
+// What --plan prints: the columns as wide as their widest entry.
+TEST(PatchPreview, theChangeTableLinesUpItsColumns)
+{
+    PatchPreview preview;
+    preview.changes = {{{7, {0xA0, 0x46}, settingId("DrawingDistanceRange"), ""}, {0x9D, 0x45}},
+        {{730271, {0x01}, settingId("PistolDamage"), ""}, {0xFF}}};
+    EXPECT_EQ(changeTable(preview),
+        (std::vector<std::string>{"position  old bytes  new bytes  setting",
+            "       7  9D 45      A0 46      DrawingDistanceRange", "  730271  FF         01         PistolDamage",
+            "2 writes change the executable."}));
+    preview.changes.resize(1);
+    EXPECT_EQ(changeTable(preview).back(), "1 write changes the executable.");
 }
 
 TEST_F(PatchRunTest, theModifyCommandAsksFirst)
