@@ -57,26 +57,31 @@ TEST(SettingsTable, everyCategoryHasItsWindowAndItsRows)
     EXPECT_EQ(definition(settingId("DisableInventory")).category, Category::Inventory);
 }
 
-TEST(SettingsTable, coversTheDefaultTextsCommonSectionWithEqualInitialValues)
+TEST(SettingsTable, coversTheDefaultTextsCommonSectionOnceWithEqualInitialValues)
 {
     const std::set<std::string> notSettings
         = {"exename", "versioncheckoffset", "numbytestoread", "silentpatch", "version", "languagefile",
             // Keys of the default text that no category reads.
             "forcelockstickastrigger", "enablesavetrigger", "enableremoveammotrigger"};
     std::vector<bool> seen(kSettings.size(), false);
+    std::vector<std::string> keys;
     bool inCommon = false;
     for (const std::string& line : defaultConfigLines()) {
         const std::string lower = toLowerAscii(line);
         if (lower == "[common]" || lower == "[end common]")
             inCommon = lower == "[common]";
         const KeyValueLine split = SplitKeyValue(line);
-        if (!inCommon || split.kind != KeyValueLine::Kind::Pair || notSettings.contains(split.key))
+        if (!inCommon || split.kind != KeyValueLine::Kind::Pair)
+            continue;
+        keys.push_back(split.key);
+        if (notSettings.contains(split.key))
             continue;
         const std::optional<SettingId> id = findSetting(split.key);
         if (!id) {
             ADD_FAILURE() << "no setting for " << split.key;
             continue;
         }
+        EXPECT_FALSE(seen[*id]) << "key twice: " << split.key;
         seen[*id] = true;
         // The windows start with the defaults, so a start-up without a
         // configuration file shows what the default text would have given.
@@ -84,6 +89,9 @@ TEST(SettingsTable, coversTheDefaultTextsCommonSectionWithEqualInitialValues)
     }
     for (SettingId id = 0; id < kSettings.size(); ++id)
         EXPECT_TRUE(seen[id]) << "no default for " << kSettings[id].key;
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 5),
+        (std::vector<std::string>{"exename", "versioncheckoffset", "numbytestoread", "silentpatch", "version"}))
+        << "Version stands before every setting, which the legacy converters rely on";
 }
 
 TEST(SettingsTable, textFieldsAcceptTheirInitialText)

@@ -1,7 +1,6 @@
 #include "patcher/ModifyExe.h"
 
 #include "patcher/PatchFixture.h"
-#include "patcher/PatchGroups.h"
 #include "patcher/PatchPreview.h"
 
 #include <algorithm>
@@ -46,6 +45,16 @@ const std::set<std::pair<std::string_view, std::string_view>> kNested = {
 const std::map<std::string_view, std::vector<int>> kOtherStates
     = {{"PonytailMode", {1, 2}}, {"FlareColour", {1, 2}}, {"MainMenuAlign", {0, 2}}};
 
+std::vector<std::string> split(const std::string& text, std::string_view separator)
+{
+    std::vector<std::string> pieces;
+    for (std::size_t from = 0, to = 0; !text.empty() && to != std::string::npos; from = to + separator.size()) {
+        to = text.find(separator, from);
+        pieces.push_back(text.substr(from, to - from));
+    }
+    return pieces;
+}
+
 std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -63,7 +72,8 @@ std::vector<std::string> linesOf(const std::string& text)
 // line "[Key=value, ...]" followed by the lines the state adds (+) to the
 // default run and takes (-) from it. A state starts from the defaults; its
 // items are settings as a file line gives them, "every box=N" for every
-// check box, and "data Key=hex" for an engine data entry. A write one byte
+// check box, "data Key=hex" for an engine data entry and "captions=a|b|c"
+// for the alignment list's entries. A write one byte
 // off, a condition turned round or a wrong literal changes a line. To add a
 // case, add its state line; after a deliberate change to what GOLV writes,
 // GOLV_RECORD_WRITES=1 writes the lines anew, and their diff is the change
@@ -93,22 +103,25 @@ TEST_F(PatchRunTest, everyStateWritesWhatTheRecordHolds)
         }
         return result;
     };
-    auto apply = [&](std::string_view state) {
+    auto apply = [&](const std::string& state) {
         ASSERT_TRUE(LoadCommonConfig(session) && LoadConfig(session));
-        state = state.substr(1, state.size() - 2);
-        while (!state.empty()) {
-            const std::size_t comma = state.find(", ");
-            const std::string_view item = state.substr(0, comma);
-            state = comma == std::string_view::npos ? std::string_view() : state.substr(comma + 2);
+        store().setAlignmentCaptions({"left", "center", "rite"});
+        for (const std::string& item : split(state.substr(1, state.size() - 2), ", ")) {
             const std::size_t equals = item.find('=');
-            ASSERT_NE(equals, std::string_view::npos) << item;
-            const std::string_view key = item.substr(0, equals), value = item.substr(equals + 1);
-            if (key == "every box")
-                setAllChecks(value[0] - '0');
-            else if (key.starts_with("data "))
-                session.engineData[*findEngineDataIndex(key.substr(5))] = std::string(value);
-            else
+            ASSERT_NE(equals, std::string::npos) << item;
+            const std::string key = item.substr(0, equals), value = item.substr(equals + 1);
+            if (key == "every box") {
+                setAllChecks(std::stoi(value));
+            } else if (key == "captions") { // as a language file names the alignment list's entries
+                const std::vector<std::string> captions = split(value, "|");
+                ASSERT_EQ(captions.size(), 3u) << item;
+                store().setAlignmentCaptions({captions[0], captions[1], captions[2]});
+                store().showAlignmentCaptions();
+            } else if (key.starts_with("data ")) {
+                session.engineData[*findEngineDataIndex(key.substr(5))] = value;
+            } else {
                 set(key, value);
+            }
         }
     };
 
@@ -316,7 +329,7 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
 
     ui.confirmAnswers.push_back(true);
     EXPECT_TRUE(modifyCommand(session));
-    EXPECT_EQ(hexAt("DDOffset", 2), "A0 46");
+    EXPECT_EQ(image().substr(static_cast<std::size_t>(offset("DDOffset") - 1), 2), "\xA0\x46");
     EXPECT_TRUE(ui.messages.empty()) << "a successful run says nothing";
 
     // The question's details tell what will change, by window, before it does.
