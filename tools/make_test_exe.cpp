@@ -18,11 +18,12 @@
 #include "config/DefaultConfig.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
 #include "config/VersionSection.h"
+#include "config/VersionTables.h"
 #include "patcher/ModifyExe.h"
+#include "settings/SettingId.h"
 
 #include <algorithm>
 #include <cstdint>

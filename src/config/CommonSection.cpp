@@ -1,13 +1,13 @@
-#include "codec/TextEncoding.h"
 #include "config/CommonSection.h"
+#include "codec/TextEncoding.h"
 
 #include "UserInteraction.h"
 #include "codec/Numbers.h"
-#include "config/Category.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
+#include "settings/Category.h"
 
 namespace golv {
 namespace {

@@ -2,9 +2,9 @@
 
 #include "Status.h"
 #include "codec/Codec.h"
-#include "config/Category.h"
-#include "config/SettingsStore.h"
 #include "config/VersionTables.h"
+#include "settings/Category.h"
+#include "settings/SettingsStore.h"
 
 #include <cstdint>
 #include <map>

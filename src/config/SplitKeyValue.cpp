@@ -2,16 +2,6 @@
 
 namespace golv {
 
-std::string toLowerAscii(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 KeyValueLine SplitKeyValue(std::string_view line)
 {
     constexpr std::size_t kMaxValueLength = 5000;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codec/AsciiCase.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,8 +21,5 @@ struct KeyValueLine {
 
 // The one splitter that every reader shares.
 KeyValueLine SplitKeyValue(std::string_view line);
-
-// ASCII lower case; keys and section lines are compared this way.
-std::string toLowerAscii(std::string_view text);
 
 } // namespace golv

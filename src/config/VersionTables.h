@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codec/AsciiCase.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -148,26 +150,11 @@ inline constexpr std::array<std::string_view, kEngineDataEntries> kEngineDataKey
 };
 // clang-format on
 
-namespace detail {
-constexpr char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-} // namespace detail
-
 // The slot of an offset key, compared in lower case; no value for other keys.
 constexpr std::optional<int> findOffsetSlot(std::string_view key)
 {
     for (std::size_t i = 0; i < kOffsetKeys.size(); ++i) {
-        if (!kOffsetKeys[i].empty() && detail::equalsIgnoringCase(kOffsetKeys[i], key))
+        if (!kOffsetKeys[i].empty() && equalsIgnoringCase(kOffsetKeys[i], key))
             return static_cast<int>(i + 1);
     }
     return std::nullopt;
@@ -185,7 +172,7 @@ consteval int offsetSlot(std::string_view key)
 constexpr std::optional<std::size_t> findEngineDataIndex(std::string_view key)
 {
     for (std::size_t i = 0; i < kEngineDataKeys.size(); ++i) {
-        if (detail::equalsIgnoringCase(kEngineDataKeys[i], key))
+        if (equalsIgnoringCase(kEngineDataKeys[i], key))
             return i;
     }
     return std::nullopt;

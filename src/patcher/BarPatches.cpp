@@ -1,8 +1,8 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/SettingId.h"
 #include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
+#include "settings/SettingId.h"
 
 #include <cstddef>
 #include <string_view>

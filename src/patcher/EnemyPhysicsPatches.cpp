@@ -1,7 +1,8 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/SettingId.h"
+#include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
+#include "settings/SettingId.h"
 
 #include <array>
 

@@ -1,8 +1,9 @@
 #include "patcher/PatchGroups.h"
 
 #include "codec/Numbers.h"
-#include "config/SettingId.h"
+#include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
+#include "settings/SettingId.h"
 
 #include <array>
 #include <string>

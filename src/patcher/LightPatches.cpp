@@ -1,8 +1,9 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/SettingId.h"
-#include "config/SettingsStore.h"
+#include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
+#include "settings/SettingId.h"
+#include "settings/SettingsStore.h"
 
 #include <array>
 #include <cstddef>

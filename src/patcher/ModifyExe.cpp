@@ -3,9 +3,9 @@
 #include "UserInteraction.h"
 #include "config/BinaryFile.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "patcher/PatchGroups.h"
 #include "patcher/PatchPreview.h"
+#include "settings/SettingId.h"
 
 #include "config/PlatformFile.h"
 
@@ -91,15 +91,12 @@ PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record, KeepOr
     return outcome;
 }
 
-std::string describeProblems(const PatchOutcome& outcome)
-{
-    return describeProblems(outcome.problems);
-}
+std::string describeProblems(const PatchOutcome& outcome) { return describeProblems(outcome.problems); }
 
 std::string confirmModifyPrompt(const Session& session)
 {
-    return "Are you sure you want to update " + session.exeName + " file?\n"
-        + "The original of " + session.exeName + " is kept as " + originalName(session) + ".";
+    return "Are you sure you want to update " + session.exeName + " file?\n" + "The original of " + session.exeName
+        + " is kept as " + originalName(session) + ".";
 }
 
 std::string cannotModifyMessage(const Session& session)
@@ -163,8 +160,8 @@ bool restoreCommand(Session& session)
     if (!session.ui.confirm(confirmRestorePrompt(session), kConfirmRestoreTitle, {}))
         return false;
     if (Status restored = restoreOriginal(session); !restored) {
-        session.ui.message("Cannot restore " + session.exeName + "; it is as it was.", kCannotRestoreTitle,
-            restored.reason());
+        session.ui.message(
+            "Cannot restore " + session.exeName + "; it is as it was.", kCannotRestoreTitle, restored.reason());
         return false;
     }
     return true;

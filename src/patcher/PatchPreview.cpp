@@ -4,8 +4,8 @@
 #include "config/BinaryFile.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "patcher/Vcdiff.h"
+#include "settings/SettingId.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,8 @@
 
 #include "codec/Numbers.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
+#include "config/VersionTables.h"
+#include "settings/SettingId.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codec/Codec.h"
-#include "config/SettingDef.h"
+#include "settings/SettingDef.h"
 
 #include <cstdint>
 #include <initializer_list>

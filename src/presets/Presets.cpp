@@ -3,9 +3,9 @@
 #include "UserInteraction.h"
 #include "codec/Numbers.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
+#include "settings/SettingId.h"
 
 namespace golv {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "codec/Numbers.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
+#include "settings/SettingId.h"
 #include "ui/Artwork.h"
 
 #include <QComboBox>

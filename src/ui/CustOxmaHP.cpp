@@ -2,7 +2,7 @@
 
 #include "UserInteraction.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
+#include "settings/SettingId.h"
 #include "ui/HpBarRange.h"
 
 #include <QEvent>

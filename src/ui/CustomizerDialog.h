@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/Category.h"
-#include "config/SettingDef.h"
+#include "settings/Category.h"
+#include "settings/SettingDef.h"
 #include "ui/FormBuilder.h"
 
 #include <QDialog>

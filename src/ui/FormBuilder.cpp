@@ -1,8 +1,8 @@
 #include "ui/FormBuilder.h"
 
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "language/CaptionTable.h"
+#include "settings/SettingId.h"
 #include "ui/Swatch.h"
 #include "ui/Windows.h"
 

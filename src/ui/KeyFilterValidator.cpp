@@ -1,6 +1,6 @@
 #include "ui/KeyFilterValidator.h"
 
-#include "config/FieldValidation.h"
+#include "settings/FieldValidation.h"
 
 #include <QLineEdit>
 

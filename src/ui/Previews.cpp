@@ -1,7 +1,7 @@
 #include "ui/Previews.h"
 
 #include "codec/Numbers.h"
-#include "config/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/Displays.h"
-#include "config/SettingDef.h"
+#include "settings/Displays.h"
+#include "settings/SettingDef.h"
 
 #include <array>
 #include <cstdint>

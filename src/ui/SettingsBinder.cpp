@@ -1,9 +1,9 @@
 #include "ui/SettingsBinder.h"
 
 #include "UserInteraction.h"
-#include "config/FieldValidation.h"
-#include "config/SettingId.h"
-#include "config/SettingsStore.h"
+#include "settings/FieldValidation.h"
+#include "settings/SettingId.h"
+#include "settings/SettingsStore.h"
 #include "ui/KeyFilterValidator.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/Displays.h"
+#include "settings/Displays.h"
 
 #include <QColor>
 #include <QWidget>

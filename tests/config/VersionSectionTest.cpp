@@ -1,6 +1,7 @@
 #include "config/VersionSection.h"
 
 #include "config/ConfigFixture.h"
+#include "config/VersionTables.h"
 
 namespace golv {
 namespace {

@@ -2,8 +2,8 @@
 // into its control within the control's range, or refused.
 
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "fuzz/FuzzSupport.h"
+#include "settings/SettingId.h"
 
 namespace {
 

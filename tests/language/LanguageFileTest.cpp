@@ -1,10 +1,10 @@
 #include "language/LanguageFile.h"
 
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "config/TextFile.h"
 #include "language/CaptionTable.h"
 #include "language/LanguageTemplate.h"
+#include "settings/SettingId.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 
@@ -111,9 +111,13 @@ TEST_F(LanguageFileTest, aFileInAnyCommonEncodingGivesTheSameCaption)
     std::string utf16le = "\xFF\xFE";
     for (const char16_t c : std::u16string_view(u"apply=\u00DCbernehmen \u20AC"))
         utf16le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-    for (const std::string& bytes : {utf16le, std::string("apply=\xDC" "bernehmen \x80")}) {
+    for (const std::string& bytes : {utf16le,
+             std::string("apply=\xDC"
+                         "bernehmen \x80")}) {
         load(bytes);
-        EXPECT_EQ(caption(Window::CustBars, "Command1"), "\xC3\x9C" "bernehmen \xE2\x82\xAC");
+        EXPECT_EQ(caption(Window::CustBars, "Command1"),
+            "\xC3\x9C"
+            "bernehmen \xE2\x82\xAC");
     }
 }
 

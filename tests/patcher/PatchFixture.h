@@ -3,9 +3,10 @@
 #include "config/CommonSection.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
-#include "config/SettingId.h"
 #include "config/VersionSection.h"
+#include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
+#include "settings/SettingId.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 

@@ -1,5 +1,6 @@
 #include "patcher/ModifyExe.h"
 
+#include "config/VersionTables.h"
 #include "patcher/PatchFixture.h"
 #include "patcher/PatchPreview.h"
 
@@ -294,8 +295,8 @@ TEST_F(PatchRunTest, anExecutableCutShortIsNotPaddedOut)
         const PatchOutcome outcome = ModifyExe(session);
         EXPECT_EQ(outcome.result, PatchOutcome::Result::NothingWritten);
         ASSERT_FALSE(outcome.problems.empty());
-        EXPECT_NE(outcome.problems[0].why.find(
-                      "lies outside the executable, which has " + std::to_string(size) + " bytes"),
+        EXPECT_NE(
+            outcome.problems[0].why.find("lies outside the executable, which has " + std::to_string(size) + " bytes"),
             std::string::npos)
             << outcome.problems[0].why;
         EXPECT_EQ(image(), whole.substr(0, size));
@@ -323,7 +324,8 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     ui.confirmAnswers.push_back(false);
     EXPECT_FALSE(modifyCommand(session));
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, "Are you sure you want to update quenb.exe file?\nThe original of quenb.exe is kept as quenb.exe.orig.");
+    EXPECT_EQ(ui.questions[0].text,
+        "Are you sure you want to update quenb.exe file?\nThe original of quenb.exe is kept as quenb.exe.orig.");
     EXPECT_EQ(ui.questions[0].title, "Confirm file modifying");
     EXPECT_EQ(image(), untouched);
 

@@ -2,7 +2,7 @@
 
 #include "config/CommonSection.h"
 #include "config/ConfigFixture.h"
-#include "config/SettingId.h"
+#include "settings/SettingId.h"
 
 #include <algorithm>
 
@@ -243,8 +243,7 @@ TEST_F(PresetsTest, aSaveThatCannotBeMadeSaysWhy)
     ui.fileAnswers.push_back((folder / "locked.qpt"));
     savePreset(session);
     EXPECT_EQ(ui.messageTexts(),
-        Lines{"The preset could not be saved.\nCannot replace " + (folder / "locked.qpt")
-            + ": it is read-only."});
+        Lines{"The preset could not be saved.\nCannot replace " + (folder / "locked.qpt") + ": it is read-only."});
     EXPECT_EQ(folder.read("locked.qpt"), "[preset]\r\n");
 }
 

@@ -1,8 +1,9 @@
 #include "startup/SilentMode.h"
 
 #include "config/ConfigFixture.h"
-#include "config/SettingId.h"
+#include "config/VersionTables.h"
 #include "patcher/PatchFixture.h"
+#include "settings/SettingId.h"
 #include "startup/Startup.h"
 
 namespace golv {

@@ -1,4 +1,4 @@
-#include "config/SettingId.h"
+#include "settings/SettingId.h"
 #include "support/RowTable.h"
 #include "support/StartedProgram.h"
 

@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
-#include "config/SettingId.h"
+#include "config/VersionTables.h"
+#include "settings/SettingId.h"
 #include "support/RowTable.h"
 #include "support/StartedProgram.h"
 #include "ui/QtUserInteraction.h"

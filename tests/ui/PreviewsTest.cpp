@@ -1,6 +1,6 @@
 #include "ui/Previews.h"
 
-#include "config/SettingId.h"
+#include "settings/SettingId.h"
 #include "support/RowTable.h"
 #include "support/StartedProgram.h"
 #include "ui/CustBars.h"

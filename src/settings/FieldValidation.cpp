@@ -1,4 +1,4 @@
-#include "config/FieldValidation.h"
+#include "settings/FieldValidation.h"
 
 #include "codec/Numbers.h"
 

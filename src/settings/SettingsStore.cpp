@@ -1,9 +1,9 @@
-#include "config/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
+#include "codec/AsciiCase.h"
 #include "codec/Codec.h"
 #include "codec/Numbers.h"
-#include "config/SettingId.h"
-#include "config/SplitKeyValue.h"
+#include "settings/SettingId.h"
 
 #include <algorithm>
 #include <cmath>

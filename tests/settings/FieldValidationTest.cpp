@@ -1,4 +1,4 @@
-#include "config/FieldValidation.h"
+#include "settings/FieldValidation.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,8 @@ TEST(FieldValidation, leavingAFieldMakesItsChecksInOrder)
         {"two hex symbols", {{{Type::HexDigits, 2}}}, "F", {"You must fill this field with two hexadecimal symbols!"},
             "F"},
         {"two hex symbols given", {{{Type::HexDigits, 2}}}, "0F", {}, "0F"},
-        {"four hex symbols", {{{Type::HexDigits, 4}}}, "FFF", {"You must fill this field with four hexadecimal symbols!"},
-            "FFF"},
+        {"four hex symbols", {{{Type::HexDigits, 4}}}, "FFF",
+            {"You must fill this field with four hexadecimal symbols!"}, "FFF"},
         {"eight hex symbols", {{{Type::HexDigits, 8}}}, "1234567",
             {"You must fill this field with eight hexadecimal symbols!"}, "1234567"},
         {"two decimal symbols", {{{Type::DecDigits, 2}}}, "5", {"You must fill this field with two decimal symbols!"},

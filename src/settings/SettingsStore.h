@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Status.h"
-#include "config/Category.h"
-#include "config/Displays.h"
-#include "config/SettingDef.h"
+#include "settings/Category.h"
+#include "settings/Displays.h"
+#include "settings/SettingDef.h"
 
 #include <array>
 #include <functional>

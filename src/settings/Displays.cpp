@@ -1,4 +1,4 @@
-#include "config/Displays.h"
+#include "settings/Displays.h"
 
 #include <array>
 #include <span>

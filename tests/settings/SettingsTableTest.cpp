@@ -1,9 +1,9 @@
-#include "config/SettingsTable.h"
+#include "settings/SettingsTable.h"
 
 #include "config/DefaultConfig.h"
-#include "config/FieldValidation.h"
-#include "config/SettingId.h"
 #include "config/SplitKeyValue.h"
+#include "settings/FieldValidation.h"
+#include "settings/SettingId.h"
 
 #include <gtest/gtest.h>
 

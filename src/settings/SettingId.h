@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/SettingsTable.h"
-#include "config/VersionTables.h"
+#include "codec/AsciiCase.h"
+#include "settings/SettingsTable.h"
 
 #include <optional>
 #include <stdexcept>
@@ -15,7 +15,7 @@ inline constexpr std::size_t kSettingCount = kSettings.size();
 constexpr std::optional<SettingId> findSetting(std::string_view key)
 {
     for (std::size_t id = 0; id < kSettings.size(); ++id) {
-        if (detail::equalsIgnoringCase(kSettings[id].key, key))
+        if (equalsIgnoringCase(kSettings[id].key, key))
             return id;
     }
     return std::nullopt;

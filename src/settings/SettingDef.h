@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/Category.h"
+#include "settings/Category.h"
 
 #include <array>
 #include <cstddef>
@@ -137,7 +137,7 @@ struct SettingDef {
     FieldChecks checks{};
 };
 
-// The index of a setting's row in kSettings (config/SettingsTable.h).
+// The index of a setting's row in kSettings (settings/SettingsTable.h).
 using SettingId = std::size_t;
 
 } // namespace golv

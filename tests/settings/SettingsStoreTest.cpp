@@ -1,10 +1,10 @@
-#include "config/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include "config/CommonSection.h"
 #include "config/ConfigFixture.h"
-#include "config/SettingId.h"
 #include "config/SplitKeyValue.h"
 #include "presets/Presets.h"
+#include "settings/SettingId.h"
 
 namespace golv {
 namespace {

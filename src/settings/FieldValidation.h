@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/SettingDef.h"
+#include "settings/SettingDef.h"
 
 #include <string>
 #include <vector>
