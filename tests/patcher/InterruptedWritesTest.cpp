@@ -27,22 +27,8 @@ namespace {
 using platform::detail::Fault;
 using platform::detail::Operation;
 
-constexpr Operation kOperations[] = {Operation::Open, Operation::Write, Operation::Flush, Operation::Rename};
-
-const char* nameOf(Operation operation)
-{
-    switch (operation) {
-    case Operation::Open:
-        return "open";
-    case Operation::Write:
-        return "write";
-    case Operation::Flush:
-        return "flush";
-    case Operation::Rename:
-        return "rename";
-    }
-    return "?";
-}
+const std::pair<Operation, const char*> kOperations[] = {
+    {Operation::Open, "open"}, {Operation::Write, "write"}, {Operation::Flush, "flush"}, {Operation::Rename, "rename"}};
 
 // The calls a run has made so far, and the one that is to fail.
 struct Injection {
@@ -120,6 +106,11 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         runMessage = status.reason();
         return status.isOk();
     };
+    auto patchRun = [&] {
+        const PatchOutcome outcome = ModifyExe(session);
+        runMessage = describeProblems(outcome);
+        return outcome.patched();
+    };
     struct Row {
         const char* name;
         // The files the run writes, the first the one it replaces, each with
@@ -128,18 +119,9 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         std::function<bool()> run;
     };
     const std::vector<Row> rows = {
-        {"patch run", {{"quenb.exe", zeros}, {"quenb.exe.orig", std::nullopt}},
-            [&] {
-                const PatchOutcome outcome = ModifyExe(session);
-                runMessage = describeProblems(outcome);
-                return outcome.patched();
-            }},
+        {"patch run", {{"quenb.exe", zeros}, {"quenb.exe.orig", std::nullopt}}, patchRun},
         {"patch run with the original kept already", {{"quenb.exe", zeros}, {"quenb.exe.orig", "the original"}},
-            [&] {
-                const PatchOutcome outcome = ModifyExe(session);
-                runMessage = describeProblems(outcome);
-                return outcome.patched();
-            }},
+            patchRun},
         {"restore of the original", {{"quenb.exe", "patched bytes"}, {"quenb.exe.orig", zeros}},
             [&] { return reasonOf(restoreOriginal(session)); }},
         {"golv.cfg written anew", {{"golv.cfg", oldConfig}, {"golv.cfg.bak", std::nullopt}},
@@ -175,15 +157,17 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
             after.push_back(content(file.first));
         ASSERT_NE(after.front(), row.files.front().second) << "the run changes its file";
 
-        for (const Operation operation : kOperations) {
+        for (const auto& [operation, name] : kOperations) {
             const int reached = calls.count(operation) != 0 ? calls.at(operation) : 0;
             for (int nth = 1; nth <= reached; ++nth) {
                 std::vector<Fault> faults = {{EIO, false}, {ENOSPC, false}};
                 if (operation == Operation::Write)
                     faults.push_back({0, true});
                 for (const Fault& fault : faults) {
-                    SCOPED_TRACE(std::string(nameOf(operation)) + " call " + std::to_string(nth)
-                        + (fault.shortWrite ? " writes half" : fault.error == EIO ? " fails: EIO" : " fails: ENOSPC"));
+                    SCOPED_TRACE(std::string(name) + " call " + std::to_string(nth)
+                        + (fault.shortWrite          ? " writes half"
+                                : fault.error == EIO ? " fails: EIO"
+                                                     : " fails: ENOSPC"));
                     prepare();
                     injection = {{}, operation, nth, fault};
                     runMessage.clear();
@@ -222,8 +206,8 @@ TEST_F(InterruptedWritesTest, aKilledPatchRunLeavesTheExecutableOldOrNew)
     folder.write("quenb.exe", before);
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(ModifyExe(session));
-    const auto duration = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - started);
+    const auto duration
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
     const std::string after = image();
 
     const unsigned seed = std::random_device{}();
