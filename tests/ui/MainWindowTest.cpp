@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -175,6 +176,26 @@ private slots:
         QTest::keyClick(hell, Qt::Key_Return);
         QCOMPARE(m_program->session.settings.state(settingId("DrawingDistanceRange")), -3);
         QCOMPARE(m_program->session.settings.state(settingId("DistantFogRange")), -2);
+    }
+
+    // Each customizer button opens its own window, modally.
+    void windowButtonsOpenTheirWindows()
+    {
+        const std::pair<const char*, const char*> rows[] = {{"Command11", "CustBars"}, {"Command21", "CustFonts"},
+            {"Command14", "CustGfx"}, {"Command18", "CustGfx2"}, {"Command13", "CustLite"}, {"Command19", "CustEnemy"},
+            {"Command15", "CustPhys"}, {"Command17", "CustInv"}, {"Command20", "CustWeapons"},
+            {"Command10", "CustOxmaHP"}};
+        for (const auto& [button, dialog] : rows) {
+            QString opened;
+            QTimer::singleShot(0, [&opened] {
+                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    opened = modal->objectName();
+                    modal->done(QDialog::Rejected);
+                }
+            });
+            child<QPushButton>(button)->click();
+            QCOMPARE(opened, QString::fromLatin1(dialog));
+        }
     }
 
     void aPresetNameGetsTheExtensionOfItsFilter()
