@@ -81,8 +81,9 @@ private slots:
                 const QString name = announcedName(input);
                 QVERIFY2(!name.isEmpty(), qPrintable(describe(input) + QStringLiteral(" has no name")));
                 const auto [place, fresh] = owners.emplace(name, describe(input));
-                QVERIFY2(fresh, qPrintable(describe(input) + QStringLiteral(" and ") + place->second
-                                    + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
+                QVERIFY2(fresh,
+                    qPrintable(describe(input) + QStringLiteral(" and ") + place->second
+                        + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
                 const auto* field = qobject_cast<const QLineEdit*>(input);
                 const bool aside = qobject_cast<Swatch*>(input) != nullptr || (field && field->isReadOnly())
                     || (id == Window::CustPhys && input->objectName().startsWith(QLatin1String("Command1(")));

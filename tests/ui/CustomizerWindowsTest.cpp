@@ -137,7 +137,8 @@ private slots:
                 const bool byIndex = def.conversion == Conversion::ListIndex;
                 const auto value = [&] { return byIndex ? std::to_string(settings().state(id)) : settings().text(id); };
                 const auto shown = [&] {
-                    return value() == (byIndex ? std::to_string(list->currentIndex()) : list->currentText().toStdString());
+                    return value()
+                        == (byIndex ? std::to_string(list->currentIndex()) : list->currentText().toStdString());
                 };
                 const std::string before = value();
                 QTest::keyClicks(list, "r1"); // an entry is picked, never typed
@@ -262,8 +263,7 @@ private slots:
             // maximum, messages, the maximum afterwards, divider, range
             {"32767", {}, "32767", "02", "0324AB0D"}, // padded to eight digits
             {"100", {"You have set too low Max. HP bar value."}, "202", "00", "7F77E22F"},
-            {"402", {}, "402", "00", "400D1D98"},
-            {"403", {}, "403", "01", "7FC8DB1F"},
+            {"402", {}, "402", "00", "400D1D98"}, {"403", {}, "403", "01", "7FC8DB1F"},
             {"805", {}, "805", "02", "7FF17E37"},
             {"40000", {"You have set too high Max. HP bar value."}, "32767", "02", "0324AB0D"}, // from a file
         };

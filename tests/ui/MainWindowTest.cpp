@@ -89,8 +89,8 @@ private slots:
 
     void presetButtonsSetBothBars()
     {
-        const std::tuple<const char*, int, int> rows[] = {
-            {"Command4", -3, -2}, {"Command5", 5, 7}, {"Command6", 8, 17}, {"Command7", 10, 28}, {"Command2", 2, 2}};
+        const std::tuple<const char*, int, int> rows[]
+            = {{"Command4", -3, -2}, {"Command5", 5, 7}, {"Command6", 8, 17}, {"Command7", 10, 28}, {"Command2", 2, 2}};
         for (const auto& [button, drawing, fog] : rows) {
             child<QScrollBar>("HScroll1")->setValue(7);
             click(button);
