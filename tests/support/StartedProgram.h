@@ -20,6 +20,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace golv::test {
 
@@ -75,6 +77,18 @@ public:
         if (which == Window::Form1)
             return mainWindow();
         return open(which);
+    }
+
+    // Every window a person can open, shown: the main window and each customizer.
+    std::vector<std::pair<Window, QWidget*>> showAll()
+    {
+        std::vector<std::pair<Window, QWidget*>> shown;
+        for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index) {
+            const auto window = static_cast<Window>(index);
+            if (window == Window::Form1 || windows->hasCustomizer(window))
+                shown.emplace_back(window, &show(window));
+        }
+        return shown;
     }
 
     // Shows a window and waits until the application takes it as the active

@@ -15,18 +15,6 @@
 namespace golv {
 namespace {
 
-// Every window a person can open: the main window and each customizer that exists.
-std::vector<std::pair<Window, QWidget*>> allWindows(test::StartedProgram& program)
-{
-    std::vector<std::pair<Window, QWidget*>> windows = {{Window::Form1, &program.mainWindow()}};
-    for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index) {
-        const auto window = static_cast<Window>(index);
-        if (window != Window::Form1 && program.windows->hasCustomizer(window))
-            windows.emplace_back(window, &program.open(window));
-    }
-    return windows;
-}
-
 // A list's own text box, which readers enter by itself.
 bool isListText(const QWidget* widget)
 {
@@ -80,18 +68,32 @@ class AccessibleWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyInputHasANameOfItsOwn()
+    // Every input has a name of its own, and Tab reaches every one but the
+    // displays, the swatches (their fields are reached) and the physics
+    // window's picture buttons, which only lead into a field.
+    void everyInputIsNamedAndReachedByTab()
     {
         test::StartedProgram program;
-        for (const auto& [id, window] : allWindows(program)) {
+        for (const auto& [id, window] : program.showAll()) {
+            const std::vector<QWidget*> chain = tabChain(window);
             std::map<QString, QString> owners;
-            for (QWidget* widget : inputsOf(window)) {
-                const QString name = announcedName(widget);
-                QVERIFY2(!name.isEmpty(), qPrintable(describe(widget) + QStringLiteral(" has no name")));
-                const auto [place, fresh] = owners.emplace(name, describe(widget));
+            for (QWidget* input : inputsOf(window)) {
+                const QString name = announcedName(input);
+                QVERIFY2(!name.isEmpty(), qPrintable(describe(input) + QStringLiteral(" has no name")));
+                const auto [place, fresh] = owners.emplace(name, describe(input));
                 QVERIFY2(fresh,
-                    qPrintable(describe(widget) + QStringLiteral(" and ") + place->second
+                    qPrintable(describe(input) + QStringLiteral(" and ") + place->second
                         + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
+                const auto* field = qobject_cast<const QLineEdit*>(input);
+                const bool aside = qobject_cast<Swatch*>(input) != nullptr || (field && field->isReadOnly())
+                    || (id == Window::CustPhys && input->objectName().startsWith(QLatin1String("Command1(")));
+                QWidget* focused = input->focusProxy() != nullptr ? input->focusProxy() : input;
+                QVERIFY2(aside || !input->isVisibleTo(window) || (focused->focusPolicy() & Qt::TabFocus),
+                    qPrintable(describe(input) + QStringLiteral(" cannot be reached by Tab")));
+                if (auto* swatch = qobject_cast<Swatch*>(input)) {
+                    QVERIFY2(std::ranges::find(chain, swatch) == chain.end(),
+                        qPrintable(describe(swatch) + QStringLiteral(" takes the focus")));
+                }
             }
             // The text box of a list (the binoculars range) is called as its
             // list (whose own name Qt announces as its value on this system).
@@ -101,29 +103,27 @@ private slots:
                     QCOMPARE(announcedName(text), text->parentWidget()->accessibleName());
                 }
             }
+            // Tab goes rightwards along a row, then down; it goes up again
+            // only into a column further right.
+            for (std::size_t i = 1; i < chain.size(); ++i) {
+                const QRect from(chain[i - 1]->mapTo(window, QPoint()), chain[i - 1]->size());
+                const QRect to(chain[i]->mapTo(window, QPoint()), chain[i]->size());
+                const bool sameRow = to.center().y() >= from.top() && to.center().y() <= from.bottom();
+                const bool onwards = sameRow ? to.left() >= from.left() : to.center().y() > from.bottom();
+                QVERIFY2(onwards || to.left() >= from.right(),
+                    qPrintable(QStringLiteral("Tab goes back from ") + describe(chain[i - 1]) + QStringLiteral(" to ")
+                        + describe(chain[i])));
+            }
         }
     }
 
-    // Swatches tell their colour, follow it, and leave the Tab order to the fields.
-    void swatchesAreDescribedAndOutOfTheTabOrder()
+    // A swatch tells its colour, and follows it from the black it starts with.
+    void aSwatchDescribesItsColour()
     {
         test::StartedProgram program;
-        for (const auto& [id, window] : allWindows(program)) {
-            const std::vector<QWidget*> chain = tabChain(window);
-            for (Swatch* swatch : window->findChildren<Swatch*>()) {
-                const QColor colour = swatch->colour();
-                QCOMPARE(QAccessible::queryAccessibleInterface(swatch)->text(QAccessible::Description),
-                    QStringLiteral("red %1, green %2, blue %3")
-                        .arg(colour.red())
-                        .arg(colour.green())
-                        .arg(colour.blue()));
-                QVERIFY2(std::ranges::find(chain, swatch) == chain.end() && swatch->focusPolicy() == Qt::NoFocus,
-                    qPrintable(describe(swatch) + QStringLiteral(" takes the focus")));
-            }
-        }
-        // The description follows the colour, from black, the colour a swatch starts with.
         Swatch* fade = test::swatchNamed(program.open(Window::CustBars), "health bar fade colour swatch");
-        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 0, blue 0"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(fade)->text(QAccessible::Description),
+            QStringLiteral("red 0, green 0, blue 0"));
         program.session.settings.setText(settingId("HFadeColourG"), "7");
         QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
     }
@@ -145,36 +145,6 @@ private slots:
         for (const auto& [window, control] : expected) {
             QCOMPARE(announcedName(test::child<QWidget>(program.show(window), QString::fromLatin1(control.first))),
                 QString::fromUtf8(control.second));
-        }
-    }
-
-    void tabReachesEveryInputInReadingOrder()
-    {
-        test::StartedProgram program;
-        for (const auto& [id, window] : allWindows(program)) {
-            // Every input is a Tab stop but the displays, the swatches (their
-            // fields are) and the physics window's picture buttons, which only lead into a field.
-            for (QWidget* input : inputsOf(window)) {
-                const auto* field = qobject_cast<const QLineEdit*>(input);
-                const bool aside = qobject_cast<Swatch*>(input) != nullptr || (field && field->isReadOnly())
-                    || (id == Window::CustPhys && input->objectName().startsWith(QLatin1String("Command1(")));
-                QWidget* focused = input->focusProxy() != nullptr ? input->focusProxy() : input;
-                QVERIFY2(aside || !input->isVisibleTo(window) || (focused->focusPolicy() & Qt::TabFocus),
-                    qPrintable(describe(input) + QStringLiteral(" cannot be reached by Tab")));
-            }
-            // Tab goes rightwards along a row, then down; it goes up again
-            // only into a column further right.
-            const std::vector<QWidget*> chain = tabChain(window);
-            for (std::size_t i = 1; i < chain.size(); ++i) {
-                const QRect from(chain[i - 1]->mapTo(window, QPoint()), chain[i - 1]->size());
-                const QRect to(chain[i]->mapTo(window, QPoint()), chain[i]->size());
-                const bool sameRow = to.center().y() >= from.top() && to.center().y() <= from.bottom();
-                const bool onwards = sameRow ? to.left() >= from.left() : to.center().y() > from.bottom();
-                const bool nextColumn = to.left() >= from.right();
-                QVERIFY2(onwards || nextColumn,
-                    qPrintable(QStringLiteral("Tab goes back from ") + describe(chain[i - 1]) + QStringLiteral(" to ")
-                        + describe(chain[i])));
-            }
         }
     }
 };

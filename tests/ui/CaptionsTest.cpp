@@ -15,14 +15,12 @@ namespace golv {
 namespace {
 
 // Every window, shown: the main window, each customizer and the about box.
-std::vector<QWidget*> allWindows(test::StartedProgram& program)
+std::vector<std::pair<Window, QWidget*>> allWindows(test::StartedProgram& program)
 {
-    std::vector<QWidget*> windows;
-    for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index)
-        windows.push_back(&program.show(static_cast<Window>(index)));
+    auto windows = program.showAll();
     AboutBox& about = program.windows->form2();
     about.show();
-    windows.push_back(&about);
+    windows.emplace_back(Window::Form2, &about);
     return windows;
 }
 
@@ -100,21 +98,16 @@ private slots:
         // Captions no language key sets: colour and column letters, the
         // flags' letters, "Enable", the two pigtail numbers, "?", the hidden
         // drawing-method box, the status line and the credits.
-        const std::set<QString> own = {QStringLiteral("R:"), QStringLiteral("G:"), QStringLiteral("B:"),
-            QStringLiteral("x:"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("Enable"),
-            QStringLiteral("?"), QStringLiteral("indirect drawing method"), QStringLiteral("n"), QStringLiteral("p"),
-            QStringLiteral("e"), QStringLiteral("s"), QStringLiteral("f")};
+        const QStringList own
+            = {"R:", "G:", "B:", "x:", "1", "2", "Enable", "?", "indirect drawing method", "n", "p", "e", "s", "f"};
         const std::set<std::pair<QString, QString>> changing = {
             {QStringLiteral("Form1"), QStringLiteral("Label6")}, {QStringLiteral("Form2"), QStringLiteral("Label2")}};
         test::StartedProgram program;
-        const std::vector<QWidget*> windows = allWindows(program);
-        for (std::size_t index = 0; index < windows.size(); ++index) {
-            QWidget* window = windows[index];
-            const auto id = static_cast<Window>(index); // allWindows keeps the order of Window
+        for (const auto& [id, window] : allWindows(program)) {
             for (QWidget* widget : captioned(window)) {
                 const bool inTable = builtInCaption(id, widget->objectName().toStdString()).has_value()
                     && !widget->objectName().isEmpty();
-                const bool allowed = inTable || own.count(captionOf(widget)) != 0
+                const bool allowed = inTable || own.contains(captionOf(widget))
                     || changing.count({window->objectName(), widget->objectName()}) != 0;
                 QVERIFY2(allowed,
                     qPrintable(QStringLiteral("%1 shows \"%2\" (%3), which no key sets")
@@ -129,7 +122,7 @@ private slots:
         program.folder.write("long.lng", test::crlfText(languageTemplateLines(true)));
         program.session.languageFile = program.folder / "long.lng";
         LoadLanguageFile(program.session);
-        for (QWidget* window : allWindows(program)) {
+        for (const auto& [id, window] : allWindows(program)) {
             window->adjustSize();
             for (QWidget* widget : captioned(window)) {
                 if (!widget->isVisibleTo(window) || widget->objectName() == QLatin1String("Label2"))

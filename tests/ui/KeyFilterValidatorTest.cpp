@@ -26,8 +26,6 @@ const PutRow kPutRows[] = {
     {"a full field takes nothing more",              Input::Digits,       3,  "129",  3,  "5",     "129",  3},
     {"a longer value from a file stays whole",       Input::Digits,       3,  "1234", 4,  "9",     "1234", 4},
     {"a loaded sign stays beside typed digits",      Input::Digits,       3,  "-5",   2,  "3",     "-53",  3},
-    {"lower-case hex is swallowed",                  Input::Hex,          4,  "",     0,  "a1B2f", "1B2",  3},
-    {"signed fields take the minus",                 Input::SignedDigits, 4,  "",     0,  "-12x",  "-12",  3},
     {"a repeated digit lands at the cursor",         Input::Digits,       5,  "11",   1,  "1",     "111",  2},
     {"typing in the middle",                         Input::Digits,       5,  "19",   1,  "a5",    "159",  2},
 };

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <tuple>
+
 namespace golv {
 namespace {
 
@@ -33,19 +35,6 @@ struct GunflashRow {
     int counter;      // after the last tick
 };
 
-struct PoisonedRow {
-    const char* name;
-    QColor health;
-    QColor poisoned;
-    QColor sum;
-};
-
-struct LegendRow {
-    const char* name;
-    const char* legendTime;
-    int ticksShown;
-};
-
 // clang-format off
 const GunflashRow kGunflashRows[] = {
     {"pistols 3 and 9: ticks 1 to 10 lit, back to 0 on tick 34", 3, 9, 34, range(1, 10),                  0},
@@ -54,26 +43,6 @@ const GunflashRow kGunflashRows[] = {
     {"an empty flash never lights",                               0, 9, 40, {},                            6},
     // 5 × 3.6 is exactly 18: the tick that equals the flash length goes dark.
     {"a whole flash length ends on its own tick",                 5, 9, 20, range(1, 17),                 20},
-};
-
-const PoisonedRow kPoisonedRows[] = {
-    {"defaults: red, then yellow",        QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(255, 255, 0)},
-    {"red overflows: health red with poisoned green and blue",
-                                          QColor(255, 0, 0),   QColor(10, 0, 0),    QColor(255, 0, 0)},
-    {"green overflows: poisoned red and blue",
-                                          QColor(0, 200, 0),   QColor(5, 100, 7),   QColor(5, 200, 7)},
-    {"blue overflows: poisoned red and green",
-                                          QColor(0, 0, 200),   QColor(1, 2, 100),   QColor(1, 2, 200)},
-    {"after green was taken back, blue is the poisoned one",
-                                          QColor(0, 200, 200), QColor(1, 100, 100), QColor(1, 200, 100)},
-    {"no overflow adds up",               QColor(10, 20, 30),  QColor(1, 2, 3),     QColor(11, 22, 33)},
-};
-
-const LegendRow kLegendRows[] = {
-    {"the default 150 shows for 149 ticks",                      "150", 149},
-    {"0 ends on the first tick",                                 "0",   0},
-    {"1 ends on the first tick too",                             "1",   0},
-    {"a value from a file above 255 ends when the byte is full", "300", 254},
 };
 // clang-format on
 
@@ -100,19 +69,23 @@ private slots:
         QCOMPARE(preview.counter(), row.counter);
     }
 
-    void poisonedBlink_data() { test::addRows(kPoisonedRows); }
-
+    // Health colour, poisoned colour, and the sum every second tick shows.
     void poisonedBlink()
     {
-        const PoisonedRow& row = test::fetchRow(kPoisonedRows);
+        const std::tuple<QColor, QColor, QColor> rows[] = {
+            {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0)}, // the defaults: red, then yellow
+            {QColor(255, 0, 0), QColor(10, 0, 0), QColor(255, 0, 0)},    // red overflows: poisoned green and blue
+            {QColor(0, 200, 0), QColor(5, 100, 7), QColor(5, 200, 7)},   // green overflows: poisoned red and blue
+            // Green overflows and is taken back; then blue does.
+            {QColor(0, 200, 200), QColor(1, 100, 100), QColor(1, 200, 100)},
+        };
         const auto channels = [](const QColor& colour) {
             return std::array<double, 3>{double(colour.red()), double(colour.green()), double(colour.blue())};
         };
-        PoisonedPreview preview;
-        for (int cycle = 0; cycle < 2; ++cycle) {
-            QCOMPARE(
-                toQColor(preview.tick(toRgb(row.health), channels(row.health), channels(row.poisoned))), row.health);
-            QCOMPARE(toQColor(preview.tick(toRgb(row.health), channels(row.health), channels(row.poisoned))), row.sum);
+        for (const auto& [health, poisoned, sum] : rows) {
+            PoisonedPreview preview;
+            for (const QColor& shown : {health, sum, health, sum})
+                QCOMPARE(toQColor(preview.tick(toRgb(health), channels(health), channels(poisoned))), shown);
         }
     }
 
@@ -161,25 +134,34 @@ private slots:
         QCOMPARE(preview->colour(), QColor(255, 0, 0));
     }
 
-    void theLegendTestShowsItsStringForItsTime_data() { test::addRows(kLegendRows); }
-
+    // The legend time and the ticks the string shows for.
     void theLegendTestShowsItsStringForItsTime()
     {
-        const LegendRow& row = test::fetchRow(kLegendRows);
+        const std::pair<double, int> rows[] = {{150, 149}, {1, 0}, {300, 254}}; // 300, from a file, fills the byte
+        for (const auto& [legendTime, ticksShown] : rows) {
+            LegendTest legend;
+            int shown = 0;
+            while (legend.tick(legendTime))
+                ++shown;
+            QCOMPARE(shown, ticksShown);
+        }
+    }
+
+    void theFontsWindowRunsTheLegendTestToItsEnd()
+    {
         test::StartedProgram program;
         auto& fonts = static_cast<CustFonts&>(program.open(Window::CustFonts));
         auto* string = test::child<QLabel>(fonts, "Label19");
         const auto* timer = test::child<QTimer>(fonts, "Timer2");
         QVERIFY(string->isHidden() && !timer->isActive());
-        program.session.settings.setText(settingId("LegendDispTime"), row.legendTime);
+        program.session.settings.setText(settingId("LegendDispTime"), "3");
         test::click(fonts, "Command18");
-        int shown = 0;
-        for (int tick = 0; timer->isActive() && tick < 1000; ++tick) {
+        QList<bool> shown;
+        for (int tick = 0; timer->isActive() && tick < 10; ++tick) {
             fonts.legendTick();
-            shown += string->isVisible() ? 1 : 0;
+            shown << string->isVisible();
         }
-        QCOMPARE(shown, row.ticksShown);
-        QVERIFY(string->isHidden() && !timer->isActive());
+        QCOMPARE(shown, QList<bool>({true, true, false}));
     }
 };
 
