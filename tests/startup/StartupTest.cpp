@@ -54,6 +54,9 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
         {"0A 00 FF", "3", {1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7, 8}, "A00FF", "Found: Small build", {}},
         {"bytes past the end read as zeros", "3", {1, 2, 3, 4, 0x0A}, "A0000", "Engine is not compatible with GOLV!",
             {"Current config file have no support for your quenb.exe."}},
+        // A byte below 10 gives one digit, but for 00.
+        {"0F 10 00", "3", {1, 2, 3, 4, 0x0F, 0x10, 0x00}, "F1000", "Engine is not compatible with GOLV!",
+            {"Current config file have no support for your quenb.exe."}},
         // All but the first digit of the pattern is label now.
         {"-1 bytes read nothing", "-1", std::vector<unsigned char>(16, 0), "", "Found: 00FF;Small build", {}},
         {"fewer than no bytes cannot be read", "-2", std::vector<unsigned char>(16, 0), "", "Error loading patcher!",
