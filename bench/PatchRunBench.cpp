@@ -6,7 +6,6 @@
 //   make bench   (or build/bench/golv_bench --benchmark_repetitions=9)
 
 #include "UserInteraction.h"
-#include "config/BinaryFile.h"
 #include "config/CommonSection.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
@@ -75,19 +74,22 @@ void inPlaceRun(benchmark::State& state)
 {
     Setup setup(state.range(0) * kMiB);
     for (auto _ : state) {
-        std::string error;
-        const auto file = golv::BinaryFile::open(setup.session.exePath, golv::BinaryFile::Mode::ReadWrite, error);
-        std::int64_t size = 0;
-        if (!file || !file->size(size)) {
+        std::fstream file(setup.session.exePath, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekg(0, std::ios::end);
+        if (!file) {
             state.SkipWithError("the executable cannot be opened");
             break;
         }
-        const golv::PatchPlan plan = golv::planPatchRun(setup.session, size);
-        for (const golv::PatchWrite& write : plan.writes)
-            if (!file->writeAt(write.position, write.bytes))
-                state.SkipWithError("a write failed");
-        if (!file->close())
-            state.SkipWithError("the executable cannot be closed");
+        const golv::PatchPlan plan = golv::planPatchRun(setup.session, file.tellg());
+        for (const golv::PatchWrite& write : plan.writes) {
+            file.seekp(write.position - 1);
+            file.write(
+                reinterpret_cast<const char*>(write.bytes.data()), static_cast<std::streamsize>(write.bytes.size()));
+            file.flush();
+        }
+        file.close();
+        if (!file)
+            state.SkipWithError("a write failed");
     }
 }
 BENCHMARK(inPlaceRun)->Arg(1)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);

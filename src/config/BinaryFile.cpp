@@ -9,9 +9,9 @@
 
 namespace golv {
 
-std::unique_ptr<BinaryFile> BinaryFile::open(const std::string& path, Mode mode, std::string& error)
+std::unique_ptr<BinaryFile> BinaryFile::open(const std::string& path, std::string& error)
 {
-    std::FILE* file = platform::openRegularFile(path, mode == Mode::ReadWrite, error);
+    std::FILE* file = platform::openRegularFile(path, error);
     if (file == nullptr)
         return nullptr;
     return std::unique_ptr<BinaryFile>(new BinaryFile(file, path));
@@ -75,20 +75,6 @@ Status BinaryFile::readAt(std::int64_t position, std::size_t count, std::vector<
     std::fread(bytes.data(), 1, count, m_file);
     if (std::ferror(m_file))
         return Status::failure(describeFileError(m_path, "read", errno));
-    return Status::ok();
-}
-
-Status BinaryFile::writeAt(std::int64_t position, std::span<const std::uint8_t> bytes)
-{
-    if (m_file == nullptr)
-        return Status::failure(m_path + " is closed.");
-    if (Status sought = seek(position); !sought)
-        return sought;
-    if (bytes.empty())
-        return Status::ok(); // an empty text writes nothing, and is no failure
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size() || std::fflush(m_file) != 0)
-        return Status::failure(describeFileError(m_path, "write", errno));
     return Status::ok();
 }
 

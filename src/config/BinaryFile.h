@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -20,11 +19,10 @@ class FileReplacement;
 // gives them: position P is the byte with index P - 1. Closed when destroyed.
 class BinaryFile {
 public:
-    enum class Mode { Read, ReadWrite };
-
-    // No value, and a reason in `error`, when the file cannot be opened. A
-    // missing file is not created; only regular files are opened.
-    static std::unique_ptr<BinaryFile> open(const std::string& path, Mode mode, std::string& error);
+    // Opened for reading only: the executable is changed by writing its
+    // replacement whole, never in place. No value, and a reason in `error`,
+    // when the file cannot be opened; only regular files are opened.
+    static std::unique_ptr<BinaryFile> open(const std::string& path, std::string& error);
 
     ~BinaryFile();
     BinaryFile(const BinaryFile&) = delete;
@@ -32,11 +30,6 @@ public:
 
     // Reads `count` bytes from `position`; bytes past the end read as zeros.
     Status readAt(std::int64_t position, std::size_t count, std::vector<std::uint8_t>& bytes);
-
-    // Writes all bytes at `position` and hands them to the system at once, so
-    // that a failure is reported by the write that caused it. Writing past the
-    // end lengthens the file.
-    Status writeAt(std::int64_t position, std::span<const std::uint8_t> bytes);
 
     // The file's length in bytes.
     Status size(std::int64_t& bytes);

@@ -19,7 +19,7 @@ Status keepAside(const std::string& path, std::optional<std::string>& copy)
     if (!platform::exists(path))
         return Status::ok();
     std::string error;
-    const auto file = BinaryFile::open(path, BinaryFile::Mode::Read, error);
+    const auto file = BinaryFile::open(path, error);
     if (!file)
         return Status::failure(error);
     for (int number = 1; number < 1000; ++number) {
@@ -27,7 +27,8 @@ Status keepAside(const std::string& path, std::optional<std::string>& copy)
         if (platform::exists(candidate))
             continue;
         Status status = Status::ok();
-        const auto kept = platform::FileReplacement::begin(candidate, status, platform::FileReplacement::Existing::Keep);
+        const auto kept
+            = platform::FileReplacement::begin(candidate, status, platform::FileReplacement::Existing::Keep);
         if (kept)
             if (status = file->copyTo({kept.get()}); status)
                 status = kept->commit();

@@ -43,11 +43,10 @@ std::string fileNameOf(std::string_view path);
 // Whether anything has this name; a link is not followed.
 bool exists(std::string_view path);
 
-// Opens a regular file for reading, or for reading and writing; no file is
-// created. Null, with a plain reason in `error`, for anything else (a
+// Opens a regular file for reading; no file is created. Null, with a plain reason in `error`, for anything else (a
 // folder, a device, a FIFO, a link on Windows, a file another program keeps
 // others from).
-std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& error);
+std::FILE* openRegularFile(std::string_view path, std::string& error);
 
 // A file's new content, written into a file of a unique name in the
 // target's folder (created exclusively, never through a link) that takes the
@@ -108,7 +107,7 @@ namespace detail {
 // failure leaves the old file whole; nothing else sets a hook.
 enum class Operation { Open, Write, Flush, Rename };
 struct Fault {
-    int error = 0;          // an errno value (EIO, ENOSPC) the call fails with; 0 for none
+    int error = 0;           // an errno value (EIO, ENOSPC) the call fails with; 0 for none
     bool shortWrite = false; // a write that takes only part of its bytes, as a full disk can
 };
 using FaultHook = Fault (*)(Operation);

@@ -109,11 +109,11 @@ bool exists(std::string_view path)
     return ::lstat(std::string(path).c_str(), &status) == 0;
 }
 
-std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& error)
+std::FILE* openRegularFile(std::string_view path, std::string& error)
 {
     const std::string name(path);
     // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
-    Descriptor fd(openFile(name.c_str(), (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    Descriptor fd(openFile(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
         error = describeFileError(path, "open", errno);
         return nullptr;
@@ -130,7 +130,7 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0)
         ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-    std::FILE* file = ::fdopen(fd.get(), forWriting ? "r+b" : "rb");
+    std::FILE* file = ::fdopen(fd.get(), "rb");
     if (file == nullptr) {
         error = describeFileError(path, "open", errno);
         return nullptr;
@@ -258,8 +258,7 @@ Status renameWithoutReplacing(std::string_view from, std::string_view to, std::s
         return Status::ok();
     }
     const int linkError = errno;
-    if (linkError != EPERM && linkError != ENOTSUP && linkError != EMLINK
-        && linkError != ENOSYS)
+    if (linkError != EPERM && linkError != ENOTSUP && linkError != EMLINK && linkError != ENOSYS)
         return Status::failure(describeFileError(source, action, linkError));
     if (exists(target))
         return Status::failure(describeFileError(source, action, EEXIST));

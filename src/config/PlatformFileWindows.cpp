@@ -224,18 +224,18 @@ std::string utf8Path(const std::filesystem::path& path)
 
 bool exists(std::string_view path) { return ::GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& error)
+std::FILE* openRegularFile(std::string_view path, std::string& error)
 {
-    // Others may read and write alongside, as on other systems; a running
-    // game that keeps writers out makes the open fail with a sentence that
-    // says so.
-    Handle file(createFile(wide(path), forWriting ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
-        FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
+    // Others may read and write alongside, as on other systems, so that the
+    // executable of a running game can still be read.
+    Handle file(createFile(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT));
     if (!file.valid()) {
         const DWORD failure = ::GetLastError();
         // Opening a folder as a file is denied rather than refused as such.
         const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
-        std::string reason = attributes == INVALID_FILE_ATTRIBUTES ? std::string() : notRegular(path, attributes, "open");
+        std::string reason
+            = attributes == INVALID_FILE_ATTRIBUTES ? std::string() : notRegular(path, attributes, "open");
         error = reason.empty() ? describeSystemError(path, "open", failure) : std::move(reason);
         return nullptr;
     }
@@ -248,13 +248,13 @@ std::FILE* openRegularFile(std::string_view path, bool forWriting, std::string& 
         error = std::move(reason);
         return nullptr;
     }
-    const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(file.get()), forWriting ? 0 : _O_RDONLY);
+    const int descriptor = ::_open_osfhandle(reinterpret_cast<intptr_t>(file.get()), _O_RDONLY);
     if (descriptor < 0) {
         error = describeLastError(path, "open");
         return nullptr;
     }
     file.release();
-    std::FILE* stream = ::_fdopen(descriptor, forWriting ? "r+b" : "rb");
+    std::FILE* stream = ::_fdopen(descriptor, "rb");
     if (stream == nullptr) {
         ::_close(descriptor);
         error = describeFileError(path, "open", errno);

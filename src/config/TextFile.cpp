@@ -18,7 +18,7 @@ std::optional<std::string> LineList::next()
 
 std::unique_ptr<TextFileReader> TextFileReader::open(const std::string& path, std::string& error)
 {
-    std::FILE* file = platform::openRegularFile(path, false, error);
+    std::FILE* file = platform::openRegularFile(path, error);
     if (file == nullptr)
         return nullptr;
     return std::unique_ptr<TextFileReader>(new TextFileReader(file, path));

@@ -1,11 +1,11 @@
 #include "language/LanguageFile.h"
 
+#include "codec/TextEncoding.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
 #include "language/CaptionTable.h"
-#include "codec/TextEncoding.h"
 
 #include <array>
 #include <cstdio>
@@ -22,8 +22,7 @@ constexpr std::size_t kLargestFile = 4 << 20;
 std::optional<std::string> readLanguageFile(const std::string& path)
 {
     std::string ignored;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        platform::openRegularFile(path, false, ignored), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::openRegularFile(path, ignored), &std::fclose);
     if (!file)
         return std::nullopt;
     std::string bytes;

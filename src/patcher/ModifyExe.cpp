@@ -44,7 +44,7 @@ PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record, KeepOr
     };
 
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::Read, error);
+    const auto file = BinaryFile::open(session.exePath, error);
     if (!file)
         return refuse(session.exeName, error);
     std::int64_t size = 0;
@@ -126,7 +126,7 @@ bool modifyCommand(Session& session)
 Status restoreOriginal(Session& session)
 {
     std::string error;
-    const auto original = BinaryFile::open(originalPath(session), BinaryFile::Mode::Read, error);
+    const auto original = BinaryFile::open(originalPath(session), error);
     if (!original)
         return Status::failure(error);
     Status status = Status::ok();

@@ -17,7 +17,7 @@ PatchPreview previewPatchRun(Session& session)
 {
     PatchPreview preview;
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::Read, error);
+    const auto file = BinaryFile::open(session.exePath, error);
     std::int64_t size = 0;
     Status read = file ? file->size(size) : Status::failure(error);
     if (read)

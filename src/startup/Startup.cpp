@@ -17,7 +17,7 @@ namespace {
 bool canOpenForReading(const std::string& path, std::string& reason)
 {
     std::string error;
-    if (BinaryFile::open(path, BinaryFile::Mode::Read, error) != nullptr)
+    if (BinaryFile::open(path, error) != nullptr)
         return true;
     if (platform::exists(path))
         reason = error;
@@ -33,7 +33,7 @@ std::optional<std::vector<std::uint8_t>> readDetectionBytes(const Session& sessi
     if (count < 0)
         return std::nullopt;
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, BinaryFile::Mode::Read, error);
+    const auto file = BinaryFile::open(session.exePath, error);
     std::vector<std::uint8_t> bytes;
     if (!file || !file->readAt(session.offsets[1], static_cast<std::size_t>(count), bytes))
         return std::nullopt;
