@@ -183,11 +183,14 @@ TEST_F(PresetsTest, aDamagedPresetStopsAtItsErrorWithTheMessage)
         const char* name;
         Lines lines;
         const char* pistolDamage; // set by a line before the error, if the file has one
+        const char* reason;       // what the command line shows
     };
     const std::vector<Row> rows = {
-        {"value outside its control", {"[preset]", "PistolDamage=7", "HHide=5", "PistolRate=8"}, "7"},
-        {"line without =", {"[preset]", "PistolDamage=7", "garbage", "PistolRate=8"}, "7"},
-        {"no [preset] line", {"PistolDamage=7", "PistolRate=8"}, "1"},
+        {"value outside its control", {"[preset]", "PistolDamage=7", "HHide=5", "PistolRate=8"}, "7",
+            "The value \"5\" is out of the range of HHide."},
+        {"line without =, blank lines counted", {"", "[preset]", "PistolDamage=7", "", "garbage", "PistolRate=8"}, "7",
+            "Line 5 has no \"=\"."},
+        {"no [preset] line", {"PistolDamage=7", "PistolRate=8"}, "1", "The file has no [preset] line."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -197,6 +200,7 @@ TEST_F(PresetsTest, aDamagedPresetStopsAtItsErrorWithTheMessage)
         EXPECT_EQ(ui.messageTexts(), Lines{std::string(kPresetErrorMessage)});
         EXPECT_EQ(textOf("PistolDamage"), row.pistolDamage);
         EXPECT_EQ(textOf("PistolRate"), "9") << "lines after the error are not applied";
+        EXPECT_EQ(readPresetFile(session, folder / "in.qpt").reason(), row.reason);
     }
 
     ui.messages.clear();
