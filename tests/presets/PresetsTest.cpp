@@ -139,16 +139,17 @@ TEST_F(PresetsTest, theAlignmentGoesByPositionAndOlderTextsLoadToTheirs)
         bool translated; // a language file renamed the entries
         const char* value;
         int position;
+        const char* shown; // what the list shows afterwards
     };
     const Row rows[] = {
-        {"a position", false, "2", 2},
-        {"left", false, "left", 0},
-        {"center", false, "center", 1},
-        {"the list's own right", false, "right", 2},
-        {"the caption rite", false, "rite", 2},
-        {"a translated caption", true, "rechts", 2},
-        {"a translated caption, first entry", true, "links", 0},
-        {"the English texts after a language file", true, "center", 1},
+        {"a position", false, "2", 2, "right"},
+        {"left", false, "left", 0, "left"},
+        {"center", false, "center", 1, "center"},
+        {"the list's own right", false, "right", 2, "right"},
+        {"the caption rite", false, "rite", 2, "right"},
+        {"a translated caption", true, "rechts", 2, "rechts"},
+        {"a translated caption, first entry", true, "links", 0, "links"},
+        {"the English texts after a language file", true, "center", 1, "mittig"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -162,6 +163,7 @@ TEST_F(PresetsTest, theAlignmentGoesByPositionAndOlderTextsLoadToTheirs)
         folder.write("align.qpt", test::crlfText({"[preset]", std::string("MainMenuAlign=") + row.value}));
         ASSERT_TRUE(readPresetFile(fresh, folder / "align.qpt"));
         EXPECT_EQ(fresh.settings.state(settingId("MainMenuAlign")), row.position);
+        EXPECT_EQ(fresh.settings.text(settingId("MainMenuAlign")), row.shown);
         const Lines saved = presetLines(fresh.settings);
         EXPECT_NE(std::ranges::find(saved, "MainMenuAlign=" + std::to_string(row.position)), saved.end());
     }
