@@ -55,6 +55,7 @@ TEST(Vcdiff, xdelta3TurnsTheSourceIntoTheTarget)
         {"bytes past the source's end", image, changed({5}, image.size() + 300)},
         {"a shorter target", image, changed({5}, 1000)},
         {"no source at all", {}, bytesOf("added, all of it")},
+        {"a source of one byte", bytesOf("a"), bytesOf("ab")},
     };
     const test::TempFolder folder;
     for (const Row& row : rows) {
