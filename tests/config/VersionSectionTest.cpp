@@ -68,6 +68,7 @@ TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
         {"no detection bytes (NumBytesToRead -1) match every section", "",
             {"[version 1111;One]", "DDOffset=1", "[end version]", "[version 2222;Two]", "LTOffset=2", "[end version]"},
             "Found: 222;Two", 1, 2},
+        {"an empty label", "A00FF", {"[version A00FF;]", "DDOffset=7", "[end version]"}, "Found: ", 7, 0},
         {"a lower-case pattern matches nothing", "A00FF", {"[version a00ff;x]", "DDOffset=5", "[end version]"},
             "Engine is not compatible with GOLV!", 0, 0},
     };
@@ -101,6 +102,7 @@ TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
         {"position beyond 32 bits", {"[version A00FF;x]", "DDOffset=99999999999", "[end version]"}},
         {"line without =", {"[version A00FF;x]", "DDOffset", "[end version]"}},
         {"section line ends after its pattern", {"[version A00FF", "[end version]"}},
+        {"section line ends after the ; that follows it", {"[version A00FF;", "[end version]"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
