@@ -8,10 +8,10 @@ set(generatedDir ${CMAKE_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${generatedDir})
 
 add_custom_command(
-    OUTPUT ${generatedDir}/golv.png
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:golv-render-icon> 256 ${generatedDir}/golv.png
-    DEPENDS golv-render-icon
-    COMMENT "Rendering the icon")
+    OUTPUT ${generatedDir}/artwork/icon-256.png
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:golv-render-artwork> ${generatedDir}/artwork
+    DEPENDS golv-render-artwork
+    COMMENT "Rendering the artwork")
 add_custom_command(
     OUTPUT ${generatedDir}/changelog.gz
     COMMAND gzip -9 -n -c ${packagingDir}/changelog > ${generatedDir}/changelog.gz
@@ -22,14 +22,15 @@ add_custom_command(
     COMMAND gzip -9 -n -c ${packagingDir}/golv.1 > ${generatedDir}/golv.1.gz
     DEPENDS ${packagingDir}/golv.1
     COMMENT "Compressing the manual page")
-add_custom_target(packaging-files ALL DEPENDS ${generatedDir}/golv.png ${generatedDir}/changelog.gz ${generatedDir}/golv.1.gz)
+add_custom_target(packaging-files ALL DEPENDS ${generatedDir}/artwork/icon-256.png ${generatedDir}/changelog.gz ${generatedDir}/golv.1.gz)
 
 install(TARGETS golv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${packagingDir}/org.example.golv.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packagingDir}/org.example.golv.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/src/ui/artwork/icon.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME golv.svg)
-install(FILES ${generatedDir}/golv.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+install(FILES ${generatedDir}/artwork/icon-256.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
+    RENAME golv.png)
 install(FILES ${PROJECT_SOURCE_DIR}/languages/english.lng ${PROJECT_SOURCE_DIR}/languages/deutsch.lng
     DESTINATION ${CMAKE_INSTALL_DATADIR}/golv/languages)
 install(FILES ${packagingDir}/copyright ${generatedDir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})

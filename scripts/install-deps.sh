@@ -29,6 +29,13 @@ packages="
     wine64
     xvfb
     xauth
+    x11-utils
+    ninja-build
+    curl
+    gpgv
+    debian-archive-keyring
+    xz-utils
+    zip
 "
 
 missing=""

@@ -4,7 +4,12 @@
 #include <QLatin1StringView>
 #include <QPainter>
 #include <QString>
+#ifdef GOLV_PREBUILT_ARTWORK
+#include <QImage>
+#include <QImageReader>
+#else
 #include <QSvgRenderer>
+#endif
 
 #include <array>
 #include <cstddef>
@@ -39,22 +44,50 @@ static_assert(kPictureFiles.size() == static_cast<std::size_t>(Picture::SetPictu
 
 QString pictureFile(Picture which) { return kPictureFiles.at(static_cast<std::size_t>(which)); }
 
+// Draws a picture into `size`, keeping its proportions and centred.
+#ifdef GOLV_PREBUILT_ARTWORK
+
+QString prebuilt(const QString& svg)
+{
+    return QString(svg).replace(QLatin1StringView(".svg"), QLatin1StringView(".png"));
+}
+
+void paint(QPainter& painter, const QString& file, const QSize& size)
+{
+    const QImage image(prebuilt(file));
+    const QSizeF drawn = QSizeF(image.size()).scaled(QSizeF(size), Qt::KeepAspectRatio);
+    const QPointF corner((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(corner, drawn), image);
+}
+
+QSize drawnSize(const QString& file) { return QImageReader(prebuilt(file)).size() / kPrebuiltArtworkScale; }
+
+#else
+
+void paint(QPainter& painter, const QString& file, const QSize& size)
+{
+    QSvgRenderer renderer(file);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
+QSize drawnSize(const QString& file) { return QSvgRenderer(file).defaultSize(); }
+
+#endif
+
 QPixmap render(const QString& file, const QSize& size, qreal pixelRatio)
 {
     QPixmap pixmap(size * pixelRatio);
     pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(file);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    paint(painter, file, size);
     return pixmap;
 }
 
 qreal screenPixelRatio() { return qGuiApp->devicePixelRatio(); }
-
-QSize drawnSize(const QString& file) { return QSvgRenderer(file).defaultSize(); }
 
 } // namespace
 

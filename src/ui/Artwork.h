@@ -9,6 +9,11 @@
 // transparent), and sharp on screens with more than one pixel per point.
 namespace golv::artwork {
 
+// A build without Qt's SVG module (the Windows program) carries the pictures
+// as PNGs rendered from the same SVGs at this many times their drawn size:
+// sharp up to three pixels a point, and smoothly scaled below.
+inline constexpr int kPrebuiltArtworkScale = 3;
+
 // The about box's picture: a gear rising behind a level's silhouette, "GOLV".
 QPixmap logo(const QSize& size);
 // The main window's banner: two meshed gears over a level's skyline.
