@@ -5,6 +5,7 @@
 #include "startup/Startup.h"
 #include "ui/Artwork.h"
 #include "ui/CommandLine.h"
+#include "ui/DialogFont.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/Windows.h"
@@ -74,6 +75,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GOLV"));
+    golv::useAnInstalledDialogFont();
 
     golv::QtUserInteraction interaction;
     golv::Session session(interaction);

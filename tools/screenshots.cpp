@@ -9,9 +9,10 @@
 
 #include "config/PlatformFile.h"
 #include "config/Session.h"
-#include "startup/Startup.h"
 #include "language/LanguageFile.h"
+#include "startup/Startup.h"
 #include "ui/AboutBox.h"
+#include "ui/DialogFont.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/Windows.h"
@@ -73,6 +74,7 @@ void runEventsFor(std::chrono::milliseconds time)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    golv::useAnInstalledDialogFont();
     if (argc != 2 && argc != 3) {
         std::cerr << "usage: golv-screenshots OUTPUT-FOLDER [LANGUAGE-FILE]\n";
         return 2;
