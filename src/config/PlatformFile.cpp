@@ -33,6 +33,18 @@ std::string joinPath(std::string_view folder, std::string_view name)
     return path;
 }
 
+bool sameFile(std::string_view first, std::string_view second)
+{
+    const std::filesystem::path one = nativePath(first);
+    const std::filesystem::path other = nativePath(second);
+    std::error_code missing;
+    if (std::filesystem::equivalent(one, other, missing))
+        return true;
+    std::error_code noFolder;
+    return detail::sameName(std::filesystem::absolute(one, noFolder).lexically_normal(),
+        std::filesystem::absolute(other, noFolder).lexically_normal());
+}
+
 std::string fileNameOf(std::string_view path) { return utf8Path(nativePath(path).filename()); }
 
 std::string describeFileError(std::string_view path, std::string_view action, int error)

@@ -43,6 +43,11 @@ std::string fileNameOf(std::string_view path);
 // Whether anything has this name; a link is not followed.
 bool exists(std::string_view path);
 
+// Whether two paths name one file: the same file under two names (a link,
+// another case on Windows), or one name that nothing has yet, written two
+// ways ("a/../b", another case on Windows).
+bool sameFile(std::string_view first, std::string_view second);
+
 // Opens a regular file for reading; no file is created. Null, with a plain reason in `error`, for anything else (a
 // folder, a device, a FIFO, a link on Windows, a file another program keeps
 // others from).
@@ -113,6 +118,10 @@ struct Fault {
 using FaultHook = Fault (*)(Operation);
 void setFaultHook(FaultHook hook);
 Fault injectedFault(Operation operation);
+
+// Whether two whole, normalised paths are one name as the system compares
+// names: letter for letter, and on Windows regardless of case.
+bool sameName(const std::filesystem::path& first, const std::filesystem::path& second);
 
 // A name beside `path` that no file is likely to have: ".<name>.golv-<random>".
 std::string uniqueSiblingName(std::string_view path);

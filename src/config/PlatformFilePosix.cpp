@@ -103,6 +103,11 @@ std::filesystem::path nativePath(std::string_view path) { return std::filesystem
 
 std::string utf8Path(const std::filesystem::path& path) { return path.native(); }
 
+bool detail::sameName(const std::filesystem::path& first, const std::filesystem::path& second)
+{
+    return first == second;
+}
+
 bool exists(std::string_view path)
 {
     struct stat status { };

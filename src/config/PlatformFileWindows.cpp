@@ -224,6 +224,12 @@ std::string utf8Path(const std::filesystem::path& path)
 
 bool exists(std::string_view path) { return ::GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+bool detail::sameName(const std::filesystem::path& first, const std::filesystem::path& second)
+{
+    // The file system's own rule for case: ordinal, by its table of capitals.
+    return ::CompareStringOrdinal(first.c_str(), -1, second.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 std::FILE* openRegularFile(std::string_view path, std::string& error)
 {
     // Others may read and write alongside, as on other systems, so that the

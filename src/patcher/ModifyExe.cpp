@@ -31,9 +31,6 @@ std::string_view asText(const std::vector<std::uint8_t>& bytes)
 
 } // namespace
 
-std::string originalPath(const Session& session) { return session.exePath + ".orig"; }
-std::string originalName(const Session& session) { return session.exeName + ".orig"; }
-
 PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record, KeepOriginal keep)
 {
     PatchOutcome outcome;

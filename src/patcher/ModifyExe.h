@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Status.h"
+#include "config/OwnFiles.h"
 #include "patcher/PatchWriter.h"
 
 #include <string>
@@ -40,14 +41,10 @@ enum class KeepOriginal { Yes, No };
 // in the fixed order, and puts the copy in the executable's place once it is
 // wholly on disk. So the executable is at every moment wholly the old or
 // wholly the patched file. Before the first run on an executable its bytes
-// are kept as originalPath(), never overwritten later. When `record` is
+// are kept as originalPath() (config/OwnFiles.h), never overwritten later. When `record` is
 // given, every write made is appended to it.
 PatchOutcome ModifyExe(
     Session& session, std::vector<PatchWrite>* record = nullptr, KeepOriginal keep = KeepOriginal::Yes);
-
-// The kept original: the executable's own name with ".orig" added.
-std::string originalPath(const Session& session);
-std::string originalName(const Session& session);
 
 // The outcome as lines for the details of a message: each problem.
 std::string describeProblems(const PatchOutcome& outcome);

@@ -2,6 +2,7 @@
 
 #include "UserInteraction.h"
 #include "config/BinaryFile.h"
+#include "config/OwnFiles.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "patcher/Vcdiff.h"
@@ -52,6 +53,8 @@ std::string describeProblems(const std::vector<PatchProblem>& problems)
 
 Status exportPatch(Session& session, const std::string& path)
 {
+    if (Status own = refuseOwnFile(session, path); !own)
+        return own;
     const PatchPreview preview = previewPatchRun(session);
     if (!preview.problems.empty())
         return Status::failure(describeProblems(preview.problems));

@@ -2,6 +2,7 @@
 
 #include "UserInteraction.h"
 #include "codec/Numbers.h"
+#include "config/OwnFiles.h"
 #include "config/Session.h"
 #include "config/SplitKeyValue.h"
 #include "config/TextFile.h"
@@ -96,7 +97,10 @@ void savePreset(Session& session)
     const auto path = session.ui.chooseFileToSave(kSavePresetTitle, kPresetFilter);
     if (!path)
         return;
-    if (Status written = writePreset(session.settings, *path); !written)
+    Status written = refuseOwnFile(session, *path);
+    if (written)
+        written = writePreset(session.settings, *path);
+    if (!written)
         session.ui.message("The preset could not be saved.\n" + written.reason());
 }
 

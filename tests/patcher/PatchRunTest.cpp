@@ -3,6 +3,7 @@
 #include "config/VersionTables.h"
 #include "patcher/PatchFixture.h"
 #include "patcher/PatchPreview.h"
+#include "presets/Presets.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -368,6 +369,35 @@ TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
         "If so, check that config file contains all necessary offsets and data.");
     EXPECT_EQ(ui.messages[0].details,
         "PistolDamage: \"300\" is above 255, the most it takes.\nBatDmg: \"abc\" is not a number.");
+}
+
+// A preset or a patch saved at the executable's name, picked by a slip in
+// the file dialog, would put a text file in the game's place.
+TEST_F(PatchRunTest, aPresetOrAPatchIsNeverSavedOverTheExecutable)
+{
+    fillImage(0xCC);
+    const std::string untouched = image();
+    const std::string reason
+        = "Cannot write " + (folder / "quenb.exe") + ": it is the game's executable. Choose another name.";
+    const struct {
+        const char* name;
+        void (*save)(Session&);
+        std::string text;
+        std::string details;
+    } rows[] = {
+        {"preset", savePreset, "The preset could not be saved.\n" + reason, ""},
+        {"patch", exportPatchCommand, "The patch could not be exported.", reason},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ui.messages.clear();
+        ui.fileAnswers.push_back(folder / "quenb.exe");
+        row.save(session);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, row.text);
+        EXPECT_EQ(ui.messages[0].details, row.details);
+        EXPECT_EQ(image(), untouched);
+    }
 }
 
 } // namespace
