@@ -1,5 +1,6 @@
 #include "ui/QtUserInteraction.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,6 +16,10 @@ QString titleOrProgram(std::string_view title)
 {
     return title.empty() ? QtUserInteraction::programTitle() : toQString(title);
 }
+
+// Qt's dialogs give "/" on every system; GOLV's messages name a chosen file
+// the way the user's system writes it ("C:\games\mine.qpt" on Windows).
+std::string systemPath(const QString& chosen) { return QDir::toNativeSeparators(chosen).toStdString(); }
 
 } // namespace
 
@@ -68,7 +73,7 @@ std::optional<std::string> QtUserInteraction::chooseFileToOpen(std::string_view 
     if (chosen.isEmpty())
         return std::nullopt;
     m_lastFolder = QFileInfo(chosen).absolutePath();
-    return chosen.toStdString();
+    return systemPath(chosen);
 }
 
 std::optional<std::string> QtUserInteraction::chooseFileToSave(std::string_view title, std::string_view filter)
@@ -85,7 +90,7 @@ std::optional<std::string> QtUserInteraction::chooseFileToSave(std::string_view 
     // A platform dialog may leave the suffix to us.
     const QString chosen = withFilterExtension(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
     m_lastFolder = QFileInfo(chosen).absolutePath();
-    return chosen.toStdString();
+    return systemPath(chosen);
 }
 
 } // namespace golv
