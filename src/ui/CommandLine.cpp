@@ -3,11 +3,11 @@
 #include "UserInteraction.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
-#include "startup/Startup.h"
 #include "language/CaptionTable.h"
 #include "patcher/ModifyExe.h"
 #include "patcher/PatchPreview.h"
 #include "presets/Presets.h"
+#include "startup/Startup.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -84,7 +84,7 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
         QLabel* entry = make.label(effect.entry);
         QLabel* effectLabel = make.label(effect.effectLabel);
         QLineEdit* field = make.field(effect.field);
-        make.names().name(field, {entry, effectLabel});
+        nameForReaders(field, {entry, effectLabel});
         effects.wideRow(entry);
         effects.row(effectLabel, {field});
     }

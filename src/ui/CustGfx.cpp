@@ -70,8 +70,8 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
         QLabel* label = make.label(raw.label);
         QLineEdit* first = make.field(raw.fields[0]);
         QLineEdit* second = make.field(raw.fields[1]);
-        make.names().name(first, {label, columns[0]});
-        make.names().name(second, {label, columns[1]});
+        nameForReaders(first, {label, columns[0]});
+        nameForReaders(second, {label, columns[1]});
         lightning.row(label, {first, second});
         columns[0]->setFixedWidth(first->minimumWidth());
         columns[1]->setFixedWidth(second->minimumWidth());
@@ -82,7 +82,7 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
     // and presets still treat them as settings.
     QCheckBox* indirect = make.ownCheckBox("Check1", QStringLiteral("indirect drawing method"));
     QLineEdit* randomFactor = make.field("Text4");
-    make.names().name(randomFactor, {QStringLiteral("lightning random factor")});
+    nameForReaders(randomFactor, {QStringLiteral("lightning random factor")});
     lightning.row(nullptr, {indirect, randomFactor});
     indirect->hide();
     randomFactor->hide();

@@ -72,7 +72,7 @@ CustInv::CustInv(Windows& windows, QWidget* parent)
             case CheckedField: {
                 QCheckBox* box = make.checkBox(row.control);
                 QLineEdit* field = make.field(row.field);
-                make.names().name(field, {box});
+                nameForReaders(field, {box});
                 section->row(nullptr, {box, field});
                 break;
             }

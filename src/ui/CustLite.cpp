@@ -44,7 +44,7 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
     Section general(make, "Label2");
     QLabel* intensity = make.label("Label10");
     QLineEdit* display = make.display("Text4", 9);
-    make.names().name(display, {intensity, QStringLiteral("value")});
+    nameForReaders(display, {intensity, QStringLiteral("value")});
     general.row(intensity, {make.scrollBar("HScroll4"), display});
 
     // One grid for the window, so that its controls stand in line from block to block.
@@ -62,7 +62,7 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
         button->setIcon(chip);
         if (!option.shown)
             button->hide();
-        make.names().name(button, {flare, QString::fromLatin1(option.word)});
+        nameForReaders(button, {flare, QString::fromLatin1(option.word)});
         options.push_back(button);
     }
     colours.row(flare, options);

@@ -77,7 +77,7 @@ CustPhys::CustPhys(Windows& windows, QWidget* parent)
             // Only a mouse needs the way into the field; Tab goes there directly.
             button->setFocusPolicy(Qt::NoFocus);
             QLineEdit* field = make.field(indexed("Text2", speed.index).constData());
-            make.names().name(field, {name});
+            nameForReaders(field, {name});
             make.explainHex(field, FormBuilder::HexReading::Signed16);
             grid->addWidget(button, line, column, Qt::AlignHCenter);
             grid->addWidget(field, line + 1, column);

@@ -103,7 +103,7 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
             QLabel* column = make.ownLabel(QString::fromLatin1(flags.columns[i]));
             column->setAlignment(Qt::AlignCenter);
             column->setFixedWidth(flag->minimumWidth());
-            make.names().name(flag, {label, column});
+            nameForReaders(flag, {label, column});
             headers.push_back(column);
             buttons.push_back(flag);
         }
@@ -153,14 +153,14 @@ QLayout* CustWeapons::buildGrid(QLabel* previewCaption)
             } else {
                 fields[column] = make.field(name);
             }
-            make.names().name(fields[column], {label, columns[column]});
+            nameForReaders(fields[column], {label, columns[column]});
             grid->addWidget(fields[column], row, static_cast<int>(column) + 1);
         }
         label->setBuddy(fields[0]);
         m_rateFields[line] = fields[kRate];
         m_flashFields[line] = fields[kFlash];
         m_rows[line] = make.option(weapon.option);
-        make.names().name(m_rows[line], {previewCaption, label});
+        nameForReaders(m_rows[line], {previewCaption, label});
         grid->addWidget(m_rows[line], row, static_cast<int>(weapon.fields.size()) + 1);
     }
     m_rows[0]->setChecked(true);

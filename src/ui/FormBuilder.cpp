@@ -58,8 +58,7 @@ bool isInput(const QWidget* widget)
 
 } // namespace
 
-FormBuilder::FormBuilder(QWidget* window, Window id, Windows& windows)
-    : m_window(window), m_id(id), m_windows(windows), m_names(new AccessibleNames(window))
+FormBuilder::FormBuilder(QWidget* window, Window id, Windows& windows) : m_window(window), m_id(id), m_windows(windows)
 {
 }
 
@@ -378,10 +377,10 @@ Swatch* Section::colourRow(
     for (std::size_t i = 0; i < fields.size(); ++i) {
         letters[i] = m_form.ownLabel(kLetters[i]);
         edits[i] = m_form.field(fields[i]);
-        m_form.names().name(edits[i], {titlePart(), rowLabel, kWords[i]});
+        nameForReaders(edits[i], {titlePart(), rowLabel, kWords[i]});
     }
     Swatch* swatch = kind == SwatchKind::Preview ? m_form.previewSwatch(ids) : m_form.swatch(ids);
-    m_form.names().name(swatch, {titlePart(), rowLabel, QStringLiteral("swatch")});
+    nameForReaders(swatch, {titlePart(), rowLabel, QStringLiteral("swatch")});
     for (QLineEdit* edit : edits) {
         swatch->opensFrom(edit);
         edit->setToolTip(kOpensColourDialog);
@@ -417,18 +416,18 @@ void Section::name(QWidget* control, QLabel* rowLabel, QLabel* subLabel)
 {
     if (!isInput(control) || !control->accessibleName().isEmpty())
         return;
-    const AccessibleNames::Part rowPart = rowLabel != nullptr ? AccessibleNames::Part(rowLabel) : QString();
+    const AccessibleNamePart rowPart = rowLabel != nullptr ? AccessibleNamePart(rowLabel) : QString();
     if (qobject_cast<QAbstractButton*>(control)) {
         // A button names itself; its row tells apart captions that repeat.
         if (rowLabel != nullptr || m_titleInNames)
-            m_form.names().name(control, {titlePart(), rowPart, control});
+            nameForReaders(control, {titlePart(), rowPart, control});
         return;
     }
-    const AccessibleNames::Part subPart = subLabel != nullptr ? AccessibleNames::Part(subLabel) : QString();
-    m_form.names().name(control, {titlePart(), rowPart, subPart});
+    const AccessibleNamePart subPart = subLabel != nullptr ? AccessibleNamePart(subLabel) : QString();
+    nameForReaders(control, {titlePart(), rowPart, subPart});
 }
 
-AccessibleNames::Part Section::titlePart() const
+AccessibleNamePart Section::titlePart() const
 {
     if (m_titleInNames && m_title != nullptr)
         return m_title;

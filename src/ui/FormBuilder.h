@@ -62,7 +62,6 @@ public:
     QWidget* window() const { return m_window; }
     Window id() const { return m_id; }
     Windows& windows() const { return m_windows; }
-    AccessibleNames& names() const { return *m_names; }
 
     // A command or a swatch runs only when this lets it: the field the click
     // took the focus from must pass its checks first.
@@ -127,7 +126,6 @@ private:
     QWidget* m_window;
     Window m_id;
     Windows& m_windows;
-    AccessibleNames* m_names;
     std::function<bool()> m_gate;
     QColor m_positiveInk = kPositiveInk;
 };
@@ -173,7 +171,7 @@ public:
 
 private:
     void name(QWidget* control, QLabel* rowLabel, QLabel* subLabel);
-    AccessibleNames::Part titlePart() const;
+    AccessibleNamePart titlePart() const;
 
     const FormBuilder& m_form;
     QLabel* m_title = nullptr;

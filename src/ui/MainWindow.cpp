@@ -74,7 +74,7 @@ void barRow(const FormBuilder& make, Section& section, const char* label, const 
 {
     QLabel* caption = make.label(label);
     QLineEdit* box = make.display(display, 9);
-    make.names().name(box, {caption, QStringLiteral("value")});
+    nameForReaders(box, {caption, QStringLiteral("value")});
     section.row(caption, {make.scrollBar(bar), box});
 }
 
