@@ -40,9 +40,15 @@ bool sameFile(std::string_view first, std::string_view second)
     std::error_code missing;
     if (std::filesystem::equivalent(one, other, missing))
         return true;
-    std::error_code noFolder;
-    return detail::sameName(std::filesystem::absolute(one, noFolder).lexically_normal(),
-        std::filesystem::absolute(other, noFolder).lexically_normal());
+    // Without a current folder (it was removed) absolute() fails, and may then
+    // give the empty path, which would make every two names one: such a
+    // path is compared as it is written.
+    const auto whole = [](const std::filesystem::path& path) {
+        std::error_code noFolder;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, noFolder);
+        return (noFolder ? path : absolute).lexically_normal();
+    };
+    return detail::sameName(whole(one), whole(other));
 }
 
 std::string fileNameOf(std::string_view path) { return utf8Path(nativePath(path).filename()); }
