@@ -1,7 +1,5 @@
 #include "config/DefaultConfig.h"
 
-#include "support/TempFolder.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,18 +26,6 @@ TEST(DefaultConfig, hasTheFixedHeaderAndEnd)
     EXPECT_TRUE(
         contains(lines, "[version 65636B005F494E495400000057696E50;ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002]"));
     EXPECT_TRUE(contains(lines, ";LanguageFile=golv.lng"));
-}
-
-TEST(RecreateConfig, replacesTheWholeFileWithTheDefaultTextInCrLfLines)
-{
-    const test::TempFolder folder;
-    folder.write("golv.cfg", "[version 1234;a section of the user's own]\n[end version]\n" + std::string(100000, 'x'));
-    ASSERT_TRUE(RecreateConfig(folder / "golv.cfg"));
-    const std::string text = folder.read("golv.cfg");
-    EXPECT_TRUE(text.ends_with("\r\n[end version]\r\n\r\n")) << "the section end, then an empty line";
-    std::vector<std::string> lines = defaultConfigLines();
-    lines.emplace_back();
-    EXPECT_EQ(text, test::crlfText(lines));
 }
 
 } // namespace

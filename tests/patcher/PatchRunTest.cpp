@@ -1,5 +1,6 @@
 #include "patcher/ModifyExe.h"
 
+#include "config/TextFile.h"
 #include "config/VersionTables.h"
 #include "patcher/PatchFixture.h"
 #include "patcher/PatchPreview.h"
@@ -13,7 +14,6 @@
 #include <iterator>
 #include <map>
 #include <set>
-#include <sstream>
 
 namespace golv {
 namespace {
@@ -57,18 +57,6 @@ std::vector<std::string> split(const std::string& text, std::string_view separat
     return pieces;
 }
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The record of what the patch run writes, tests/patcher/PatchRunWrites.txt:
 // the default run as lines "position bytes setting", then states, each a
 // line "[Key=value, ...]" followed by the lines the state adds (+) to the
@@ -86,7 +74,7 @@ TEST_F(PatchRunTest, everyStateWritesWhatTheRecordHolds)
     std::ifstream in(path, std::ios::binary);
     ASSERT_TRUE(in) << path;
     const std::vector<std::string> expected
-        = linesOf(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+        = splitTextLines(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 
     std::vector<PatchWrite> all; // of every state, for the overlap check below
     auto lines = [&] {
@@ -165,23 +153,18 @@ TEST_F(PatchRunTest, everyStateWritesWhatTheRecordHolds)
     }
 
     // Bytes of two settings never overlap, but where one lies inside another.
-    struct Range {
-        std::int64_t first;
-        std::int64_t last;
-        SettingId setting;
-    };
-    std::vector<Range> ranges;
-    for (const PatchWrite& write : all)
-        ranges.push_back(
-            {write.position, write.position + static_cast<std::int64_t>(write.bytes.size()) - 1, write.setting});
-    std::sort(ranges.begin(), ranges.end(), [](const Range& a, const Range& b) { return a.first < b.first; });
+    std::map<std::int64_t, std::set<std::string_view>> owners;
+    for (const PatchWrite& write : all) {
+        for (std::size_t i = 0; i < write.bytes.size(); ++i)
+            owners[write.position + static_cast<std::int64_t>(i)].insert(kSettings[write.setting].key);
+    }
     std::set<std::string> clashes;
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
-        for (std::size_t j = i + 1; j < ranges.size() && ranges[j].first <= ranges[i].last; ++j) {
-            const std::string_view a = kSettings[ranges[i].setting].key;
-            const std::string_view b = kSettings[ranges[j].setting].key;
-            if (a != b && !kNested.count({a, b}) && !kNested.count({b, a}))
-                clashes.insert(std::string(a) + " / " + std::string(b) + " at " + std::to_string(ranges[j].first));
+    for (const auto& [position, keys] : owners) {
+        for (const std::string_view a : keys) {
+            for (const std::string_view b : keys) {
+                if (a < b && !kNested.count({a, b}) && !kNested.count({b, a}))
+                    clashes.insert(std::string(a) + " / " + std::string(b) + " at " + std::to_string(position));
+            }
         }
     }
     EXPECT_EQ(clashes, std::set<std::string>{});

@@ -15,24 +15,30 @@ class SilentModeTest : public test::ConfigFixture {
 protected:
     SilentModeTest() { session.parsers = &session.settings; }
 
-    // The default configuration with SilentPatch=1, and a synthetic executable.
-    void prepare(const std::string& silent = "SilentPatch=1")
+    // The default configuration with SilentPatch=1, and a synthetic executable
+    // at `exe`, which the configuration names by `exeName`.
+    void prepare(const std::string& silent = "SilentPatch=1", const std::string& exeName = "quenb.exe",
+        const std::string& exe = "quenb.exe")
     {
         std::vector<std::string> lines = defaultConfigLines();
         for (std::string& line : lines) {
             if (line == "SilentPatch=0")
                 line = silent;
+            else if (line == "ExeName=quenb.exe")
+                line = "ExeName=" + exeName;
         }
         writeConfig(lines);
-        ASSERT_EQ(test::makeSyntheticExecutable((folder / "quenb.exe")), 0);
+        ASSERT_EQ(test::makeSyntheticExecutable(folder / exe), 0);
         // Mark the drawing distance so a patch shows: the default run writes A0 46.
-        std::string image = folder.read("quenb.exe");
-        image[730271 - 1] = '\x00';
-        image[730272 - 1] = '\x00';
-        folder.write("quenb.exe", image);
+        std::string image = folder.read(exe);
+        image.replace(730271 - 1, 2, std::string(2, '\0'));
+        folder.write(exe, image);
     }
 
-    std::string drawingDistanceBytes() const { return folder.read("quenb.exe").substr(730271 - 1, 2); }
+    std::string drawingDistanceBytes(const std::string& exe = "quenb.exe") const
+    {
+        return folder.read(exe).substr(730271 - 1, 2);
+    }
 };
 
 TEST_F(SilentModeTest, patchesTheIdentifiedExecutableWithTheDefaults)
@@ -52,30 +58,11 @@ TEST_F(SilentModeTest, patchesTheIdentifiedExecutableWithTheDefaults)
 // executable in a folder of its own whose name is Windows-1252.
 TEST_F(SilentModeTest, findsAnExecutableNamedInWindows1252InAFolderOfItsOwn)
 {
-#ifdef _WIN32
-    const std::string separator = "\\";
-#else
-    const std::string separator = "/";
-#endif
-    std::vector<std::string> lines = defaultConfigLines();
-    for (std::string& line : lines) {
-        if (line == "SilentPatch=0")
-            line = "SilentPatch=1";
-        else if (line == "ExeName=quenb.exe")
-            line = "ExeName=bin" + separator + "sp\xE4t.exe";
-    }
-    writeConfig(lines);
     std::filesystem::create_directory(folder.native("bin"));
-    const std::string exe = platform::joinPath(folder / "bin", "sp\xC3\xA4t.exe");
-    ASSERT_EQ(test::makeSyntheticExecutable(exe), 0);
-    const std::string inFolder = "bin/sp\xC3\xA4t.exe";
-    std::string image = folder.read(inFolder);
-    image.replace(730271 - 1, 2, std::string(2, '\0'));
-    folder.write(inFolder, image);
-
+    prepare("SilentPatch=1", platform::joinPath("bin", "sp\xE4t.exe"), "bin/sp\xC3\xA4t.exe");
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
     EXPECT_EQ(runSilentPatch(session), SilentOutcome::Patched) << ::testing::PrintToString(ui.messageTexts());
-    EXPECT_EQ(folder.read(inFolder).substr(730271 - 1, 2), "\xA0\x46");
+    EXPECT_EQ(drawingDistanceBytes("bin/sp\xC3\xA4t.exe"), "\xA0\x46");
 }
 
 TEST_F(SilentModeTest, isNotSilentWithoutTheSwitchOrWithoutTheExecutable)

@@ -16,9 +16,9 @@ protected:
     StartupTest() { session.parsers = nullptr; }
 
     // A configuration whose build is told by the detection bytes at position 5.
-    void writeSmallConfig(const std::string& numBytes = "3")
+    void writeSmallConfig(const std::string& common = "NumBytesToRead=3")
     {
-        std::vector<std::string> lines = commonSection({"NumBytesToRead=" + numBytes});
+        std::vector<std::string> lines = commonSection({common});
         for (const char* line : {"[version A00FF;Small build]", "DDOffset=9", "[end version]"})
             lines.emplace_back(line);
         writeConfig(lines);
@@ -66,7 +66,7 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
         SCOPED_TRACE(row.name);
         Session run(ui);
         ui.messages.clear();
-        writeSmallConfig(row.numBytes);
+        writeSmallConfig(std::string("NumBytesToRead=") + row.numBytes);
         folder.write("quenb.exe", row.exe);
         ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
         EXPECT_EQ(run.versionHex, row.versionHex);
@@ -112,10 +112,7 @@ TEST_F(StartupTest, anAbsoluteExecutableNameIsTestedAndReadAtTheSamePlace)
 {
     test::TempFolder elsewhere;
     elsewhere.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7});
-    std::vector<std::string> lines = commonSection({"ExeName=" + (elsewhere / "quenb.exe")});
-    for (const char* line : {"[version A00FF;Small build]", "DDOffset=9", "[end version]"})
-        lines.emplace_back(line);
-    writeConfig(lines);
+    writeSmallConfig("ExeName=" + (elsewhere / "quenb.exe"));
     ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
     EXPECT_EQ(session.exePath, (elsewhere / "quenb.exe"));
     EXPECT_EQ(session.window.statusLabel, "Found: Small build");
