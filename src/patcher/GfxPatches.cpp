@@ -10,11 +10,6 @@ namespace golv {
 
 void patchGfx(PatchWriter& writer)
 {
-    // Each pair of lightning shape bytes goes out as one write of both texts,
-    // the first at the position, the second one byte after it.
-    const auto joinedHex = [&](int slot, SettingId first, SettingId second) {
-        writer.hex(slot, 0, writer.text(first) + writer.text(second), first);
-    };
     // The gradient boxes write the inverse of their state: unchecked is full
     // strength (FF) at all six bytes, checked none (00), greyed leaves them.
     const auto gradient = [&](SettingId box, const std::array<int, 6>& slots) {
@@ -25,9 +20,11 @@ void patchGfx(PatchWriter& writer)
             writer.hex(slot, 0, state == 1 ? "00" : "FF", box);
     };
 
-    joinedHex(offsetSlot("LightingRaw1Offset"), settingId("LightingRAW1"), settingId("LightingRAW2"));
-    joinedHex(offsetSlot("LightingRaw2Offset"), settingId("LightingRAW3"), settingId("LightingRAW4"));
-    joinedHex(offsetSlot("LightingRaw3Offset"), settingId("LightingRAW5"), settingId("LightingRAW6"));
+    // Each pair of lightning shape bytes goes out as one write: the first at
+    // the position, the second one byte after it.
+    writer.hexBytes(offsetSlot("LightingRaw1Offset"), {settingId("LightingRAW1"), settingId("LightingRAW2")});
+    writer.hexBytes(offsetSlot("LightingRaw2Offset"), {settingId("LightingRAW3"), settingId("LightingRAW4")});
+    writer.hexBytes(offsetSlot("LightingRaw3Offset"), {settingId("LightingRAW5"), settingId("LightingRAW6")});
     writer.hexText(offsetSlot("LightingDispOffset"), 0, settingId("LightingDispTime"));
     writer.hexText(offsetSlot("LightingRangOffset"), 0, settingId("LightingDispRange"));
     // The colours of this window are blue first, alpha last where there is one.

@@ -1,32 +1,14 @@
 #include "patcher/PatchGroups.h"
 
-#include "codec/Numbers.h"
 #include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
 #include "settings/SettingId.h"
 
 #include <array>
-#include <string>
 
 namespace golv {
 
 namespace {
-
-// An amount as the engine's one-byte immediate: the text's leading number
-// (0 when it starts with none), so a count never fails to convert.
-std::string count(const PatchWriter& writer, SettingId id, double factor = 1)
-{
-    const std::string text = writer.text(id);
-    const auto value = leadingNumber(text);
-    // Only a number too large for a double has no value; TrueHex2 then warns
-    // about the text and writes zeros.
-    return value ? formatNumber(*value * factor) : text;
-}
-
-void countByte(PatchWriter& writer, int slot, SettingId id, int displacement = 0)
-{
-    writer.byteOf(slot, displacement, count(writer, id), id);
-}
 
 struct Pickup {
     SettingId setting;
@@ -59,14 +41,14 @@ void patchInventory(PatchWriter& writer)
     constexpr SettingId kSeparate = settingId("SeperateAmount");
     if (writer.state(kSeparate) == 1) {
         writer.dataEntry(offsetSlot("SeperateSMKFlaresOffset"), 0, engineDataIndex("SeparateMediFlareMod"), kSeparate);
-        countByte(writer, offsetSlot("FlaresOffset"), settingId("DefFlares"));
-        countByte(writer, offsetSlot("SmallMedkitsOffset"), settingId("DefSmallMedkits"));
+        writer.count(offsetSlot("FlaresOffset"), 0, settingId("DefFlares"));
+        writer.count(offsetSlot("SmallMedkitsOffset"), 0, settingId("DefSmallMedkits"));
     } else if (writer.state(kSeparate) == 0) {
         // The window keeps both amounts equal while they are not separate; the
         // one count written is the flares'.
         writer.dataEntry(
             offsetSlot("SeperateSMKFlaresOffset"), 0, engineDataIndex("SeparateMediFlareDefault"), kSeparate);
-        countByte(writer, offsetSlot("FlaresOffset"), settingId("DefFlares"));
+        writer.count(offsetSlot("FlaresOffset"), 0, settingId("DefFlares"));
     }
 
     constexpr SettingId kPistols = settingId("DefGetPistols");
@@ -87,7 +69,7 @@ void patchInventory(PatchWriter& writer)
     else if (writer.state(kCrowbar) == 0)
         writer.dataEntry(offsetSlot("GetCrowbarOffset"), 0, engineDataIndex("CrowbarDefault"), kCrowbar);
 
-    countByte(writer, offsetSlot("BigMedkitsOffset"), settingId("DefBigMedkits"));
+    writer.count(offsetSlot("BigMedkitsOffset"), 0, settingId("DefBigMedkits"));
 
     constexpr SettingId kNoLabel = settingId("DisableUnlPistAmmoLabel");
     if (writer.state(kNoLabel) == 1)
@@ -99,7 +81,7 @@ void patchInventory(PatchWriter& writer)
     if (writer.state(kRemoveAmmo) == 1) {
         writer.dataEntry(offsetSlot("PistolAmmoOffset"), 0, engineDataIndex("PistolDataMod"), kRemoveAmmo);
         // The seventh byte of the replacement code is the amount it sets.
-        countByte(writer, offsetSlot("PistolAmmoOffset"), settingId("StartUpPistolAmmo"), 6);
+        writer.count(offsetSlot("PistolAmmoOffset"), 6, settingId("StartUpPistolAmmo"));
     } else if (writer.state(kRemoveAmmo) == 0) {
         writer.dataEntry(offsetSlot("PistolAmmoOffset"), 0, engineDataIndex("PistolDataDefault"), kRemoveAmmo);
     }
@@ -130,7 +112,7 @@ void patchInventory(PatchWriter& writer)
     constexpr int kPickPistolAmmo = offsetSlot("PickPistolAmmo");
     if (writer.state(kNoLabel) == 1) {
         constexpr SettingId kPistolAmmo = settingId("PistolAmmo");
-        writer.byteOf(kPickPistolAmmo, 0, count(writer, kPistolAmmo), kPistolAmmo, "90");
+        writer.count(kPickPistolAmmo, 0, kPistolAmmo, 1, "90");
         writer.hex(kPickPistolAmmo, -6, "83", kNoLabel);
     } else if (writer.state(kNoLabel) == 0) {
         writer.hex(kPickPistolAmmo, 0, "FFFF", kNoLabel);
@@ -138,13 +120,11 @@ void patchInventory(PatchWriter& writer)
     }
 
     // A shotgun pick-up counts shells, six to a box.
-    constexpr SettingId kNormalShells = settingId("ShotgunNormalAmmo");
-    writer.byteOf(offsetSlot("PickShotgunNormalAmmo"), 0, count(writer, kNormalShells, 6), kNormalShells);
-    constexpr SettingId kWideShells = settingId("ShotgunWideAmmo");
-    writer.byteOf(offsetSlot("PickShotgunWideAmmo"), 0, count(writer, kWideShells, 6), kWideShells);
+    writer.count(offsetSlot("PickShotgunNormalAmmo"), 0, settingId("ShotgunNormalAmmo"), 6);
+    writer.count(offsetSlot("PickShotgunWideAmmo"), 0, settingId("ShotgunWideAmmo"), 6);
 
     for (const Pickup& pickup : kPickups)
-        countByte(writer, pickup.slot, pickup.setting);
+        writer.count(pickup.slot, 0, pickup.setting);
 
     writer.word(offsetSlot("SmallMedkitEffect"), 0, settingId("SmallMediEffect"));
 
@@ -156,9 +136,8 @@ void patchInventory(PatchWriter& writer)
 
     // The engine shows the secrets count as text; one digit needs its terminating zero.
     constexpr SettingId kSecrets = settingId("Secrets");
-    const std::string secrets = writer.text(kSecrets);
-    writer.characters(offsetSlot("SecretsOffset"), 0, secrets, kSecrets);
-    if (secrets.size() < 2)
+    writer.characters(offsetSlot("SecretsOffset"), 0, kSecrets);
+    if (writer.text(kSecrets).size() < 2)
         writer.hex(offsetSlot("SecretsOffset"), 1, "00", kSecrets);
 
     constexpr SettingId kNoLoad = settingId("DisableLoad");

@@ -58,13 +58,19 @@ bool PatchWriter::acceptable(SettingId id)
         problem(def.key, inQuotes(value) + " is not a number.");
         return false;
     }
+    return withinLimits(id, *number);
+}
+
+bool PatchWriter::withinLimits(SettingId id, double number)
+{
+    const SettingDef& def = kSettings[id];
     for (const FieldCheck& check : def.checks) {
-        if (check.type == FieldCheck::Type::Max && *number > check.value) {
-            problem(def.key, inQuotes(value) + " is above " + std::to_string(check.value) + ", the most it takes.");
+        if (check.type == FieldCheck::Type::Max && number > check.value) {
+            problem(def.key, inQuotes(text(id)) + " is above " + std::to_string(check.value) + ", the most it takes.");
             return false;
         }
-        if (check.type == FieldCheck::Type::Min && *number < check.value) {
-            problem(def.key, inQuotes(value) + " is below " + std::to_string(check.value) + ", the least it takes.");
+        if (check.type == FieldCheck::Type::Min && number < check.value) {
+            problem(def.key, inQuotes(text(id)) + " is below " + std::to_string(check.value) + ", the least it takes.");
             return false;
         }
     }
@@ -95,11 +101,20 @@ bool PatchWriter::hexSetting(SettingId id)
         problem(kSettings[id].key, inQuotes(digits) + " is longer than " + std::to_string(longest) + " digits.");
         return false;
     }
+    // Fewer digits than the field asks for would write fewer bytes, leaving
+    // the rest of the value as the executable had it, or move the bytes of a
+    // value written together with this one.
+    for (const FieldCheck& check : kSettings[id].checks) {
+        if (check.type == FieldCheck::Type::HexDigits && digits.size() < static_cast<std::size_t>(check.value)) {
+            problem(kSettings[id].key,
+                inQuotes(digits) + " is shorter than " + std::to_string(check.value) + " digits, the least it takes.");
+            return false;
+        }
+    }
     return true;
 }
 
-void PatchWriter::planBytes(
-    int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner, std::string_view source)
+void PatchWriter::planBytes(int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner)
 {
     const std::string_view what = kSettings[owner].key;
     const std::int64_t position = static_cast<std::int64_t>(m_session.offsets[slot]) + displacement;
@@ -115,12 +130,10 @@ void PatchWriter::planBytes(
                 + ") lies outside the executable, which has " + std::to_string(m_fileSize) + " bytes.");
         return;
     }
-    m_writes.push_back(
-        PatchWrite{.position = position, .bytes = std::move(bytes), .setting = owner, .source = std::string(source)});
+    m_writes.push_back(PatchWrite{.position = position, .bytes = std::move(bytes), .setting = owner});
 }
 
-void PatchWriter::plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view source,
-    std::string_view what)
+void PatchWriter::plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view what)
 {
     if (what.empty())
         what = kSettings[owner].key;
@@ -144,25 +157,25 @@ void PatchWriter::plan(int slot, int displacement, std::string_view hexString, S
         m_warnings.clear();
         return;
     }
-    planBytes(slot, displacement, *bytes, owner, source);
+    planBytes(slot, displacement, *bytes, owner);
 }
 
 void PatchWriter::hex(int slot, int displacement, std::string_view hexString, SettingId owner)
 {
-    plan(slot, displacement, hexString, owner, hexString);
+    plan(slot, displacement, hexString, owner);
 }
 
 void PatchWriter::dataEntry(int slot, int displacement, std::size_t index, SettingId owner)
 {
     // A damaged entry is told by its key: the fault is in the version section.
-    plan(slot, displacement, data(index), owner, kEngineDataKeys[index], kEngineDataKeys[index]);
+    plan(slot, displacement, data(index), owner, kEngineDataKeys[index]);
 }
 
 void PatchWriter::byte(int slot, int displacement, SettingId id)
 {
     if (acceptable(id))
         if (const auto digits = digitsOf(id, 2))
-            plan(slot, displacement, *digits, id, kSettings[id].key);
+            plan(slot, displacement, *digits, id);
 }
 
 void PatchWriter::byteOf(int slot, int displacement, std::string_view decimal, SettingId owner, std::string_view then)
@@ -172,14 +185,14 @@ void PatchWriter::byteOf(int slot, int displacement, std::string_view decimal, S
         problem(kSettings[owner].key, inQuotes(decimal) + " does not fit in one byte.");
         return;
     }
-    plan(slot, displacement, digits + std::string(then), owner, kSettings[owner].key);
+    plan(slot, displacement, digits + std::string(then), owner);
 }
 
 void PatchWriter::word(int slot, int displacement, SettingId id)
 {
     if (acceptable(id))
         if (const auto digits = digitsOf(id, 4))
-            plan(slot, displacement, Invrt(*digits), id, kSettings[id].key);
+            plan(slot, displacement, Invrt(*digits), id);
 }
 
 void PatchWriter::colour(int slot, int displacement, std::initializer_list<SettingId> components)
@@ -195,19 +208,31 @@ void PatchWriter::colour(int slot, int displacement, std::initializer_list<Setti
     if (!fits)
         return;
     const SettingId first = *components.begin();
-    plan(slot, displacement, joined, first, kSettings[first].key);
+    plan(slot, displacement, joined, first);
 }
 
 void PatchWriter::hexText(int slot, int displacement, SettingId id)
 {
     if (hexSetting(id))
-        plan(slot, displacement, text(id), id, kSettings[id].key);
+        plan(slot, displacement, text(id), id);
 }
 
 void PatchWriter::reversedHex(int slot, int displacement, SettingId id)
 {
     if (hexSetting(id))
-        plan(slot, displacement, Invrt(text(id)), id, kSettings[id].key);
+        plan(slot, displacement, Invrt(text(id)), id);
+}
+
+void PatchWriter::hexBytes(int slot, std::initializer_list<SettingId> ids)
+{
+    std::string joined;
+    bool whole = true;
+    for (const SettingId id : ids) {
+        whole = hexSetting(id) && whole;
+        joined += text(id);
+    }
+    if (whole)
+        plan(slot, 0, joined, *ids.begin());
 }
 
 void PatchWriter::negatedByte(int slot, SettingId id)
@@ -215,7 +240,7 @@ void PatchWriter::negatedByte(int slot, SettingId id)
     if (!acceptable(id))
         return;
     const std::string negated = formatNumber(-*strictNumber(text(id)));
-    plan(slot, 0, HexTail(m_session.codec.TrueHex2(negated, 2), 6), id, kSettings[id].key);
+    plan(slot, 0, HexTail(m_session.codec.TrueHex2(negated, 2), 6), id);
 }
 
 void PatchWriter::negatedWord(int slot, SettingId id)
@@ -223,12 +248,31 @@ void PatchWriter::negatedWord(int slot, SettingId id)
     if (!acceptable(id))
         return;
     const std::string negated = formatNumber(-*strictNumber(text(id)));
-    plan(slot, 0, Invrt(HexTail(m_session.codec.TrueHex2(negated, 4), 4)), id, kSettings[id].key);
+    plan(slot, 0, Invrt(HexTail(m_session.codec.TrueHex2(negated, 4), 4)), id);
 }
 
-void PatchWriter::characters(int slot, int displacement, std::string_view text, SettingId owner)
+void PatchWriter::characters(int slot, int displacement, SettingId id)
 {
-    planBytes(slot, displacement, std::vector<std::uint8_t>(text.begin(), text.end()), owner, kSettings[owner].key);
+    const std::string characters = text(id);
+    const std::size_t longest = kSettings[id].maxLength;
+    if (characters.size() > longest) {
+        problem(kSettings[id].key,
+            inQuotes(characters) + " is longer than " + std::to_string(longest) + " characters, the most it takes.");
+        return;
+    }
+    planBytes(slot, displacement, std::vector<std::uint8_t>(characters.begin(), characters.end()), id);
+}
+
+void PatchWriter::count(int slot, int displacement, SettingId id, int factor, std::string_view then)
+{
+    // A count never fails to convert, but its field's limits hold: a number
+    // the window would not take is not written from a file either.
+    const auto number = leadingNumber(text(id));
+    if (number && !withinLimits(id, *number))
+        return;
+    // Only a number too large for a double has no value; TrueHex2 then warns
+    // about the text, which becomes the write's problem.
+    byteOf(slot, displacement, number ? formatNumber(*number * factor) : text(id), id, then);
 }
 
 } // namespace golv

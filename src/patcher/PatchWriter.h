@@ -20,7 +20,6 @@ struct PatchWrite {
     std::int64_t position = 0; // 1-based
     std::vector<std::uint8_t> bytes;
     SettingId setting = 0; // the setting whose write this is
-    std::string source;    // what the bytes came from: the setting's key, a data key or the literal
 };
 
 // Why a write cannot be made: the setting or Engine data key, and a sentence.
@@ -74,27 +73,32 @@ public:
     // The setting's own hex digits, as they stand or with the byte order reversed.
     void hexText(int slot, int displacement, SettingId id);
     void reversedHex(int slot, int displacement, SettingId id);
+    // Each setting's own hex digits, one setting after the other.
+    void hexBytes(int slot, std::initializer_list<SettingId> ids);
     // HexTail(TrueHex2(-value, 2), 6): the low byte of the negated value.
     void negatedByte(int slot, SettingId id);
     // Invrt(HexTail(TrueHex2(-value, 4), 4)): the low 16 bits of the negated value.
     void negatedWord(int slot, SettingId id);
-    // The text's characters, one byte each.
-    void characters(int slot, int displacement, std::string_view text, SettingId owner);
+    // The setting's text as characters, one byte each.
+    void characters(int slot, int displacement, SettingId id);
+    // A count: TrueHex2 of the text's leading number (0 when it has none)
+    // times `factor`, followed by the literal hex digits of `then`.
+    void count(int slot, int displacement, SettingId id, int factor = 1, std::string_view then = {});
 
 private:
     // Plans the bytes of a hex string, or records why it cannot under `what`
     // (the owner's key unless given).
-    void plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view source,
-        std::string_view what = {});
-    void planBytes(
-        int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner, std::string_view source);
+    void plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view what = {});
+    void planBytes(int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner);
     // Whether a setting's text is a value its field takes (a number within
     // the field's limits); records a problem when it is not.
     bool acceptable(SettingId id);
+    bool withinLimits(SettingId id, double number);
     void problem(std::string_view what, std::string why);
     // TrueHex2 of a setting's text when it makes exactly `width` digits.
     std::optional<std::string> digitsOf(SettingId id, std::size_t width);
-    // Whether a setting's own hex text is hex digits that fit its field.
+    // Whether a setting's own hex text is hex digits that fill its field as
+    // leaving the field would ask.
     bool hexSetting(SettingId id);
 
     Session& m_session;

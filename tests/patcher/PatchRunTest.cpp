@@ -246,6 +246,24 @@ TEST_F(PatchRunTest, aDamagedInputLeavesTheExecutableAsItWasAndIsNamed)
             {{"NoAmmoDefData", "\"\" is not made of hexadecimal digits."}}},
         {"a hex setting far longer than its field", [&] { text("BlastTimeout", std::string(5000, '1')); },
             {{"BlastTimeout", "\"" + std::string(5000, '1') + "\" is longer than 8 digits."}}},
+        {"a count its field would not take, though it fits the byte", [&] { text("UziAmmo", "200"); },
+            {{"UziAmmo", "\"200\" is above 127, the most it takes."}}},
+        {"a shotgun count read by its leading digits", [&] { text("ShotgunWideAmmo", "30 boxes"); },
+            {{"ShotgunWideAmmo", "\"30 boxes\" is above 21, the most it takes."}}},
+        {"a secrets count running past its two characters", [&] { text("Secrets", "123"); },
+            {{"Secrets", "\"123\" is longer than 2 characters, the most it takes."}}},
+        {"a lightning shape byte of one digit, which would move its neighbour",
+            [&] {
+                text("LightingRAW3", "");
+                text("LightingRAW6", "2");
+            },
+            {{"LightingRAW3", "\"\" is shorter than 2 digits, the least it takes."},
+                {"LightingRAW6", "\"2\" is shorter than 2 digits, the least it takes."}}},
+        {"a two-byte speed of one byte's digits, which leaves the high byte as it was",
+            [&] { text("ShotgunDisp", "12"); },
+            {{"ShotgunDisp", "\"12\" is shorter than 4 digits, the least it takes."}}},
+        {"a lightning shape byte of three digits", [&] { text("LightingRAW1", "0018"); },
+            {{"LightingRAW1", "\"0018\" is longer than 2 digits."}}},
         {"two faults: both are named",
             [&] {
                 text("BatDmg", "x");
@@ -290,9 +308,11 @@ TEST_F(PatchRunTest, anExecutableCutShortIsNotPaddedOut)
 // What --plan prints: the columns as wide as their widest entry.
 TEST(PatchPreview, theChangeTableLinesUpItsColumns)
 {
+    using Bytes = std::vector<std::uint8_t>;
     PatchPreview preview;
-    preview.changes = {{{7, {0xA0, 0x46}, settingId("DrawingDistanceRange"), ""}, {0x9D, 0x45}},
-        {{730271, {0x01}, settingId("PistolDamage"), ""}, {0xFF}}};
+    // One by one: a braced list of them trips a false "maybe uninitialized" of GCC 12.
+    preview.changes.push_back({PatchWrite{7, Bytes{0xA0, 0x46}, settingId("DrawingDistanceRange")}, Bytes{0x9D, 0x45}});
+    preview.changes.push_back({PatchWrite{730271, Bytes{0x01}, settingId("PistolDamage")}, Bytes{0xFF}});
     EXPECT_EQ(changeTable(preview),
         (std::vector<std::string>{"position  old bytes  new bytes  setting",
             "       7  9D 45      A0 46      DrawingDistanceRange", "  730271  FF         01         PistolDamage",
