@@ -57,7 +57,7 @@ FieldVerdict checkField(const FieldChecks& checks, std::string text)
         }
         if (!message.empty()) {
             verdict.messages.push_back(std::move(message));
-            verdict.keepFocus = true;
+            verdict.keepFocus = verdict.keepFocus || check.refocus;
         }
     }
     verdict.text = std::move(text);

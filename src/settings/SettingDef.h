@@ -105,6 +105,9 @@ struct FieldCheck {
     };
     Type type = Type::None;
     std::int32_t value = 0;
+    // Whether a refusal puts the focus back into the field; the main
+    // window's sound numbers are corrected and then let the user go on.
+    bool refocus = true;
 };
 
 inline constexpr std::size_t kMaxFieldChecks = 4;

@@ -14,6 +14,7 @@ namespace golv {
 namespace detail::rows {
 
 constexpr FieldCheck atMost(std::int32_t value) { return {FieldCheck::Type::Max, value}; }
+constexpr FieldCheck cappedAt(std::int32_t value) { return {FieldCheck::Type::Max, value, false}; }
 constexpr FieldCheck atLeast(std::int32_t value) { return {FieldCheck::Type::Min, value}; }
 constexpr FieldCheck hexDigits(std::int32_t count) { return {FieldCheck::Type::HexDigits, count}; }
 constexpr FieldCheck decDigits(std::int32_t count) { return {FieldCheck::Type::DecDigits, count}; }
@@ -78,9 +79,9 @@ consteval std::array<SettingDef, 328> settings()
         control("DisableDEnemyWatr",           Main,      CheckState,     Form1,       "Check6",     "0"),
         ranged( "SampleRate",                  Main,      ScrollPosition, Form1,       "HScroll3",   "1",        0,  3),
         control("FixUWDoorBug",                Main,      CheckState,     Form1,       "Check5",     "0"),
-        text(   "UWDoorBugSoundID",            Main,      LegacyHex,      Form1,       "Text5(18)",  "50",       3,  Digits,       atMost(127),   notEmpty),
+        text(   "UWDoorBugSoundID",            Main,      LegacyHex,      Form1,       "Text5(18)",  "50",       3,  Digits,       cappedAt(127), notEmpty),
         control("FixNoAmmoBug",                Main,      CheckState,     Form1,       "Check7",     "0"),
-        text(   "NoAmmoBugSoundID",            Main,      LegacyHex,      Form1,       "Text5(0)",   "48",       3,  Digits,       atMost(127),   notEmpty),
+        text(   "NoAmmoBugSoundID",            Main,      LegacyHex,      Form1,       "Text5(0)",   "48",       3,  Digits,       cappedAt(127), notEmpty),
         control("LockFreeCamera",              Main,      CheckState,     Form1,       "Check10",    "0"),
         control("StickFreeCamera",             Main,      CheckState,     Form1,       "Check9",     "0"),
         ranged( "PonytailMode",                Main,      OptionIndex,    Form1,       "Option1",    "0",        0,  2),

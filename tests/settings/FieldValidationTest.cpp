@@ -8,8 +8,8 @@ namespace {
 using Type = FieldCheck::Type;
 using Messages = std::vector<std::string>;
 
-// Each check sees the text as the checks before it left it, and the first
-// refusal keeps the focus in the field.
+// Each check sees the text as the checks before it left it, and a refusal
+// keeps the focus in the field unless its check only corrects the text.
 TEST(FieldValidation, leavingAFieldMakesItsChecksInOrder)
 {
     struct Row {
@@ -18,6 +18,7 @@ TEST(FieldValidation, leavingAFieldMakesItsChecksInOrder)
         const char* typed;
         Messages messages;
         const char* text;
+        bool keepsFocus = true; // when there is a message
     };
     const FieldChecks emptyThenLimits = {{{Type::Empty, 0}, {Type::Max, 255}, {Type::Min, -128}}};
     const Row rows[] = {
@@ -40,13 +41,17 @@ TEST(FieldValidation, leavingAFieldMakesItsChecksInOrder)
             "5"},
         {"both limits refuse in turn", {{{Type::Min, 10}, {Type::Max, 5}}}, "7",
             {"Minimum value for this field is 10!", "Maximum value for this field is 5!"}, "5"},
+        {"a capped text lets the focus go", {{{Type::Max, 127, false}, {Type::Empty, 0}}}, "200",
+            {"Maximum value for this field is 127!"}, "127", false},
+        {"but not when it is empty", {{{Type::Max, 127, false}, {Type::Empty, 0}}}, "",
+            {"You must fill this field with at least one digit!"}, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const FieldVerdict verdict = checkField(row.checks, row.typed);
         EXPECT_EQ(verdict.messages, row.messages);
         EXPECT_EQ(verdict.text, row.text);
-        EXPECT_EQ(verdict.keepFocus, !row.messages.empty());
+        EXPECT_EQ(verdict.keepFocus, !row.messages.empty() && row.keepsFocus);
     }
 }
 
