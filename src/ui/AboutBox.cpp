@@ -51,6 +51,7 @@ AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
 
     m_creditLabel = new QLabel(panel);
     m_creditLabel->setObjectName(QStringLiteral("Label2"));
+    m_creditLabel->setTextFormat(Qt::PlainText);
     m_creditLabel->setAutoFillBackground(true);
     m_creditLabel->setPalette(black);
     m_creditLabel->setAlignment(Qt::AlignCenter);

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <type_traits>
 
 namespace golv {
 namespace {
@@ -33,6 +34,9 @@ template <typename Widget> Widget* make(QWidget* window, const char* name)
     auto* widget = new Widget(window);
     if (name != nullptr)
         widget->setObjectName(QString::fromLatin1(name));
+    // A caption from a language file is shown as written, "<b>" and all.
+    if constexpr (std::is_same_v<Widget, QLabel>)
+        widget->setTextFormat(Qt::PlainText);
     return widget;
 }
 

@@ -157,6 +157,7 @@ void MainWindow::buildLayout()
     auto* status = new QHBoxLayout;
     auto* statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("Label6"));
+    statusLabel->setTextFormat(Qt::PlainText); // it names the executable
     QFont statusFont = statusLabel->font();
     statusFont.setBold(true);
     statusLabel->setFont(statusFont);
