@@ -99,6 +99,8 @@ std::optional<double> leadingNumber(std::string_view text)
     return parseDecimal(text.substr(0, length));
 }
 
+bool startsWithNumber(std::string_view text) { return numberPrefixLength(skipSpaces(text)) > 0; }
+
 std::optional<double> strictNumber(std::string_view text)
 {
     text = trimSpaces(text);

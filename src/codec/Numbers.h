@@ -15,6 +15,10 @@ namespace golv {
 // large for a double, which every caller treats as out of range.
 std::optional<double> leadingNumber(std::string_view text);
 
+// Whether the text has a leading number at all, which tells a written "0"
+// from a text that leadingNumber reads as 0 for want of one.
+bool startsWithNumber(std::string_view text);
+
 // strictNumber: the whole text must be one decimal number, spaces around it
 // allowed; anything else (the empty text included) gives no value.
 std::optional<double> strictNumber(std::string_view text);

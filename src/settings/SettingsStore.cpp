@@ -324,12 +324,17 @@ Status SettingsStore::apply(SettingId id, std::string_view value)
         const auto number = leadingNumber(value);
         if (!number)
             return outOfRange(id, value);
-        // The list's own spelling where an entry has this number ("05", not
-        // "5"), so a saved list text loads back as the same entry.
-        std::string text = formatNumber(*number);
-        for (const std::string& entry : listEntries(id)) {
-            if (leadingNumber(entry) == *number)
-                text = entry;
+        // A number takes the list's own spelling where an entry has it ("05",
+        // not "5"), so a saved list text loads back as the same entry. A text
+        // without one (a blank line) chooses no entry and writes nothing; it
+        // is kept empty rather than as "0", which would load back as "00".
+        std::string text;
+        if (startsWithNumber(value)) {
+            text = formatNumber(*number);
+            for (const std::string& entry : listEntries(id)) {
+                if (leadingNumber(entry) == *number)
+                    text = entry;
+            }
         }
         setText(id, std::move(text));
         return Status::ok();

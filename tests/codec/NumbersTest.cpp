@@ -12,7 +12,8 @@ using Whole = std::optional<std::int32_t>;
 constexpr std::nullopt_t none = std::nullopt;
 
 // How one text reads: its leading number (what most keys take), as a whole
-// text (what a field's check takes), and as a whole number (positions).
+// text (what a field's check takes), as a whole number (positions), and
+// whether it has a number at all.
 TEST(Numbers, aTextReadsAsItsNumberOrAsNone)
 {
     struct Row {
@@ -20,37 +21,39 @@ TEST(Numbers, aTextReadsAsItsNumberOrAsNone)
         Number leading;
         Number strict;
         Whole whole;
+        bool starts = false; // whether it has a leading number at all
     };
     const Row rows[] = {
-        {"1 ; silent", 1, none, none},
-        {"   42  ", 42, 42, 42},
-        {"-2.5", -2.5, -2.5, none},
-        {"+7", 7, 7, 7},
-        {"-12", -12, -12, -12},
-        {".5", 0.5, 0.5, none},
-        {"5.", 5, 5, none},
+        {"1 ; silent", 1, none, none, true},
+        {"   42  ", 42, 42, 42, true},
+        {"-2.5", -2.5, -2.5, none, true},
+        {"+7", 7, 7, 7, true},
+        {"-12", -12, -12, -12, true},
+        {".5", 0.5, 0.5, none, true},
+        {"5.", 5, 5, none, true},
         {".", 0, none, none},
         {"-", 0, none, none},
         {"", 0, none, none},
         {"  ", 0, none, none},
-        {"1e3", 1000, 1000, none},
-        {"2E-1", 0.2, 0.2, none},
-        {"7e", 7, none, none},
-        {"7e+", 7, none, none},
-        {"1x5", 1, none, none},
+        {"1e3", 1000, 1000, none, true},
+        {"2E-1", 0.2, 0.2, none, true},
+        {"7e", 7, none, none, true},
+        {"7e+", 7, none, none, true},
+        {"1x5", 1, none, none, true},
         {"abc", 0, none, none},
         {"FF", 0, none, none},
-        {"12AB", 12, none, none},
-        {"1 2", 1, none, none},
-        {"1e400", none, none, none},
-        {"2147483647", 2147483647, 2147483647, 2147483647},
-        {"2147483648", 2147483648.0, 2147483648.0, none},
+        {"12AB", 12, none, none, true},
+        {"1 2", 1, none, none, true},
+        {"1e400", none, none, none, true},
+        {"2147483647", 2147483647, 2147483647, 2147483647, true},
+        {"2147483648", 2147483648.0, 2147483648.0, none, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string("\"") + row.text + "\"");
         EXPECT_EQ(leadingNumber(row.text), row.leading);
         EXPECT_EQ(strictNumber(row.text), row.strict);
         EXPECT_EQ(wholeNumber(row.text), row.whole);
+        EXPECT_EQ(startsWithNumber(row.text), row.starts);
     }
 }
 

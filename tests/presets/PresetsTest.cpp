@@ -121,6 +121,9 @@ TEST_F(PresetsTest, olderPresetVersionsAreConverted)
         {"no version: hex signed word, negated", {"[preset]", "SphinxDmg=FFF6"}, "SphinxDmg", "10"},
         {"a listed number keeps the list's spelling", {"[preset]", "version=0.673", "BinocsRange=5"}, "BinocsRange",
             "05"},
+        {"a listed number with text after it, too", {"[preset]", "version=0.673", "BinocsRange=5[x"}, "BinocsRange",
+            "05"},
+        {"a blank list text chooses no entry", {"[preset]", "version=0.673", "BinocsRange="}, "BinocsRange", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
