@@ -53,7 +53,7 @@ test-windows: deps
 
 # golv.exe, the whole program as one static Windows executable, and the
 # download golv-VERSION-windows-x64.zip beside it. The first run builds Qt
-# for Windows from Debian's source (about half an hour on two cores) into
+# for Windows from Debian's source (about 15 minutes on two cores) into
 # $(WINDOWS_DIR)/qt; later runs only rebuild GOLV.
 windows: build
 	@scripts/build-windows-qt.sh $(WINDOWS_DIR)/qt $(WINDOWS_DIR)/qt-work $(JOBS)

@@ -25,7 +25,7 @@ prefix=$(cd "$prefix" && pwd)
 
 [ -f "$work/qtbase-src/CMakeLists.txt" ] || "$here/fetch-debian-source.sh" qt6-base-dev "$work/qtbase-src"
 
-echo "Building Qt for Windows in $work (about half an hour on two cores, once)"
+echo "Building Qt for Windows in $work (about 15 minutes on two cores, once)"
 cmake -S "$work/qtbase-src" -B "$work/qtbase-build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64.cmake" \
     -DQT_HOST_PATH=/usr \
