@@ -1,6 +1,23 @@
 #include "config/SplitKeyValue.h"
 
 namespace golv {
+namespace {
+
+// The limit counts characters, not bytes: a language file reaches here as
+// UTF-8, where one character is a lead byte and up to three continuation
+// bytes, and a cut inside one would leave a broken character behind.
+std::string_view firstCharacters(std::string_view text, std::size_t count)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == count)
+            return text.substr(0, i);
+    }
+    return text;
+}
+
+} // namespace
 
 KeyValueLine SplitKeyValue(std::string_view line)
 {
@@ -25,7 +42,7 @@ KeyValueLine SplitKeyValue(std::string_view line)
 
     result.kind = KeyValueLine::Kind::Pair;
     result.key = toLowerAscii(line.substr(0, equals));
-    result.value = std::string(value.substr(0, kMaxValueLength));
+    result.value = std::string(firstCharacters(value, kMaxValueLength));
     return result;
 }
 

@@ -2,10 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 namespace golv {
 namespace {
 
 using Kind = KeyValueLine::Kind;
+
+std::string repeat(std::string_view text, std::size_t times)
+{
+    std::string result;
+    for (std::size_t i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
 
 TEST(SplitKeyValue, splitsAtTheFirstEqualsSign)
 {
@@ -25,6 +36,10 @@ TEST(SplitKeyValue, splitsAtTheFirstEqualsSign)
         {"empty value", "key=", Kind::Pair, "key", ""},
         {"semicolon after spaces is no comment", "  ;x=1", Kind::Pair, "  ;x", "1"},
         {"value cut at 5000 characters", "key=" + std::string(6000, 'x'), Kind::Pair, "key", std::string(5000, 'x')},
+        {"characters of two bytes count once", "key=" + repeat("\xC3\xA4", 6000), Kind::Pair, "key",
+            repeat("\xC3\xA4", 5000)},
+        {"a cut never splits a character", "key=" + std::string(4999, 'x') + "\xF0\x9F\x98\x80yz", Kind::Pair, "key",
+            std::string(4999, 'x') + "\xF0\x9F\x98\x80"},
         {"empty line", "", Kind::Skipped, "", ""},
         {"spaces only", "    ", Kind::Skipped, "", ""},
         {"comment", "; DO NOT CHANGE SETTING ORDER!", Kind::Skipped, "", ""},
