@@ -48,6 +48,7 @@ protected:
     }
 
     void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Windows& m_windows;

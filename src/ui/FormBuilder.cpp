@@ -145,7 +145,8 @@ QPushButton* FormBuilder::ownButton(const char* name, const QString& caption, co
 {
     auto* button = make<QPushButton>(m_window, name);
     button->setText(caption);
-    // Enter on a focused button runs it, in the main window as in the dialogs.
+    // Enter on a focused button runs it. The customizer windows run it
+    // themselves instead, so that no button of theirs becomes a default.
     button->setAutoDefault(true);
     if (!accessibleName.isEmpty())
         button->setAccessibleName(accessibleName);

@@ -212,6 +212,45 @@ private slots:
         QVERIFY(program().ui.messages.empty());
     }
 
+    // Return in a field runs no command of its window, whichever button
+    // comes first there ("defaults", the preview, recalculate, "?"); on a
+    // focused button it runs that button.
+    void returnRunsOnlyTheFocusedButton()
+    {
+        for (int index = 1; index <= static_cast<int>(Window::CustPhys); ++index) {
+            const auto window = static_cast<Window>(index);
+            QDialog& dialog = program().open(window);
+            QLineEdit* field = nullptr;
+            std::vector<SettingId> texts;
+            for (SettingId id = 0; id < kSettings.size(); ++id) {
+                if (kSettings[id].window != window || kindOf(kSettings[id].conversion) != ControlKind::Text)
+                    continue;
+                settings().setText(id, "98"); // no default holds it, and nothing resets to it
+                texts.push_back(id);
+                auto* edit = test::child<QLineEdit>(dialog,
+                    QString::fromLatin1(
+                        kSettings[id].control.data(), static_cast<qsizetype>(kSettings[id].control.size())));
+                if (field == nullptr && edit->isEnabled() && !edit->isReadOnly())
+                    field = edit;
+            }
+            QVERIFY(field != nullptr);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+            const QByteArray where = dialog.objectName().toLatin1();
+            QVERIFY2(dialog.isVisible() && messages().isEmpty(), where.constData());
+            for (const SettingId id : texts)
+                QVERIFY2(settings().text(id) == "98", (where + ' ' + kSettings[id].key.data()).constData());
+            dialog.hide();
+        }
+
+        QDialog& gfx = program().open(Window::CustGfx);
+        auto* defaults = test::child<QPushButton>(gfx, "Command2");
+        defaults->setFocus();
+        QTest::keyClick(defaults, Qt::Key_Return);
+        QCOMPARE(settings().text(settingId("GunflashAddR")), std::string("47"));
+    }
+
     void swatchesFollowTheFieldsAndTheColourDialog()
     {
         QDialog& bars = program().open(Window::CustBars);
