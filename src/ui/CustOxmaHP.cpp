@@ -5,8 +5,8 @@
 #include "settings/SettingId.h"
 #include "ui/HpBarRange.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,8 +79,15 @@ CustOxmaHP::CustOxmaHP(Windows& windows, QWidget* parent)
 
 bool CustOxmaHP::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->objectName() == QLatin1String(kMaximum))
-        markRangeStale(true);
+    // A key typed, as the key filter sees it (a swallowed letter too), or
+    // Delete; moving about the field or out of it with Tab leaves the range
+    // as fresh as it was.
+    if (event->type() == QEvent::KeyPress && watched->objectName() == QLatin1String(kMaximum)) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const bool typed = !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
+        if (typed || key->key() == Qt::Key_Delete)
+            markRangeStale(true);
+    }
     return CustomizerDialog::eventFilter(watched, event);
 }
 
