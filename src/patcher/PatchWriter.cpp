@@ -195,20 +195,26 @@ void PatchWriter::word(int slot, int displacement, SettingId id)
             plan(slot, displacement, Invrt(*digits), id);
 }
 
-void PatchWriter::colour(int slot, int displacement, std::initializer_list<SettingId> components)
+void PatchWriter::planJoined(int slot, int displacement, std::initializer_list<SettingId> ids,
+    const std::function<std::optional<std::string>(SettingId)>& digits)
 {
     std::string joined;
-    bool fits = true;
-    for (const SettingId id : components) {
-        const auto digits = acceptable(id) ? digitsOf(id, 2) : std::nullopt;
-        fits = fits && digits.has_value();
-        if (digits)
-            joined += *digits;
+    bool whole = true;
+    for (const SettingId id : ids) {
+        // Every setting is looked at, so that each one at fault is named.
+        const auto own = digits(id);
+        whole = whole && own.has_value();
+        if (own)
+            joined += *own;
     }
-    if (!fits)
-        return;
-    const SettingId first = *components.begin();
-    plan(slot, displacement, joined, first);
+    if (whole)
+        plan(slot, displacement, joined, *ids.begin());
+}
+
+void PatchWriter::colour(int slot, int displacement, std::initializer_list<SettingId> components)
+{
+    planJoined(slot, displacement, components,
+        [this](SettingId id) { return acceptable(id) ? digitsOf(id, 2) : std::nullopt; });
 }
 
 void PatchWriter::hexText(int slot, int displacement, SettingId id)
@@ -225,14 +231,8 @@ void PatchWriter::reversedHex(int slot, int displacement, SettingId id)
 
 void PatchWriter::hexBytes(int slot, std::initializer_list<SettingId> ids)
 {
-    std::string joined;
-    bool whole = true;
-    for (const SettingId id : ids) {
-        whole = hexSetting(id) && whole;
-        joined += text(id);
-    }
-    if (whole)
-        plan(slot, 0, joined, *ids.begin());
+    planJoined(slot, 0, ids,
+        [this](SettingId id) { return hexSetting(id) ? std::optional<std::string>(text(id)) : std::nullopt; });
 }
 
 void PatchWriter::negatedByte(int slot, SettingId id)

@@ -4,6 +4,7 @@
 #include "settings/SettingDef.h"
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -90,6 +91,10 @@ private:
     // (the owner's key unless given).
     void plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view what = {});
     void planBytes(int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner);
+    // Several settings' digits as one write, owned by the first; when any of
+    // them has none (its problem recorded), nothing is planned.
+    void planJoined(int slot, int displacement, std::initializer_list<SettingId> ids,
+        const std::function<std::optional<std::string>(SettingId)>& digits);
     // Whether a setting's text is a value its field takes (a number within
     // the field's limits); records a problem when it is not.
     bool acceptable(SettingId id);
