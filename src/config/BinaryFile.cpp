@@ -8,6 +8,28 @@
 #include <cerrno>
 
 namespace golv {
+namespace {
+
+// Positions of files larger than 2 GiB: `long` has 32 bits on Windows.
+int seekTo(std::FILE* file, std::int64_t offset, int origin)
+{
+#ifdef _WIN32
+    return ::_fseeki64(file, offset, origin);
+#else
+    return ::fseeko(file, static_cast<off_t>(offset), origin);
+#endif
+}
+
+std::int64_t tellPosition(std::FILE* file)
+{
+#ifdef _WIN32
+    return ::_ftelli64(file);
+#else
+    return ::ftello(file);
+#endif
+}
+
+} // namespace
 
 std::unique_ptr<BinaryFile> BinaryFile::open(const std::string& path, std::string& error)
 {
@@ -20,9 +42,9 @@ std::unique_ptr<BinaryFile> BinaryFile::open(const std::string& path, std::strin
 Status BinaryFile::size(std::int64_t& bytes)
 {
     errno = 0;
-    if (std::fseek(m_file, 0, SEEK_END) != 0)
+    if (seekTo(m_file, 0, SEEK_END) != 0)
         return Status::failure(describeFileError(m_path, "read the size of", errno));
-    const long end = std::ftell(m_file);
+    const std::int64_t end = tellPosition(m_file);
     if (end < 0)
         return Status::failure(describeFileError(m_path, "read the size of", errno));
     bytes = end;
@@ -48,6 +70,8 @@ Status BinaryFile::copyTo(std::initializer_list<platform::FileReplacement*> targ
     return Status::ok();
 }
 
+std::optional<platform::FileIdentity> BinaryFile::identity() const { return platform::identityOf(m_file); }
+
 BinaryFile::~BinaryFile()
 {
     if (m_file != nullptr)
@@ -59,7 +83,7 @@ Status BinaryFile::seek(std::int64_t position)
     if (position < 1)
         return Status::failure("Position " + std::to_string(position) + " lies before the start of " + m_path + ".");
     errno = 0;
-    if (std::fseek(m_file, static_cast<long>(position - 1), SEEK_SET) != 0)
+    if (seekTo(m_file, position - 1, SEEK_SET) != 0)
         return Status::failure(describeFileError(m_path, "seek in", errno));
     return Status::ok();
 }

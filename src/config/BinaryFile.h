@@ -1,19 +1,17 @@
 #pragma once
 
 #include "Status.h"
+#include "config/PlatformFile.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace golv {
-
-namespace platform {
-class FileReplacement;
-}
 
 // An open binary file addressed by 1-based positions, as the configuration
 // gives them: position P is the byte with index P - 1. Closed when destroyed.
@@ -33,6 +31,9 @@ public:
 
     // The file's length in bytes.
     Status size(std::int64_t& bytes);
+
+    // The file this is, whatever name reaches it now.
+    std::optional<platform::FileIdentity> identity() const;
 
     // Appends the whole file to the end of every target (null ones left
     // out), a megabyte at a time so that a large file stays out of memory.

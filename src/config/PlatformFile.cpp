@@ -1,5 +1,6 @@
 #include "config/PlatformFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -20,6 +21,21 @@ bool isAbsolutePath(std::string_view path)
 #else
     return path.starts_with('/');
 #endif
+}
+
+bool isNameInsideFolder(std::string_view name)
+{
+    auto separator = [](char c) { return c == '/' || c == '\\'; };
+    if (name.empty() || separator(name.front()) || (name.size() >= 2 && name[1] == ':'))
+        return false;
+    while (!name.empty()) {
+        const auto end = std::find_if(name.begin(), name.end(), separator);
+        const std::string_view part(name.begin(), end);
+        if (part == "..")
+            return false;
+        name.remove_prefix(part.size() + (end == name.end() ? 0 : 1));
+    }
+    return true;
 }
 
 std::string joinPath(std::string_view folder, std::string_view name)
@@ -100,6 +116,29 @@ std::string detail::uniqueSiblingName(std::string_view path)
     name += ".golv-";
     name += suffix;
     return utf8Path(std::filesystem::path(native).replace_filename(nativePath(name)));
+}
+
+bool detail::isSiblingName(std::string_view name)
+{
+    constexpr std::string_view kMark = ".golv-";
+    constexpr std::size_t kDigits = 16;
+    if (name.size() < 1 + kMark.size() + kDigits || name.front() != '.')
+        return false;
+    const std::string_view suffix = name.substr(name.size() - kDigits);
+    const bool hex = std::all_of(
+        suffix.begin(), suffix.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return hex && name.substr(name.size() - kDigits - kMark.size(), kMark.size()) == kMark;
+}
+
+std::string detail::folderOf(std::string_view path)
+{
+    const std::filesystem::path native = nativePath(path);
+    return native.has_parent_path() ? utf8Path(native.parent_path()) : std::string(".");
+}
+
+std::string detail::changedSinceRead(std::string_view path)
+{
+    return std::string(path) + " changed since GOLV read it: another file now has its name.";
 }
 
 } // namespace golv::platform

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,11 @@ std::filesystem::path nativePath(std::string_view path);
 std::string utf8Path(const std::filesystem::path& path);
 
 bool isAbsolutePath(std::string_view path);
+// Whether a name stays inside the folder it is joined to: a file name, or a
+// relative path without "..". Either separator counts, and a drive letter
+// makes a name leave the folder, on every system: a configuration written on
+// one system is read on another.
+bool isNameInsideFolder(std::string_view name);
 // `name` in `folder`, with the system's separator; a name given whole stays
 // whole.
 std::string joinPath(std::string_view folder, std::string_view name);
@@ -47,6 +53,34 @@ bool exists(std::string_view path);
 // another case on Windows), or one name that nothing has yet, written two
 // ways ("a/../b", another case on Windows).
 bool sameFile(std::string_view first, std::string_view second);
+
+// A file itself, whatever name reaches it: the device (or volume) it lies on
+// and its number there. Two names with one identity are one file; a name
+// whose identity changed now stands for another file.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t number = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// The file an open stream reads; no value when the system cannot tell.
+std::optional<FileIdentity> identityOf(std::FILE* file);
+// The file a name stands for now, a link followed; no value when none does.
+std::optional<FileIdentity> identityOf(std::string_view path);
+
+// How a name reaches its file. Replacing the file by a new one under the
+// name parts the name from the others: a symbolic link becomes a file of its
+// own, and the other names of a hard-linked file keep the old one.
+struct LinkFacts {
+    std::string linksTo;     // the target of a symbolic link as written in it; empty for no link
+    std::uint32_t names = 1; // how many names (hard links) the file has
+    bool isLink() const { return !linksTo.empty() || names > 1; }
+};
+LinkFacts linkFactsOf(std::string_view path);
+
+// Removes from `folder` what replacements of a killed run left behind: files
+// named as FileReplacement names its new files, that no running replacement
+// holds. Anything else, and what cannot be removed, is left alone.
+void removeLeftoverReplacements(std::string_view folder);
 
 // Opens a regular file for reading; no file is created. Null, with a plain reason in `error`, for anything else (a
 // folder, a device, a FIFO, a link on Windows, a file another program keeps
@@ -67,9 +101,11 @@ public:
 
     // Null, with the reason in `status`, when the target is not a regular
     // file, may not be written, or no file can be made beside it. An
-    // existing target's permissions pass to the new file.
+    // existing target's permissions, owner and group pass to the new file;
+    // a new one takes those of `likeFile` when it is given (a copy of the
+    // executable is owned as the executable is).
     static std::unique_ptr<FileReplacement> begin(
-        std::string_view target, Status& status, Existing existing = Existing::Replace);
+        std::string_view target, Status& status, Existing existing = Existing::Replace, std::string_view likeFile = {});
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -78,9 +114,16 @@ public:
     Status append(std::string_view bytes);
     // Overwrites bytes from `offset` (0 is the first byte) on.
     Status writeAt(std::uint64_t offset, std::string_view bytes);
+    // From now on commit() puts the new file in the target's place only
+    // while the name still stands for this file, checked once the new file
+    // is on disk, just before it takes the name.
+    void expectTarget(const FileIdentity& identity) { m_expected = identity; }
     // Flushes the new file to disk and puts it in the target's place. On
     // failure the target is as it was.
     Status commit();
+    // Whether commit() failed because the name had come to stand for
+    // another file than the expected one.
+    bool targetChanged() const { return m_targetChanged; }
 
 private:
     FileReplacement(std::string target, std::string temporary, Existing existing, std::intptr_t handle);
@@ -90,6 +133,8 @@ private:
     std::string m_temporary;
     Existing m_existing;
     std::intptr_t m_handle; // the system's handle of the new file: a descriptor, or a Windows HANDLE
+    std::optional<FileIdentity> m_expected;
+    bool m_targetChanged = false;
 #ifdef _WIN32
     std::uint32_t m_attributes = 0; // the target's attributes, given back after the replace
 #endif
@@ -125,6 +170,14 @@ bool sameName(const std::filesystem::path& first, const std::filesystem::path& s
 
 // A name beside `path` that no file is likely to have: ".<name>.golv-<random>".
 std::string uniqueSiblingName(std::string_view path);
+// Whether a file name is one that uniqueSiblingName gives.
+bool isSiblingName(std::string_view name);
+
+// The folder a path lies in, for messages about files that cannot be made there.
+std::string folderOf(std::string_view path);
+
+// The sentence for a name that no longer stands for the file that was read.
+std::string changedSinceRead(std::string_view path);
 } // namespace detail
 
 } // namespace golv::platform

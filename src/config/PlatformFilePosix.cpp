@@ -3,6 +3,7 @@
 #include "config/PlatformFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -97,6 +98,22 @@ int linkFile(const char* from, const char* to)
     return ::link(from, to);
 }
 
+FileIdentity identityFrom(const struct stat& status)
+{
+    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
+}
+
+// Gives a new file the owner and group of the file it stands for, as far as
+// this user may: root may give both, others at most a group of their own.
+// Where neither is allowed the file is this user's, as any file they write.
+void takeOwner(int fd, const struct stat& like)
+{
+    if (like.st_uid == ::geteuid() && like.st_gid == ::getegid())
+        return;
+    if (::fchown(fd, like.st_uid, like.st_gid) != 0 && errno == EPERM)
+        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), like.st_gid));
+}
+
 } // namespace
 
 std::filesystem::path nativePath(std::string_view path) { return std::filesystem::path(path); }
@@ -112,6 +129,60 @@ bool exists(std::string_view path)
 {
     struct stat status { };
     return ::lstat(std::string(path).c_str(), &status) == 0;
+}
+
+std::optional<FileIdentity> identityOf(std::FILE* file)
+{
+    struct stat status { };
+    if (file == nullptr || ::fstat(::fileno(file), &status) != 0)
+        return std::nullopt;
+    return identityFrom(status);
+}
+
+std::optional<FileIdentity> identityOf(std::string_view path)
+{
+    struct stat status { };
+    if (::stat(std::string(path).c_str(), &status) != 0)
+        return std::nullopt;
+    return identityFrom(status);
+}
+
+LinkFacts linkFactsOf(std::string_view path)
+{
+    const std::string name(path);
+    LinkFacts facts;
+    struct stat status { };
+    if (::lstat(name.c_str(), &status) != 0)
+        return facts;
+    if (S_ISLNK(status.st_mode)) {
+        std::error_code unreadable;
+        facts.linksTo = std::filesystem::read_symlink(name, unreadable).native();
+        // A link whose target cannot be read is a link all the same.
+        if (facts.linksTo.empty())
+            facts.linksTo.push_back('?');
+        if (::stat(name.c_str(), &status) != 0)
+            return facts;
+    }
+    facts.names = static_cast<std::uint32_t>(status.st_nlink);
+    return facts;
+}
+
+void removeLeftoverReplacements(std::string_view folder)
+{
+    std::error_code unreadable;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(folder), unreadable)) {
+        const std::string path = entry.path().native();
+        if (!detail::isSiblingName(entry.path().filename().native()))
+            continue;
+        // A replacement holds a lock on its new file until it is committed or
+        // given up; a file nobody locks was left by a run that was killed.
+        Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        struct stat status { };
+        if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+            continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+    }
 }
 
 std::FILE* openRegularFile(std::string_view path, std::string& error)
@@ -144,7 +215,8 @@ std::FILE* openRegularFile(std::string_view path, std::string& error)
     return file;
 }
 
-std::unique_ptr<FileReplacement> FileReplacement::begin(std::string_view path, Status& status, Existing existing)
+std::unique_ptr<FileReplacement> FileReplacement::begin(
+    std::string_view path, Status& status, Existing existing, std::string_view likeFile)
 {
     const std::string target(path);
     auto refuse = [&status](std::string reason) {
@@ -163,22 +235,33 @@ std::unique_ptr<FileReplacement> FileReplacement::begin(std::string_view path, S
     } else if (errno != ENOENT) {
         return refuse(describeFileError(target, "replace", errno));
     }
+    struct stat like = present;
+    const bool hasLike = isPresent || (!likeFile.empty() && ::stat(std::string(likeFile).c_str(), &like) == 0);
 
     // A planted file or link of the chosen name makes the creation fail, and
-    // another name is tried; nothing is ever written through a link.
+    // another name is tried; nothing is ever written through a link. What
+    // keeps the new file from being made is the folder's doing: the message
+    // names the folder, not a name the user never chose.
     std::string temporary;
     int created = -1;
     for (int attempt = 0; attempt < 16 && created < 0; ++attempt) {
         temporary = detail::uniqueSiblingName(target);
         created = openFile(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (created < 0 && errno != EEXIST)
-            return refuse(describeFileError(temporary, "create", errno));
+            return refuse(describeFileError(detail::folderOf(target), "write in the folder", errno));
     }
     if (created < 0)
-        return refuse(describeFileError(temporary, "create", EEXIST));
+        return refuse(describeFileError(detail::folderOf(target), "write in the folder", EEXIST));
+    // Held until the file is committed or given up, so that a later start
+    // tells it from what a killed run left (removeLeftoverReplacements).
+    static_cast<void>(::flock(created, LOCK_EX | LOCK_NB));
     std::unique_ptr<FileReplacement> replacement(new FileReplacement(target, temporary, existing, created));
-    if (isPresent && ::fchmod(created, present.st_mode & 07777) != 0)
-        return refuse(replacement->fail(describeFileError(temporary, "set the permissions of", errno)).reason());
+    if (hasLike) {
+        // The owner first: giving a file away clears its set-id bits.
+        takeOwner(created, like);
+        if (::fchmod(created, like.st_mode & 07777) != 0)
+            return refuse(replacement->fail(describeFileError(temporary, "set the permissions of", errno)).reason());
+    }
     status = Status::ok();
     return replacement;
 }
@@ -224,6 +307,9 @@ Status FileReplacement::commit()
     const int fd = static_cast<int>(m_handle);
     if (flushFile(fd) != 0)
         return fail(describeFileError(m_target, "write", errno));
+    // The lock lives as long as any descriptor of the file: this one keeps
+    // it until the new file has its name.
+    const Descriptor lock(::dup(fd));
     m_handle = -1;
     // Closing is where some file systems report a failed write.
     if (const int flushError = injectedFault(Operation::Flush).error; flushError != 0 || ::close(fd) != 0) {
@@ -232,6 +318,10 @@ Status FileReplacement::commit()
             errno = flushError;
         }
         return fail(describeFileError(m_target, "write", errno));
+    }
+    if (m_expected && identityOf(m_target) != m_expected) {
+        m_targetChanged = true;
+        return fail(detail::changedSinceRead(m_target));
     }
     if (m_existing == Existing::Keep) {
         if (Status kept = renameWithoutReplacing(m_temporary, m_target, "create"); !kept)

@@ -197,6 +197,15 @@ bool replaceWith(const std::wstring& target, const std::wstring& replacement)
 HANDLE handleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 constexpr std::intptr_t kNoHandle = -1;
 
+std::optional<FileIdentity> identityOfHandle(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (file == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(file, &information))
+        return std::nullopt;
+    return FileIdentity{information.dwVolumeSerialNumber,
+        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+}
+
 } // namespace
 
 std::filesystem::path nativePath(std::string_view path)
@@ -228,6 +237,57 @@ bool detail::sameName(const std::filesystem::path& first, const std::filesystem:
 {
     // The file system's own rule for case: ordinal, by its table of capitals.
     return ::CompareStringOrdinal(first.c_str(), -1, second.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+std::optional<FileIdentity> identityOf(std::FILE* file)
+{
+    if (file == nullptr)
+        return std::nullopt;
+    return identityOfHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file))));
+}
+
+std::optional<FileIdentity> identityOf(std::string_view path)
+{
+    const Handle file(
+        ::CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file.valid() ? identityOfHandle(file.get()) : std::nullopt;
+}
+
+LinkFacts linkFactsOf(std::string_view path)
+{
+    LinkFacts facts;
+    const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        std::error_code unreadable;
+        facts.linksTo = utf8Path(std::filesystem::read_symlink(nativePath(path), unreadable));
+        // A link whose target cannot be read is a link all the same.
+        if (facts.linksTo.empty())
+            facts.linksTo.push_back('?');
+    }
+    const Handle file(
+        ::CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (file.valid() && ::GetFileInformationByHandle(file.get(), &information))
+        facts.names = information.nNumberOfLinks;
+    return facts;
+}
+
+void removeLeftoverReplacements(std::string_view folder)
+{
+    std::error_code unreadable;
+    for (const auto& entry : std::filesystem::directory_iterator(nativePath(folder), unreadable)) {
+        if (!detail::isSiblingName(utf8Path(entry.path().filename())))
+            continue;
+        // A replacement keeps its new file open, shared with nobody, until it
+        // is committed or given up, so such a file cannot be deleted: only
+        // what a killed run left goes.
+        const DWORD attributes = ::GetFileAttributesW(entry.path().c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES
+            && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)) == 0)
+            ::DeleteFileW(entry.path().c_str());
+    }
 }
 
 std::FILE* openRegularFile(std::string_view path, std::string& error)
@@ -269,8 +329,11 @@ std::FILE* openRegularFile(std::string_view path, std::string& error)
     return stream;
 }
 
-std::unique_ptr<FileReplacement> FileReplacement::begin(std::string_view path, Status& status, Existing existing)
+std::unique_ptr<FileReplacement> FileReplacement::begin(
+    std::string_view path, Status& status, Existing existing, std::string_view /*likeFile*/)
 {
+    // A new file takes the permissions of its folder, as a copy made by hand
+    // does; a replaced one keeps its own (commit).
     const std::string target(path);
     auto refuse = [&status](std::string reason) {
         status = Status::failure(std::move(reason));
@@ -288,17 +351,19 @@ std::unique_ptr<FileReplacement> FileReplacement::begin(std::string_view path, S
     }
 
     // CREATE_NEW fails on any existing name, a link included, and another
-    // name is tried; nothing is ever written through a link.
+    // name is tried; nothing is ever written through a link. What keeps the
+    // new file from being made is the folder's doing: the message names the
+    // folder, not a name the user never chose.
     std::string temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 16 && created == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = detail::uniqueSiblingName(target);
         created = createFile(wide(temporary), GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
         if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            return refuse(describeLastError(temporary, "create"));
+            return refuse(describeLastError(detail::folderOf(target), "write in the folder"));
     }
     if (created == INVALID_HANDLE_VALUE)
-        return refuse(describeSystemError(temporary, "create", ERROR_FILE_EXISTS));
+        return refuse(describeSystemError(detail::folderOf(target), "write in the folder", ERROR_FILE_EXISTS));
     std::unique_ptr<FileReplacement> replacement(
         new FileReplacement(target, temporary, existing, reinterpret_cast<std::intptr_t>(created)));
     replacement->m_attributes = present ? attributes : 0;
@@ -350,6 +415,10 @@ Status FileReplacement::commit()
     if (!closeFile(handleOf(std::exchange(m_handle, kNoHandle))))
         return fail(describeLastError(m_target, "write"));
 
+    if (m_expected && identityOf(m_target) != m_expected) {
+        m_targetChanged = true;
+        return fail(detail::changedSinceRead(m_target));
+    }
     const std::wstring targetName = wide(m_target);
     const std::wstring temporaryName = wide(m_temporary);
     if (m_existing == Existing::Keep) {

@@ -127,6 +127,23 @@ TEST(PlatformFile, replacingAFileIsAllOrNothing)
         << "no temporary file is left behind";
 }
 
+// What a killed run left goes at the next start; a replacement still being
+// written, and anything else, stays.
+TEST(PlatformFile, leftoversOfAKilledRunAreRemoved)
+{
+    test::TempFolder folder;
+    folder.write(".quenb.exe.golv-0123456789abcdef", std::string_view("left by a killed run"));
+    folder.write(".quenb.exe.golv-notours", std::string_view("someone else's"));
+    Status status = Status::ok();
+    const auto running = platform::FileReplacement::begin(folder / "golv.cfg", status);
+    ASSERT_TRUE(running) << status.reason();
+    platform::removeLeftoverReplacements(folder.path());
+    const auto names = entries(folder);
+    EXPECT_EQ(names.size(), 2u);
+    EXPECT_TRUE(platform::detail::isSiblingName(platform::utf8Path(names[0]))) << "the running one stays";
+    EXPECT_EQ(names[1], ".quenb.exe.golv-notours");
+}
+
 TEST(PlatformFile, aCopyIsRenamedAsideOnlyToAFreeName)
 {
     test::TempFolder folder;
@@ -192,6 +209,15 @@ TEST(PlatformFile, aReplacedFileKeepsItsPermissionsAndLinksAreNotFollowed)
     struct stat status { };
     ::stat((folder / "preset.qpt").c_str(), &status);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
+
+    // Root writing another user's file leaves it theirs.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown((folder / "preset.qpt").c_str(), 4321, 4321), 0);
+        ASSERT_TRUE(platform::replaceFile(folder / "preset.qpt", "newer"));
+        ::stat((folder / "preset.qpt").c_str(), &status);
+        EXPECT_EQ(status.st_uid, 4321u);
+        EXPECT_EQ(status.st_gid, 4321u);
+    }
 
     // A link in place of the target is replaced, not written through.
     folder.write("other.txt", std::string_view("someone else's"));
