@@ -13,8 +13,8 @@ namespace golv {
 namespace {
 
 constexpr std::string_view kCurrentVersion = "0.673";
-constexpr std::string_view kCannotFindMessage = "Can't find proper config file. Recreating config file now.";
-constexpr std::string_view kOldConfigMessage = "Old config file detected. Recreating config file now.";
+constexpr std::string_view kCannotFind = "Can't find proper config file.";
+constexpr std::string_view kOldConfig = "Old config file detected.";
 
 std::string lineReason(const Session& session, std::size_t lineNumber, std::string_view what)
 {
@@ -58,20 +58,20 @@ Status dispatch(Session& session, const std::string& key, const std::string& val
         return Status::ok();
     if (session.currentCategory == kAllKeyword) {
         for (const Category category : kAllCategories) {
-            if (Status parsed = session.parsers->parse(category, key, value); !parsed)
+            if (Status parsed = session.parsers->parse(category, key, value, LineOrigin::Configuration); !parsed)
                 return parsed;
         }
         return Status::ok();
     }
     if (const auto category = categoryFromKeyword(session.currentCategory))
-        return session.parsers->parse(*category, key, value);
+        return session.parsers->parse(*category, key, value, LineOrigin::Configuration);
     return Status::ok();
 }
 
 Status readOnce(Session& session)
 {
     std::string error;
-    const auto file = TextFileReader::open(session.configPath, error);
+    const auto file = openConfiguration(session, error);
     if (!file)
         return Status::failure(error);
     return applyCommonSection(session, *file);
@@ -130,12 +130,12 @@ Status ReadCommonSection(Session& session)
             return failure;
         errorPathTaken = true;
         ++regenerations;
-        return regenerateConfig(session.configPath, session.ui, kCannotFindMessage);
+        return renewConfig(session, kCannotFind);
     };
-    auto regenerate = [&](std::string_view message) -> Status {
+    auto regenerate = [&](std::string_view found) -> Status {
         if (++regenerations > kMaxRegenerations)
             return Status::failure(session.configPath + " does not keep the default configuration written to it.");
-        if (Status recreated = regenerateConfig(session.configPath, session.ui, message); !recreated)
+        if (Status recreated = renewConfig(session, found); !recreated)
             return takeErrorPath(recreated);
         return Status::ok();
     };
@@ -147,12 +147,12 @@ Status ReadCommonSection(Session& session)
             continue;
         }
         if (session.codec.configVersion() != kCurrentVersion) {
-            if (Status handled = regenerate(kOldConfigMessage); !handled)
+            if (Status handled = regenerate(kOldConfig); !handled)
                 return handled;
             continue;
         }
         if (session.offsets[1] == 0 || session.numBytesToRead == 0) {
-            if (Status handled = regenerate(kCannotFindMessage); !handled)
+            if (Status handled = regenerate(kCannotFind); !handled)
                 return handled;
             continue;
         }

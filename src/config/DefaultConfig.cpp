@@ -3,8 +3,10 @@
 #include "UserInteraction.h"
 #include "config/BinaryFile.h"
 #include "config/PlatformFile.h"
+#include "config/Session.h"
 #include "config/TextFile.h"
 
+#include <filesystem>
 #include <optional>
 #include <utility>
 
@@ -50,14 +52,53 @@ std::vector<std::string> defaultConfigLines() { return splitTextLines(defaultCon
 
 Status regenerateConfig(const std::string& configPath, UserInteraction& ui, std::string_view message)
 {
+    // The file is kept aside only once it is sure to be replaced: a
+    // read-only golv.cfg gathers no copies and no word about one.
+    Status status = Status::ok();
+    const auto replacement = platform::FileReplacement::begin(configPath, status);
+    if (!replacement)
+        return status;
     std::optional<std::string> copy;
     if (Status kept = keepAside(configPath, copy); !kept)
         return kept;
-    std::string text(message);
+    std::string text;
+    for (const std::string& line : defaultConfigLines())
+        text += line + "\r\n";
+    text += "\r\n";
+    if (status = replacement->append(text); status)
+        status = replacement->commit();
+    if (!status) {
+        std::error_code ignored;
+        if (copy)
+            std::filesystem::remove(platform::nativePath(*copy), ignored);
+        return status;
+    }
+    std::string said(message);
     if (copy)
-        text += "\nThe replaced file was kept as " + platform::fileNameOf(*copy) + ".";
-    ui.message(text);
-    return RecreateConfig(configPath);
+        said += "\nThe replaced file was kept as " + platform::fileNameOf(*copy) + ".";
+    ui.message(said);
+    return Status::ok();
+}
+
+Status renewConfig(Session& session, std::string_view found, std::string_view where)
+{
+    std::string message(found);
+    if (!session.writesFiles) {
+        session.builtInConfig = true;
+        message += " This run reads GOLV's built-in configuration instead and writes nothing; a normal start would "
+                   "write golv.cfg anew.";
+        session.ui.message(message + std::string(where));
+        return Status::ok();
+    }
+    message += " Recreating config file now.";
+    return regenerateConfig(session.configPath, session.ui, message + std::string(where));
+}
+
+std::unique_ptr<LineSource> openConfiguration(const Session& session, std::string& error)
+{
+    if (session.builtInConfig)
+        return std::make_unique<LineList>(defaultConfigLines());
+    return TextFileReader::open(session.configPath, error);
 }
 
 Status RecreateConfig(const std::string& configPath)

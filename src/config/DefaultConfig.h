@@ -2,6 +2,7 @@
 
 #include "Status.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,9 @@ std::string_view defaultConfigSource();
 // Its lines, without line ends.
 std::vector<std::string> defaultConfigLines();
 
+class LineSource;
 class UserInteraction;
+struct Session;
 
 // Writes the default text over the configuration file with CR LF line ends,
 // followed by one more CR LF, so the file ends with an empty line.
@@ -27,5 +30,16 @@ Status RecreateConfig(const std::string& configPath);
 // a line that names the copy; then the default text replaces the file. When
 // the file cannot be kept, it is not replaced either.
 Status regenerateConfig(const std::string& configPath, UserInteraction& ui, std::string_view message);
+
+// What a reader does where the configuration has to be written anew: `found`
+// is what it found ("Old config file detected."). A session that writes
+// files regenerates the file and says so; one that only reads takes the
+// built-in text for the rest of the run and says that a normal start would
+// write the file anew.
+Status renewConfig(Session& session, std::string_view found, std::string_view where = {});
+
+// The lines of the configuration a session reads: golv.cfg, or the built-in
+// text in its place.
+std::unique_ptr<LineSource> openConfiguration(const Session& session, std::string& error);
 
 } // namespace golv

@@ -14,10 +14,13 @@ namespace golv {
 // The kept original: the executable's own name with ".orig" added.
 std::string originalPath(const Session& session);
 std::string originalName(const Session& session);
+// An original set aside for a newer one: ".orig.1", ".orig.2", ...
+std::string asideOriginalPath(const Session& session, int number);
 
-// A failure naming what `path` is when it is the executable, its kept
-// original or the configuration, under any name the system gives the same
-// file; success for every other path.
+// A failure naming what `path` is when it is the executable, the
+// configuration, a kept original (".orig", ".orig.1", ...) or a kept copy of
+// the configuration (".bak", ".bak.2", ...), under any name the system gives
+// the same file; success for every other path.
 Status refuseOwnFile(const Session& session, std::string_view path);
 
 } // namespace golv

@@ -32,6 +32,12 @@ struct Session {
     SettingsStore settings{codec};        // the Settings store
     CategoryParsers* parsers = &settings; // where the readers put setting lines; tests may listen instead
 
+    // A run that only reads (a plan, an exported patch) writes no file of
+    // the folder: a golv.cfg that a normal start would write anew is read
+    // from the built-in text instead (builtInConfig).
+    bool writesFiles = true;
+    bool builtInConfig = false;
+
     std::string folder;              // the process's current folder at start-up, UTF-8
     std::string configPath;          // ConfigPath
     std::string exeName;             // ExeName
@@ -43,6 +49,7 @@ struct Session {
 
     std::string versionHex;    // VersionHex
     bool exeRead = false;      // the executable-read flag
+    bool exeRefused = false;   // ExeName named a file outside the folder: nothing may touch it
     bool versionFound = false; // the version-found flag
     std::string foundLabel;    // FoundLabel
     OffsetTable offsets;

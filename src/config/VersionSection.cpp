@@ -2,6 +2,7 @@
 
 #include "UserInteraction.h"
 #include "codec/Numbers.h"
+#include "config/BinaryFile.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
 #include "config/SplitKeyValue.h"
@@ -21,11 +22,12 @@ bool takesWholeNumber(int slot)
     return slot == offsetSlot("FadeoutsSpeedOffset") || slot == offsetSlot("FadeoutsDurationOffset");
 }
 
-Status applySectionLine(Session& session, const KeyValueLine& line, std::size_t lineNumber)
+Status applySectionLine(
+    BuildTables& build, const std::string& configPath, const KeyValueLine& line, std::size_t lineNumber)
 {
     auto invalid = [&](std::string_view what) {
         return Status::failure(
-            "Line " + std::to_string(lineNumber) + " of " + session.configPath + " " + std::string(what) + ".");
+            "Line " + std::to_string(lineNumber) + " of " + configPath + " " + std::string(what) + ".");
     };
     if (line.kind == KeyValueLine::Kind::MissingEquals)
         return invalid("has no \"=\"");
@@ -42,9 +44,9 @@ Status applySectionLine(Session& session, const KeyValueLine& line, std::size_t 
         }
         if (!position)
             return invalid("holds a position that is not a valid number");
-        session.offsets[*slot] = *position;
+        build.offsets[*slot] = *position;
     } else if (const auto index = findEngineDataIndex(line.key)) {
-        session.engineData[*index] = line.value;
+        build.engineData[*index] = line.value;
     }
     return Status::ok();
 }
@@ -52,7 +54,7 @@ Status applySectionLine(Session& session, const KeyValueLine& line, std::size_t 
 Status readOnce(Session& session)
 {
     std::string error;
-    const auto file = TextFileReader::open(session.configPath, error);
+    const auto file = openConfiguration(session, error);
     if (!file)
         return Status::failure(error);
     return applyVersionSections(session, *file);
@@ -62,8 +64,18 @@ Status readOnce(Session& session)
 
 Status applyVersionSections(Session& session, LineSource& lines)
 {
-    const std::string& pattern = session.versionHex;
+    BuildTables build{session.offsets, session.engineData, session.versionFound, session.foundLabel};
+    const Status applied = applyVersionSections(build, session.versionHex, session.configPath, lines);
+    session.offsets = build.offsets;
+    session.engineData = std::move(build.engineData);
+    session.versionFound = build.found;
+    session.foundLabel = std::move(build.foundLabel);
+    return applied;
+}
 
+Status applyVersionSections(
+    BuildTables& build, std::string_view pattern, const std::string& configPath, LineSource& lines)
+{
     std::size_t lineNumber = 0;
     while (true) {
         const auto read = lines.next();
@@ -81,21 +93,20 @@ Status applyVersionSections(Session& session, LineSource& lines)
         // test; the label runs from the next one to just before the last.
         const std::size_t labelStart = kSectionStart.size() + pattern.size() + 1;
         if (line.size() < labelStart + 1)
-            return Status::failure("The section line \"" + line + "\" of " + session.configPath + " has no label.");
-        session.foundLabel
-            = "Found: " + line.substr(labelStart, std::min(line.size() - labelStart - 1, kMaxLabelLength));
-        session.versionFound = true;
+            return Status::failure("The section line \"" + line + "\" of " + configPath + " has no label.");
+        build.foundLabel = "Found: " + line.substr(labelStart, std::min(line.size() - labelStart - 1, kMaxLabelLength));
+        build.found = true;
 
         std::string current = line;
         while (toLowerAscii(current) != "[end version]") {
             auto following = lines.next();
             if (!following)
                 return Status::failure(lines.error().empty()
-                        ? "The section \"" + line + "\" of " + session.configPath + " has no [end version] line."
+                        ? "The section \"" + line + "\" of " + configPath + " has no [end version] line."
                         : lines.error());
             current = std::move(*following);
             ++lineNumber;
-            if (Status applied = applySectionLine(session, SplitKeyValue(current), lineNumber); !applied)
+            if (Status applied = applySectionLine(build, configPath, SplitKeyValue(current), lineNumber); !applied)
                 return applied;
         }
     }
@@ -133,8 +144,8 @@ Status LoadConfig(Session& session)
         // even when the regenerated file matches no section.
         session.offsets.clearVersionSlots();
         session.engineData.clear();
-        if (Status recreated = regenerateConfig(session.configPath, session.ui,
-                "Can't find proper golv.cfg. Recreating config file now.\n(config dir: " + session.configPath + ")");
+        if (Status recreated
+            = renewConfig(session, "Can't find proper golv.cfg.", "\n(config dir: " + session.configPath + ")");
             !recreated)
             return recreated;
     }
@@ -147,6 +158,51 @@ Status LoadConfig(Session& session)
         session.window.modifyEnabled = false;
     }
     return Status::ok();
+}
+
+} // namespace golv
+
+namespace golv {
+
+std::optional<std::string> readVersionHex(const Session& session, BinaryFile& file)
+{
+    // NumBytesToRead + 1 bytes are read and the last one is not used; bytes
+    // past the end of the file read as zeros, as the platform's binary read
+    // gives them.
+    const int count = session.numBytesToRead + 1;
+    if (count < 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    if (!file.readAt(session.offsets[1], static_cast<std::size_t>(count), bytes))
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(session.numBytesToRead < 0 ? 0 : session.numBytesToRead));
+    return versionHexOf(bytes);
+}
+
+Status detectBuild(Session& session)
+{
+    std::string error;
+    const auto file = BinaryFile::open(session.exePath, error);
+    if (!file)
+        return Status::failure(error);
+    const auto versionHex = readVersionHex(session, *file);
+    if (!versionHex)
+        return Status::failure("Cannot read the build-detection bytes of " + session.exePath + ".");
+    session.versionHex = *versionHex;
+    return LoadConfig(session);
+}
+
+std::optional<BuildTables> findBuild(const Session& session, std::string_view versionHex)
+{
+    if (session.versionFound && versionHex == session.versionHex)
+        return BuildTables{session.offsets, session.engineData, true, session.foundLabel};
+    BuildTables build{session.offsets, {}, false, {}};
+    build.offsets.clearVersionSlots();
+    std::string error;
+    const auto file = openConfiguration(session, error);
+    if (!file || !applyVersionSections(build, versionHex, session.configPath, *file) || !build.found)
+        return std::nullopt;
+    return build;
 }
 
 } // namespace golv

@@ -85,7 +85,7 @@ Status applyPreset(Session& session, LineSource& lines)
         if (split.key == "version")
             session.codec.setConfigVersion(split.value);
         for (const Category category : kAllCategories) {
-            if (Status parsed = session.parsers->parse(category, split.key, split.value); !parsed)
+            if (Status parsed = session.parsers->parse(category, split.key, split.value, LineOrigin::Preset); !parsed)
                 return parsed;
         }
     }

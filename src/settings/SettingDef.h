@@ -121,7 +121,8 @@ using FieldChecks = std::array<FieldCheck, kMaxFieldChecks>;
 //   conversion  how a file value becomes the control's value (and so the control's kind)
 //   window      the window that shows it
 //   control     the control's name in that window, an array element with its index: "Text5(18)"
-//   low, high   scroll bar: its range; option buttons: 0 and the last index; unused otherwise
+//   low, high   scroll bar: its range; option buttons: 0 and the last index; a flag: the values
+//               its letter cycles through; unused otherwise
 //   initial     the control's value before any file is read: text, or a number as text
 //   maxLength   text fields: at most this many characters (0: no limit)
 //   input       text fields: the key filter

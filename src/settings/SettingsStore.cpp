@@ -257,19 +257,19 @@ void SettingsStore::runFollowUp(SettingId id)
         setFlag(id, 1);
 }
 
-Status SettingsStore::parse(Category category, std::string_view key, std::string_view value)
+Status SettingsStore::parse(Category category, std::string_view key, std::string_view value, LineOrigin origin)
 {
     const auto& index = keyIndex();
     const auto found = index.find(std::string(key));
     if (found == index.end() || kSettings[found->second].category != category)
         return Status::ok();
-    if (Status applied = apply(found->second, value); !applied)
+    if (Status applied = apply(found->second, value, origin); !applied)
         return applied;
     runFollowUp(found->second);
     return Status::ok();
 }
 
-Status SettingsStore::apply(SettingId id, std::string_view value)
+Status SettingsStore::apply(SettingId id, std::string_view value, LineOrigin origin)
 {
     const SettingDef& def = kSettings[id];
     switch (def.conversion) {
@@ -341,7 +341,7 @@ Status SettingsStore::apply(SettingId id, std::string_view value)
     }
     case Conversion::VariantFlag: {
         const auto number = leadingNumber(value);
-        if (!number)
+        if (!number || (origin == LineOrigin::Preset && !isBehaviour(id, *number)))
             return outOfRange(id, value);
         setFlag(id, *number);
         return Status::ok();
@@ -383,25 +383,30 @@ bool SettingsStore::rangeWarningShown() const
     return leadingNumber(drawing->text).value_or(0) < leadingNumber(fog->text).value_or(0);
 }
 
+bool SettingsStore::isBehaviour(SettingId id, double value)
+{
+    const SettingDef& def = kSettings[id];
+    return value >= def.low && value <= def.high && value == std::floor(value);
+}
+
 std::string_view SettingsStore::flagLetter(SettingId id) const
 {
     const std::span<const std::string_view> letters = contains(kCrossbowFlags, id)
         ? std::span<const std::string_view>(kCrossbowLetters)
         : std::span<const std::string_view>(kGrenadeLetters);
     const double value = flag(id);
-    if (value >= 1 && value <= static_cast<double>(letters.size()) && value == std::floor(value))
+    if (isBehaviour(id, value))
         return letters[static_cast<std::size_t>(value) - 1];
     return "?"; // a value no behaviour letter stands for
 }
 
 void SettingsStore::advanceFlag(SettingId id)
 {
-    const double count = contains(kCrossbowFlags, id) ? 3 : 5;
     const double value = flag(id);
     // A flag that holds no behaviour's number is left as it is.
-    if (value < 1 || value > count || value != std::floor(value))
+    if (!isBehaviour(id, value))
         return;
-    setFlag(id, value == count ? 1 : value + 1);
+    setFlag(id, value == kSettings[id].high ? kSettings[id].low : value + 1);
 }
 
 const std::vector<std::string>& SettingsStore::listEntries(SettingId id) const

@@ -15,6 +15,12 @@ namespace golv {
 
 class Codec;
 
+// Which reader a line comes from. A preset that holds an ammunition flag no
+// letter stands for is refused as a whole; golv.cfg keeps it, and the patch
+// run names it instead of writing, so that one flag does not make the whole
+// configuration be written anew.
+enum class LineOrigin { Configuration, Preset };
+
 // Lets the readers put file lines into settings; the configuration and preset
 // readers call it for every line (see Session::parsers).
 class CategoryParsers {
@@ -22,7 +28,7 @@ public:
     virtual ~CategoryParsers() = default;
     // Sets the setting of `key` (lower case) when it belongs to `category`;
     // ignores other keys. Fails only for a value outside the control's range.
-    virtual Status parse(Category category, std::string_view key, std::string_view value) = 0;
+    virtual Status parse(Category category, std::string_view key, std::string_view value, LineOrigin origin) = 0;
 };
 
 // The Settings store: the value of every setting, as the control that shows
@@ -52,7 +58,11 @@ public:
     // settings (the save trigger greys the disable-save box, and so on).
     bool isEnabled(SettingId id) const;
 
-    Status parse(Category category, std::string_view key, std::string_view value) override;
+    Status parse(Category category, std::string_view key, std::string_view value,
+        LineOrigin origin = LineOrigin::Configuration) override;
+
+    // Whether a flag holds one of the behaviours its letter cycles through.
+    static bool isBehaviour(SettingId id, double value);
 
     // The display box of a scroll-bar setting (drawing distance, fog, sample
     // rate, blend intensity): the text the patch run looks up, and the tint.
@@ -93,7 +103,7 @@ private:
         std::string text;
     };
 
-    Status apply(SettingId id, std::string_view value);
+    Status apply(SettingId id, std::string_view value, LineOrigin origin);
     // The position an alignment text from a file stands for; none for a
     // number or a text the list never showed.
     std::optional<int> alignmentPosition(std::string_view value) const;

@@ -34,23 +34,26 @@ constexpr SettingDef text(std::string_view key, Category category, Conversion co
     return {key, category, conversion, window, name, 0, 0, initial, maxLength, input, FieldChecks{checks...}};
 }
 
-// A check box, the binoculars list or an ammunition flag: a value with no range of its own.
+// A check box or the binoculars list: a value with no range of its own.
 constexpr SettingDef control(std::string_view key, Category category, Conversion conversion, Window window,
     std::string_view name, std::string_view initial)
 {
     using enum Conversion;
-    if (conversion != CheckState && conversion != ListText && conversion != VariantFlag && conversion != ByteFlag)
+    if (conversion != CheckState && conversion != ListText)
         throw std::logic_error("this control needs a length and input, or a range");
     return {key, category, conversion, window, name, 0, 0, initial};
 }
 
-// A scroll bar, an option group or the alignment list, from low to high.
+// A scroll bar, an option group, the alignment list or an ammunition flag,
+// from low to high: a flag's range is the behaviours its letter cycles through.
 constexpr SettingDef ranged(std::string_view key, Category category, Conversion conversion, Window window,
     std::string_view name, std::string_view initial, std::int16_t low, std::int16_t high)
 {
     using enum Conversion;
-    if ((conversion != ScrollPosition && conversion != OptionIndex && conversion != ListIndex) || low >= high)
-        throw std::logic_error("only a scroll bar, an option group or a list index has a range");
+    if ((conversion != ScrollPosition && conversion != OptionIndex && conversion != ListIndex
+            && conversion != VariantFlag && conversion != ByteFlag)
+        || low >= high)
+        throw std::logic_error("only a scroll bar, an option group, a list index or a flag has a range");
     return {key, category, conversion, window, name, low, high, initial};
 }
 
@@ -110,12 +113,12 @@ consteval std::array<SettingDef, 328> settings()
         text(   "XBowPoisonDamage",            Weapons,   LegacyHex,      CustWeapons, "Text5(17)",  "1",        3,  Digits,       atMost(255),   notEmpty),
         control("EnablePoisonDamageChanging",  Weapons,   CheckState,     CustWeapons, "Check1",     "0"),
         text(   "ExplosiveDamage",             Weapons,   LegacyHex,      CustWeapons, "Text5(16)",  "30",       3,  Digits,       atMost(255),   notEmpty),
-        control("XBowNormFlag",                Weapons,   VariantFlag,    CustWeapons, "Label30(0)", "1"),
-        control("XBowPoisonFlag",              Weapons,   VariantFlag,    CustWeapons, "Label30(1)", "2"),
-        control("XBowExplosiveFlag",           Weapons,   ByteFlag,       CustWeapons, "Label30(2)", "3"),
-        control("GrenNormFlag",                Weapons,   VariantFlag,    CustWeapons, "Label31(0)", "1"),
-        control("GrenSupaFlag",                Weapons,   VariantFlag,    CustWeapons, "Label31(1)", "2"),
-        control("GrenFlshFlag",                Weapons,   ByteFlag,       CustWeapons, "Label31(2)", "3"),
+        ranged( "XBowNormFlag",                Weapons,   VariantFlag,    CustWeapons, "Label30(0)", "1",        1,  3),
+        ranged( "XBowPoisonFlag",              Weapons,   VariantFlag,    CustWeapons, "Label30(1)", "2",        1,  3),
+        ranged( "XBowExplosiveFlag",           Weapons,   ByteFlag,       CustWeapons, "Label30(2)", "3",        1,  3),
+        ranged( "GrenNormFlag",                Weapons,   VariantFlag,    CustWeapons, "Label31(0)", "1",        1,  5),
+        ranged( "GrenSupaFlag",                Weapons,   VariantFlag,    CustWeapons, "Label31(1)", "2",        1,  5),
+        ranged( "GrenFlshFlag",                Weapons,   ByteFlag,       CustWeapons, "Label31(2)", "3",        1,  5),
         text(   "GrenadeTimeout",              Weapons,   Number,         CustWeapons, "Text5(21)",  "120",      5,  Digits,       atMost(65535), notEmpty),
         control("ReviveShotGunflash",          Weapons,   CheckState,     CustWeapons, "Check2",     "0"),
         text(   "SGFlashXPos",                 Weapons,   Number,         CustWeapons, "Text5(22)",  "308",      5,  Digits,       atMost(65535), notEmpty),

@@ -9,7 +9,13 @@ namespace golv {
 
 SilentOutcome runSilentPatch(Session& session)
 {
-    if (session.silentPatch != 1 || !session.exeRead)
+    if (session.silentPatch != 1)
+        return SilentOutcome::NotSilent;
+    // An executable outside the folder is refused, not missing: there is
+    // nothing for the window to wait for.
+    if (session.exeRefused)
+        return SilentOutcome::Ended;
+    if (!session.exeRead)
         return SilentOutcome::NotSilent;
     // "modify" stays disabled exactly when start-up could not identify the
     // build or failed reading it.

@@ -24,23 +24,6 @@ bool canOpenForReading(const std::string& path, std::string& reason)
     return false;
 }
 
-// NumBytesToRead + 1 bytes from the 1-based position in slot 1; bytes past the
-// end of the file read as zeros, as the platform's binary read gives them.
-// No value when the file cannot be read there.
-std::optional<std::vector<std::uint8_t>> readDetectionBytes(const Session& session)
-{
-    const int count = session.numBytesToRead + 1;
-    if (count < 0)
-        return std::nullopt;
-    std::string error;
-    const auto file = BinaryFile::open(session.exePath, error);
-    std::vector<std::uint8_t> bytes;
-    if (!file || !file->readAt(session.offsets[1], static_cast<std::size_t>(count), bytes))
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(session.numBytesToRead < 0 ? 0 : session.numBytesToRead));
-    return bytes;
-}
-
 void failureBranchA(Session& session, const std::string& reason)
 {
     std::string text = "Error loading patcher. " + session.exeName + " not found.\n(exe dir: " + session.exePath + ")";
@@ -52,21 +35,26 @@ void failureBranchA(Session& session, const std::string& reason)
     session.exeRead = false;
 }
 
+// golv.cfg may name only a file of the folder GOLV works in: a
+// configuration shared for a new build must not reach any other file the
+// user may write. Nothing is read or written then, in silent mode neither.
+void refuseExeName(Session& session)
+{
+    session.ui.message("golv.cfg names the executable \"" + session.exeName
+        + "\", which is not a file inside the folder GOLV works in (" + session.folder
+        + "). ExeName must be a file name, or a path below that folder without \"..\".");
+    session.window.statusLabel = session.exeName + " is outside GOLV's folder!";
+    session.window.modifyEnabled = false;
+    session.exeRead = false;
+    session.exeRefused = true;
+    session.exePath.clear();
+}
+
 void failureBranchB(Session& session)
 {
     session.ui.message(kStartupFailureMessage);
     session.window.statusLabel = "Error loading patcher!";
     session.window.modifyEnabled = false;
-}
-
-// Steps 6 to 8: any failure here is branch B.
-bool detectBuild(Session& session)
-{
-    const auto bytes = readDetectionBytes(session);
-    if (!bytes)
-        return false;
-    session.versionHex = versionHexOf(*bytes);
-    return LoadConfig(session).isOk();
 }
 
 // The language step begins by giving the fonts window's alignment list its
@@ -93,7 +81,16 @@ StartupResult runStartup(Session& session, const std::string& folder)
         return StartupResult::Fatal;
     }
 
+    if (!platform::isNameInsideFolder(session.exeName)) {
+        refuseExeName(session);
+        applyBuiltInCaptions(session);
+        return StartupResult::ShowWindow;
+    }
     session.exePath = platform::joinPath(folder, session.exeName);
+    if (session.writesFiles) {
+        platform::removeLeftoverReplacements(folder);
+        platform::removeLeftoverReplacements(platform::detail::folderOf(session.exePath));
+    }
     if (std::string reason; !canOpenForReading(session.exePath, reason)) {
         failureBranchA(session, reason);
         applyBuiltInCaptions(session);

@@ -94,6 +94,18 @@ TEST_F(CommonSectionTest, anEarlierCopyIsNeverOverwritten)
     EXPECT_EQ(ui.messageTexts(), Messages{std::string(kOldConfig) + "\nThe replaced file was kept as golv.cfg.bak.3."});
 }
 
+// A golv.cfg that cannot be replaced is not copied aside either, and no
+// message says it was: each start would add copies of a file it never replaces.
+TEST_F(CommonSectionTest, aFileThatCannotBeReplacedIsNotCopiedAside)
+{
+    writeConfig({"[common]", "Version=0.1", "[end common]"});
+    std::filesystem::permissions(folder.native("golv.cfg"), std::filesystem::perms::owner_read);
+    const Status loaded = LoadCommonConfig(session);
+    EXPECT_EQ(loaded.reason(), "Cannot replace " + (folder / "golv.cfg") + ": it is read-only.");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.native("golv.cfg.bak")));
+}
+
 // The same reader serves every system; the child process that measures it
 // is the POSIX one's.
 #if !defined(__SANITIZE_ADDRESS__) && !defined(_WIN32)

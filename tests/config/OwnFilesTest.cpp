@@ -24,6 +24,8 @@ constexpr bool kNamesIgnoreCase = false;
 TEST_F(OwnFilesTest, nothingIsSavedOverTheFilesASessionWorksOn)
 {
     std::filesystem::create_hard_link(folder.native("quenb.exe"), folder.native("linked.exe"));
+    folder.write("golv.cfg.bak.2", std::string_view("kept"));
+    std::filesystem::create_hard_link(folder.native("golv.cfg.bak.2"), folder.native("linked.bak"));
     const struct {
         const char* name;
         const char* role; // null: the name may be written
@@ -32,9 +34,14 @@ TEST_F(OwnFilesTest, nothingIsSavedOverTheFilesASessionWorksOn)
         {"linked.exe", "the game's executable"},
         {"missing/../quenb.exe", "the game's executable"},
         {"QUENB.EXE", kNamesIgnoreCase ? "the game's executable" : nullptr},
-        {"quenb.exe.orig", "the kept original of the game's executable"},
-        {"Quenb.Exe.Orig", kNamesIgnoreCase ? "the kept original of the game's executable" : nullptr},
+        {"quenb.exe.orig", "a kept original of the game's executable"},
+        {"Quenb.Exe.Orig", kNamesIgnoreCase ? "a kept original of the game's executable" : nullptr},
+        {"quenb.exe.orig.3", "a kept original of the game's executable"},
         {"golv.cfg", "GOLV's configuration"},
+        {"golv.cfg.bak", "a kept copy of GOLV's configuration"},
+        {"linked.bak", "a kept copy of GOLV's configuration"},
+        {"golv.cfg.bak.12", "a kept copy of GOLV's configuration"},
+        {"golv.cfg.bak.x", nullptr},
         {"quenb.exe.qpt", nullptr},
         {"quenb", nullptr},
     };

@@ -52,10 +52,8 @@ void changeEverySetting(SettingsStore& store)
             store.setText(id, "90");
             break;
         case Conversion::VariantFlag:
-            store.setFlag(id, 2.5);
-            break;
         case Conversion::ByteFlag:
-            store.setFlag(id, 2);
+            store.setFlag(id, def.high);
             break;
         default:
             store.setText(id, std::to_string(10 + id % 90));
@@ -193,6 +191,8 @@ TEST_F(PresetsTest, aDamagedPresetStopsAtItsErrorWithTheMessage)
     const std::vector<Row> rows = {
         {"value outside its control", {"[preset]", "PistolDamage=7", "HHide=5", "PistolRate=8"}, "7",
             "The value \"5\" is out of the range of HHide."},
+        {"a flag no letter stands for", {"[preset]", "PistolDamage=7", "GrenNormFlag=9", "PistolRate=8"}, "7",
+            "The value \"9\" is out of the range of GrenNormFlag."},
         {"line without =, blank lines counted", {"", "[preset]", "PistolDamage=7", "", "garbage", "PistolRate=8"}, "7",
             "Line 5 has no \"=\"."},
         {"no [preset] line", {"PistolDamage=7", "PistolRate=8"}, "1", "The file has no [preset] line."},

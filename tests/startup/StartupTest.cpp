@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 
 #include "config/ConfigFixture.h"
+#include "startup/SilentMode.h"
 
 #include <sys/stat.h>
 
@@ -16,9 +17,9 @@ protected:
     StartupTest() { session.parsers = nullptr; }
 
     // A configuration whose build is told by the detection bytes at position 5.
-    void writeSmallConfig(const std::string& common = "NumBytesToRead=3")
+    void writeSmallConfig(const std::vector<std::string>& common = {"NumBytesToRead=3"})
     {
-        std::vector<std::string> lines = commonSection({common});
+        std::vector<std::string> lines = commonSection(common);
         for (const char* line : {"[version A00FF;Small build]", "DDOffset=9", "[end version]"})
             lines.emplace_back(line);
         writeConfig(lines);
@@ -66,7 +67,7 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
         SCOPED_TRACE(row.name);
         Session run(ui);
         ui.messages.clear();
-        writeSmallConfig(std::string("NumBytesToRead=") + row.numBytes);
+        writeSmallConfig({std::string("NumBytesToRead=") + row.numBytes});
         folder.write("quenb.exe", row.exe);
         ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
         EXPECT_EQ(run.versionHex, row.versionHex);
@@ -108,24 +109,43 @@ TEST_F(StartupTest, noExecutableFileTakesBranchA)
     }
 }
 
-TEST_F(StartupTest, anAbsoluteExecutableNameIsTestedAndReadAtTheSamePlace)
+// golv.cfg names only files inside its folder: a shared configuration
+// reaches no other file, in silent mode neither.
+TEST_F(StartupTest, anExecutableNameOutsideTheFolderIsRefused)
 {
     test::TempFolder elsewhere;
     elsewhere.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7});
-    writeSmallConfig("ExeName=" + (elsewhere / "quenb.exe"));
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(session.exePath, (elsewhere / "quenb.exe"));
-    EXPECT_EQ(session.window.statusLabel, "Found: Small build");
+    const std::string names[] = {elsewhere / "quenb.exe", "../" + platform::fileNameOf(elsewhere.path()) + "/quenb.exe",
+        "bin\\..\\..\\quenb.exe", "C:quenb.exe"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        writeSmallConfig({"ExeName=" + name, "SilentPatch=1"});
+        ui.messages.clear();
+        Session run(ui);
+        run.parsers = nullptr;
+        ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
+        EXPECT_EQ(ui.messageTexts(),
+            Messages{"golv.cfg names the executable \"" + name
+                + "\", which is not a file inside the folder GOLV "
+                  "works in ("
+                + folder.path()
+                + "). ExeName must be a file name, or a path below that folder "
+                  "without \"..\"."});
+        EXPECT_EQ(run.window.statusLabel, name + " is outside GOLV's folder!");
+        EXPECT_FALSE(run.window.modifyEnabled);
+        EXPECT_EQ(runSilentPatch(run), SilentOutcome::Ended);
+    }
 }
 
+// Neither read nor written: the message names the folder, not a file GOLV
+// meant to make in it.
 TEST_F(StartupTest, aConfigurationThatCanBeNeitherReadNorWrittenEndsTheProgram)
 {
     const std::string missing = folder / "no-such-folder";
     ASSERT_EQ(runStartup(session, missing), StartupResult::Fatal);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text, test::kCannotFindConfig);
-    EXPECT_NE(ui.messages[1].text.find(platform::joinPath(missing, "golv.cfg")), std::string::npos)
-        << "the last message names the configuration path";
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("Cannot write in the folder " + missing + ":"), std::string::npos)
+        << ui.messages[0].text;
 }
 
 } // namespace
