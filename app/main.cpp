@@ -1,4 +1,3 @@
-#include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "language/LanguageFile.h"
 #include "startup/SilentMode.h"
@@ -13,8 +12,6 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -81,16 +78,13 @@ int main(int argc, char* argv[])
     golv::Session session(interaction);
 
     // GOLV works on the folder it is started in, not the folder of the program file.
-    std::error_code noFolder;
-    std::filesystem::path folder = std::filesystem::current_path(noFolder);
-    if (const auto given = golv::windowFolder(arguments))
-        folder = std::filesystem::absolute(golv::platform::nativePath(*given), noFolder);
-    if (noFolder) {
-        interaction.message(
-            "GOLV cannot start: the folder it was started in cannot be found (" + noFolder.message() + ").", {}, {});
+    std::string noFolder;
+    const auto folder = golv::workingFolder(arguments, noFolder);
+    if (!folder) {
+        interaction.message("GOLV cannot start: " + noFolder, {}, {});
         return 1;
     }
-    if (golv::runStartup(session, golv::platform::utf8Path(folder)) == golv::StartupResult::Fatal)
+    if (golv::runStartup(session, *folder) == golv::StartupResult::Fatal)
         return 1;
     // Scripts tell a silent run that patched (0) from one that wrote nothing
     // (2); 1 is an unusable configuration.

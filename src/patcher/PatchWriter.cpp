@@ -4,6 +4,7 @@
 #include "config/Session.h"
 #include "config/VersionTables.h"
 #include "settings/SettingId.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 
@@ -261,6 +262,18 @@ void PatchWriter::characters(int slot, int displacement, SettingId id)
         return;
     }
     planBytes(slot, displacement, std::vector<std::uint8_t>(characters.begin(), characters.end()), id);
+}
+
+void PatchWriter::flagByte(int slot, SettingId id)
+{
+    const SettingDef& def = kSettings[id];
+    if (!SettingsStore::isBehaviour(id, flag(id))) {
+        problem(def.key,
+            inQuotes(formatNumber(flag(id))) + " is not one of the values " + std::to_string(def.low) + " to "
+                + std::to_string(def.high) + " that the weapons window offers.");
+        return;
+    }
+    byteOf(slot, 0, formatNumber(flag(id)), id);
 }
 
 void PatchWriter::count(int slot, int displacement, SettingId id, int factor, std::string_view then)

@@ -82,6 +82,9 @@ public:
     void negatedWord(int slot, SettingId id);
     // The setting's text as characters, one byte each.
     void characters(int slot, int displacement, SettingId id);
+    // An ammunition flag, as the byte of its decimal text; a number its
+    // letter does not cycle through is refused.
+    void flagByte(int slot, SettingId id);
     // A count: TrueHex2 of the text's leading number (0 when it has none)
     // times `factor`, followed by the literal hex digits of `then`.
     void count(int slot, int displacement, SettingId id, int factor = 1, std::string_view then = {});

@@ -5,8 +5,6 @@
 namespace golv {
 namespace {
 
-// Target bytes per window: well below what decoders accept in one window.
-constexpr std::size_t kWindowSize = 1 << 20;
 // A run of equal bytes shorter than this is cheaper added than copied.
 constexpr std::size_t kShortestCopy = 4;
 
@@ -40,18 +38,19 @@ void append(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& mor
     out.insert(out.end(), more.begin(), more.end());
 }
 
-std::vector<std::uint8_t> encodeWindow(
-    std::span<const std::uint8_t> source, std::span<const std::uint8_t> target, std::size_t start)
+} // namespace
+
+std::vector<std::uint8_t> encodeVcdiffWindow(
+    std::span<const std::uint8_t> source, std::span<const std::uint8_t> target, std::uint64_t start)
 {
-    const std::size_t end = std::min(target.size(), start + kWindowSize);
     // The window's source segment is the same stretch of the source, as far
     // as the source reaches.
-    const std::size_t sourceEnd = std::min(source.size(), end);
-    const std::size_t sourceLength = start < sourceEnd ? sourceEnd - start : 0;
-    auto same = [&](std::size_t at) { return at < sourceEnd && source[at] == target[at]; };
+    const std::size_t end = target.size();
+    const std::size_t sourceLength = std::min(source.size(), end);
+    auto same = [&](std::size_t at) { return at < sourceLength && source[at] == target[at]; };
 
     std::vector<std::uint8_t> data, instructions, addresses;
-    std::size_t at = start;
+    std::size_t at = 0;
     while (at < end) {
         std::size_t run = at;
         while (run < end && same(run))
@@ -59,7 +58,7 @@ std::vector<std::uint8_t> encodeWindow(
         if (run - at >= kShortestCopy) {
             instructions.push_back(kCopySelf);
             putInteger(instructions, run - at);
-            putInteger(addresses, at - start); // from the start of the source segment
+            putInteger(addresses, at); // from the start of the source segment
             at = run;
             continue;
         }
@@ -83,10 +82,10 @@ std::vector<std::uint8_t> encodeWindow(
         at = added;
     }
 
-    const std::uint32_t checksum = adler32(target.subspan(start, end - start));
+    const std::uint32_t checksum = adler32(target);
     std::vector<std::uint8_t> encoding;
-    putInteger(encoding, end - start); // the target window's length
-    encoding.push_back(0);             // Delta_Indicator: no section is compressed
+    putInteger(encoding, end); // the target window's length
+    encoding.push_back(0);     // Delta_Indicator: no section is compressed
     putInteger(encoding, data.size());
     putInteger(encoding, instructions.size());
     putInteger(encoding, addresses.size());
@@ -107,8 +106,6 @@ std::vector<std::uint8_t> encodeWindow(
     return window;
 }
 
-} // namespace
-
 std::uint32_t adler32(std::span<const std::uint8_t> bytes)
 {
     constexpr std::uint32_t kModulus = 65521;
@@ -121,13 +118,24 @@ std::uint32_t adler32(std::span<const std::uint8_t> bytes)
     return (high << 16) | low;
 }
 
+std::vector<std::uint8_t> vcdiffHeader()
+{
+    // "VCD" with the high bits set, version 0, no secondary compressor, code
+    // table or application data.
+    return {0xD6, 0xC3, 0xC4, 0x00, 0x00};
+}
+
 std::vector<std::uint8_t> encodeVcdiff(std::span<const std::uint8_t> source, std::span<const std::uint8_t> target)
 {
-    // The header: "VCD" with the high bits set, version 0, no secondary
-    // compressor, code table or application data.
-    std::vector<std::uint8_t> delta = {0xD6, 0xC3, 0xC4, 0x00, 0x00};
-    for (std::size_t start = 0; start < target.size(); start += kWindowSize)
-        append(delta, encodeWindow(source, target, start));
+    std::vector<std::uint8_t> delta = vcdiffHeader();
+    constexpr auto kWindow = static_cast<std::size_t>(kVcdiffWindow);
+    for (std::size_t start = 0; start < target.size(); start += kWindow) {
+        const std::size_t length = std::min(kWindow, target.size() - start);
+        const std::span<const std::uint8_t> stretch = start < source.size()
+            ? source.subspan(start, std::min(length, source.size() - start))
+            : std::span<const std::uint8_t>();
+        append(delta, encodeVcdiffWindow(stretch, target.subspan(start, length), start));
+    }
     return delta;
 }
 

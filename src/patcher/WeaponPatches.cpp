@@ -1,6 +1,5 @@
 #include "patcher/PatchGroups.h"
 
-#include "codec/Numbers.h"
 #include "config/VersionTables.h"
 #include "patcher/PatchWriter.h"
 #include "settings/SettingId.h"
@@ -19,13 +18,6 @@ constexpr int kDispersion = 0;
 constexpr int kDamage = 5;
 constexpr int kRate = 6;
 constexpr int kGunflash = 7;
-
-// The ammunition flags are plain numbers rather than controls, written as the
-// byte of their decimal text.
-void flagByte(PatchWriter& writer, int slot, SettingId id)
-{
-    writer.byteOf(slot, 0, formatNumber(writer.flag(id)), id);
-}
 
 } // namespace
 
@@ -66,17 +58,17 @@ void patchWeapons(PatchWriter& writer)
     writer.byte(offsetSlot("ShotgunShotAmountOffset"), 0, settingId("ShotgunShotAmount"));
     writer.word(offsetSlot("XBowFlySpeedOffset"), 0, settingId("XBowFlySpeed"));
 
-    flagByte(writer, offsetSlot("XBowNormFlagOffset"), settingId("XBowNormFlag"));
-    flagByte(writer, offsetSlot("XBowPoisonFlagOffset"), settingId("XBowPoisonFlag"));
-    flagByte(writer, offsetSlot("XBowExplosiveFlagOffset"), settingId("XBowExplosiveFlag"));
+    writer.flagByte(offsetSlot("XBowNormFlagOffset"), settingId("XBowNormFlag"));
+    writer.flagByte(offsetSlot("XBowPoisonFlagOffset"), settingId("XBowPoisonFlag"));
+    writer.flagByte(offsetSlot("XBowExplosiveFlagOffset"), settingId("XBowExplosiveFlag"));
 
     // The engine keeps the grenade timer in two places.
     writer.word(offsetSlot("GrenadeTimeoutOffset"), 0, settingId("GrenadeTimeout"));
     writer.word(offsetSlot("GrenadeTimeoutOffset2"), 0, settingId("GrenadeTimeout"));
 
-    flagByte(writer, offsetSlot("GrenNormFlagOffset"), settingId("GrenNormFlag"));
-    flagByte(writer, offsetSlot("GrenSupaFlagOffset"), settingId("GrenSupaFlag"));
-    flagByte(writer, offsetSlot("GrenFlshFlagOffset"), settingId("GrenFlshFlag"));
+    writer.flagByte(offsetSlot("GrenNormFlagOffset"), settingId("GrenNormFlag"));
+    writer.flagByte(offsetSlot("GrenSupaFlagOffset"), settingId("GrenSupaFlag"));
+    writer.flagByte(offsetSlot("GrenFlshFlagOffset"), settingId("GrenFlshFlag"));
 
     // A greyed box leaves the gunflash code as it is.
     constexpr SettingId kRevive = settingId("ReviveShotGunflash");

@@ -79,13 +79,23 @@ int usage(const QString& reason)
     return kUsage;
 }
 
-std::string folderOf(const QCommandLineParser& parser, const Options& options)
+// The folder as the system names it, made whole; why not, when it is no folder.
+std::optional<std::string> wholeFolder(const std::optional<std::string>& given, std::string& error)
 {
-    std::error_code ignored;
-    if (!parser.isSet(options.folder))
-        return platform::utf8Path(std::filesystem::current_path(ignored));
-    return platform::utf8Path(
-        std::filesystem::absolute(platform::nativePath(parser.value(options.folder).toStdString()), ignored));
+    std::error_code problem;
+    const std::filesystem::path folder = given ? std::filesystem::absolute(platform::nativePath(*given), problem)
+                                               : std::filesystem::current_path(problem);
+    const std::string name = given ? *given : std::string(".");
+    if (problem) {
+        error = "the folder " + name + " cannot be found (" + problem.message() + ").";
+        return std::nullopt;
+    }
+    if (!std::filesystem::is_directory(folder, problem)) {
+        error = "the folder " + platform::utf8Path(folder)
+            + (std::filesystem::exists(folder, problem) ? " is not a folder." : " does not exist.");
+        return std::nullopt;
+    }
+    return platform::utf8Path(folder);
 }
 
 } // namespace
@@ -99,13 +109,16 @@ bool isCommandLineRun(const QStringList& arguments)
         && !(given.size() == 1 && given[0].startsWith(QLatin1String("--folder=")));
 }
 
-std::optional<std::string> windowFolder(const QStringList& arguments)
+std::optional<std::string> workingFolder(const QStringList& arguments, std::string& error)
 {
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--folder"))
-        return arguments[2].toStdString();
-    if (arguments.size() == 2 && arguments[1].startsWith(QLatin1String("--folder=")))
-        return arguments[1].mid(9).toStdString();
-    return std::nullopt;
+    std::optional<std::string> given;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--folder") && i + 1 < arguments.size())
+            given = arguments[i + 1].toStdString();
+        else if (arguments[i].startsWith(QLatin1String("--folder=")))
+            given = arguments[i].mid(9).toStdString();
+    }
+    return wholeFolder(given, error);
 }
 
 int runCommandLine(const QStringList& arguments)
@@ -133,12 +146,24 @@ int runCommandLine(const QStringList& arguments)
         return usage(QStringLiteral("Give one of --silent, --plan, --export-patch and --restore."));
 
     StderrInteraction interaction;
+    std::string noFolder;
+    const auto folder = wholeFolder(
+        parser.isSet(options.folder) ? std::optional(parser.value(options.folder).toStdString()) : std::nullopt,
+        noFolder);
+    if (!folder) {
+        interaction.message("GOLV cannot start: " + noFolder, {}, {});
+        return kUnusableConfiguration;
+    }
     Session session(interaction);
-    if (runStartup(session, folderOf(parser, options)) == StartupResult::Fatal)
+    // A plan or an exported patch only reads: it leaves golv.cfg as it is.
+    session.writesFiles = !parser.isSet(options.plan) && !parser.isSet(options.exportPatch);
+    if (runStartup(session, *folder) == StartupResult::Fatal)
         return kUnusableConfiguration;
     // Putting the original back needs only the executable's name: it is the
     // way out of an executable that start-up no longer recognises.
     if (parser.isSet(options.restore)) {
+        if (session.exeRefused)
+            return kNothingWritten;
         if (!platform::exists(originalPath(session))) {
             interaction.message(noOriginalMessage(session), {}, {});
             return kNothingWritten;
@@ -162,9 +187,14 @@ int runCommandLine(const QStringList& arguments)
 
     if (parser.isSet(options.silent)) {
         const PatchOutcome outcome = ModifyExe(session);
+        for (const std::string& note : outcome.notes)
+            interaction.message(note, {}, {});
         if (outcome.patched())
             return kPatched;
-        interaction.message(cannotModifyMessage(session), {}, describeProblems(outcome));
+        if (outcome.result == PatchOutcome::Result::ExecutableChanged)
+            interaction.message(describeProblems(outcome), {}, {});
+        else
+            interaction.message(cannotModifyMessage(session), {}, describeProblems(outcome));
         return kNothingWritten;
     }
     if (parser.isSet(options.plan)) {

@@ -14,8 +14,9 @@ namespace golv {
 
 // Whether the arguments ask for a command rather than the window.
 bool isCommandLineRun(const QStringList& arguments);
-// The folder --folder names for the window, if it names one.
-std::optional<std::string> windowFolder(const QStringList& arguments);
+// The folder GOLV works in, whole, as UTF-8: the one --folder names, or the
+// current one. No value, and why in `error`, when there is no such folder.
+std::optional<std::string> workingFolder(const QStringList& arguments, std::string& error);
 // Runs the command the arguments ask for and gives the exit code; needs a
 // QCoreApplication.
 int runCommandLine(const QStringList& arguments);

@@ -202,7 +202,11 @@ void MainWindow::connectCommands()
     onClick("Command12", [this] { loadPreset(m_session); });
     onClick("Command16", [this] { savePreset(m_session); });
     onClick("Command9", [this] { restoreDefaults(); });
-    onClick("Command3", [this] { modifyCommand(m_session); });
+    onClick("Command3", [this] {
+        // A run refused for an executable that changed may have read it anew.
+        modifyCommand(m_session);
+        showStartupStatus();
+    });
     onClick("Command22", [this] { exportPatchCommand(m_session); });
     onClick("Command23", [this] { restoreCommand(m_session); });
     onClick("Command1", [this] { m_windows.unloadAll(); });

@@ -8,6 +8,7 @@
 #include "patcher/PatchPreview.h"
 #include "presets/Presets.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <functional>
@@ -30,19 +31,25 @@ using platform::detail::Operation;
 const std::pair<Operation, const char*> kOperations[] = {
     {Operation::Open, "open"}, {Operation::Write, "write"}, {Operation::Flush, "flush"}, {Operation::Rename, "rename"}};
 
-// The calls a run has made so far, and the one that is to fail.
+// The calls a run has made so far, and the one that is to fail, or to have
+// something happen beside it.
 struct Injection {
     std::map<Operation, int> calls;
     Operation operation = Operation::Open;
     int nth = 0; // 0: none fails
     Fault fault;
+    std::function<void()> meanwhile = {};
 };
 Injection injection;
 
 Fault injectFault(Operation operation)
 {
     const int call = ++injection.calls[operation];
-    return operation == injection.operation && call == injection.nth ? injection.fault : Fault{};
+    if (operation != injection.operation || call != injection.nth)
+        return {};
+    if (injection.meanwhile)
+        injection.meanwhile();
+    return injection.fault;
 }
 
 // Sets the hook for one test and takes it away again on every way out.
@@ -99,7 +106,7 @@ protected:
 
 TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
 {
-    const std::string zeros(kImageSize, '\0');
+    const std::string zeros = blankImage();
     const std::string oldConfig = "[common]\r\nthis golv.cfg is damaged\r\n";
     std::string runMessage;
     auto reasonOf = [&runMessage](const Status& status) {
@@ -118,11 +125,14 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         std::vector<std::pair<std::string, Content>> files;
         std::function<bool()> run;
     };
+    std::string patched = zeros;
+    patched.replace(static_cast<std::size_t>(offset("DDOffset") - 1), 2, "\xA0\x46");
     const std::vector<Row> rows = {
         {"patch run", {{"quenb.exe", zeros}, {"quenb.exe.orig", std::nullopt}}, patchRun},
-        {"patch run with the original kept already", {{"quenb.exe", zeros}, {"quenb.exe.orig", "the original"}},
-            patchRun},
-        {"restore of the original", {{"quenb.exe", "patched bytes"}, {"quenb.exe.orig", zeros}},
+        {"patch run with the original kept already", {{"quenb.exe", zeros}, {"quenb.exe.orig", patched}}, patchRun},
+        {"patch run that sets aside an original of another executable",
+            {{"quenb.exe", zeros}, {"quenb.exe.orig", "an older game"}, {"quenb.exe.orig.1", std::nullopt}}, patchRun},
+        {"restore of the original", {{"quenb.exe", patched}, {"quenb.exe.orig", zeros}},
             [&] { return reasonOf(restoreOriginal(session)); }},
         {"golv.cfg written anew", {{"golv.cfg", oldConfig}, {"golv.cfg.bak", std::nullopt}},
             [&] { return reasonOf(regenerateConfig(session.configPath, ui, "golv.cfg is damaged.")); }},
@@ -183,10 +193,14 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
                         EXPECT_FALSE(runMessage.empty()) << "a failed run says why";
                         EXPECT_TRUE(content(row.files.front().first) == row.files.front().second)
                             << row.files.front().first << " is as it was";
-                        // A kept copy is there whole, or not at all.
+                        // A kept copy is there whole, or not at all, and none is lost.
                         for (std::size_t i = 1; i < row.files.size(); ++i) {
                             const Content now = content(row.files[i].first);
                             EXPECT_TRUE(now == row.files[i].second || now == after[i]) << row.files[i].first;
+                            EXPECT_TRUE(!row.files[i].second
+                                || std::ranges::any_of(row.files,
+                                    [&](const auto& file) { return content(file.first) == row.files[i].second; }))
+                                << row.files[i].first << " is lost";
                         }
                     }
                     EXPECT_EQ(leftovers(), std::vector<std::string>{});
@@ -202,7 +216,7 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
 // the kill falls.
 TEST_F(InterruptedWritesTest, aKilledPatchRunLeavesTheExecutableOldOrNew)
 {
-    const std::string before(std::size_t{48} << 20, '\0');
+    const std::string before = blankImage('\0', std::size_t{48} << 20);
     folder.write("quenb.exe", before);
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(ModifyExe(session));
@@ -242,6 +256,47 @@ TEST_F(InterruptedWritesTest, aKilledPatchRunLeavesTheExecutableOldOrNew)
     }
 }
 #endif
+
+// Another file takes the executable's name while the run makes its copy: the
+// copy does not take its place, and no original is kept of a file that is
+// gone.
+TEST_F(InterruptedWritesTest, aFileThatTakesTheExecutablesNameMeanwhileIsLeftAsItIs)
+{
+    const std::string before = image();
+    std::string patched = before;
+    patched.replace(static_cast<std::size_t>(offset("DDOffset") - 1), 2, "\xA0\x46");
+    const std::string other = blankImage('\x5A');
+    auto swap = [this, &other] {
+        folder.write("other.exe", other);
+        std::filesystem::rename(folder.native("other.exe"), folder.native("quenb.exe"));
+    };
+    const struct {
+        const char* name;
+        Content original;
+        std::function<Status()> run;
+    } rows[] = {
+        {"patch run", std::nullopt,
+            [this] {
+                const PatchOutcome outcome = ModifyExe(session);
+                EXPECT_EQ(outcome.result, PatchOutcome::Result::ExecutableChanged);
+                return outcome ? Status::ok() : Status::failure(describeProblems(outcome));
+            }},
+        {"restore", before, [this] { return restoreOriginal(session); }},
+    };
+    const FaultHook hook;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        folder.write("quenb.exe", row.original ? patched : before);
+        put("quenb.exe.orig", row.original);
+        // The first flush is that of the first file the run makes.
+        injection = {{}, Operation::Flush, 1, {}, swap};
+        const Status done = row.run();
+        EXPECT_NE(done.reason().find("changed since GOLV read it"), std::string::npos) << done.reason();
+        EXPECT_TRUE(image() == other);
+        EXPECT_TRUE(content("quenb.exe.orig") == row.original);
+        EXPECT_EQ(leftovers(), std::vector<std::string>{});
+    }
+}
 
 TEST_F(InterruptedWritesTest, theOriginalIsKeptOnceAndPutBackAfterTheQuestion)
 {

@@ -31,8 +31,9 @@ namespace golv::test {
 // to a path; gives the exit status of the program that makes it.
 inline int makeSyntheticExecutable(const std::string& path) { return runProgram(GOLV_MAKE_TEST_EXE, {path}); }
 
-// A session on the default configuration and an executable of zeros, for
-// a patch run and reading back what it wrote.
+// A session on the default configuration and an executable of zeros but
+// for its build-detection bytes, for a patch run and reading back what it
+// wrote.
 class PatchFixture : public ::testing::Test {
 protected:
     static constexpr std::size_t kImageSize = 1 << 20;
@@ -40,6 +41,7 @@ protected:
     PatchFixture()
     {
         session.configPath = (folder / "golv.cfg");
+        session.exeName = "quenb.exe";
         session.exePath = (folder / "quenb.exe");
         EXPECT_TRUE(RecreateConfig(session.configPath));
         EXPECT_TRUE(LoadCommonConfig(session));
@@ -47,9 +49,20 @@ protected:
         EXPECT_TRUE(LoadConfig(session));
         session.settings.setAlignmentCaptions({"left", "center", "rite"});
         session.settings.showAlignmentCaptions();
-        folder.write("quenb.exe", std::vector<unsigned char>(kImageSize, 0));
+        folder.write("quenb.exe", blankImage());
         EXPECT_TRUE(ui.messages.empty());
     }
+
+    // An executable of the default build: `size` bytes of one value, with
+    // the detection bytes the default build is recognised by.
+    std::string blankImage(char fill = '\0', std::size_t size = kImageSize) const
+    {
+        std::string image(size, fill);
+        image.replace(static_cast<std::size_t>(session.offsets[1] - 1), kDetectionBytes.size(), kDetectionBytes);
+        return image;
+    }
+    static inline const std::string kDetectionBytes{
+        "\x65\x63\x6B\x00\x5F\x49\x4E\x49\x54\x00\x00\x00\x57\x69\x6E\x50", 16};
 
     SettingsStore& store() { return session.settings; }
 
@@ -74,10 +87,7 @@ protected:
     std::string image() const { return folder.read("quenb.exe"); }
 
     // Fills the executable with one byte value, to tell written bytes from untouched ones.
-    void fillImage(unsigned char value) const
-    {
-        folder.write("quenb.exe", std::vector<unsigned char>(kImageSize, value));
-    }
+    void fillImage(unsigned char value) const { folder.write("quenb.exe", blankImage(static_cast<char>(value))); }
 
     TempFolder folder;
     RecordingInteraction ui;

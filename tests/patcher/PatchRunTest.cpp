@@ -264,6 +264,13 @@ TEST_F(PatchRunTest, aDamagedInputLeavesTheExecutableAsItWasAndIsNamed)
             {{"ShotgunDisp", "\"12\" is shorter than 4 digits, the least it takes."}}},
         {"a lightning shape byte of three digits", [&] { text("LightingRAW1", "0018"); },
             {{"LightingRAW1", "\"0018\" is longer than 2 digits."}}},
+        {"ammunition flags no letter stands for",
+            [&] {
+                store().setFlag(settingId("XBowPoisonFlag"), 4);
+                store().setFlag(settingId("GrenSupaFlag"), 9);
+            },
+            {{"XBowPoisonFlag", "\"4\" is not one of the values 1 to 3 that the weapons window offers."},
+                {"GrenSupaFlag", "\"9\" is not one of the values 1 to 5 that the weapons window offers."}}},
         {"two faults: both are named",
             [&] {
                 text("BatDmg", "x");
@@ -289,19 +296,26 @@ TEST_F(PatchRunTest, aDamagedInputLeavesTheExecutableAsItWasAndIsNamed)
     }
 }
 
+// Cut short after its detection bytes, the executable is still the build,
+// but positions lie outside it; cut before them, it is no longer the build.
 TEST_F(PatchRunTest, anExecutableCutShortIsNotPaddedOut)
 {
     const std::string whole = image();
-    for (const std::size_t size : {std::size_t{700000}, std::size_t{0}}) {
-        folder.write("quenb.exe", whole.substr(0, size));
+    const struct {
+        std::size_t size;
+        PatchOutcome::Result result;
+        std::string why;
+    } rows[] = {
+        {730300, PatchOutcome::Result::NothingWritten, "lies outside the executable, which has 730300 bytes"},
+        {0, PatchOutcome::Result::ExecutableChanged, "changed since GOLV read it"},
+    };
+    for (const auto& row : rows) {
+        folder.write("quenb.exe", whole.substr(0, row.size));
         const PatchOutcome outcome = ModifyExe(session);
-        EXPECT_EQ(outcome.result, PatchOutcome::Result::NothingWritten);
+        EXPECT_EQ(outcome.result, row.result);
         ASSERT_FALSE(outcome.problems.empty());
-        EXPECT_NE(
-            outcome.problems[0].why.find("lies outside the executable, which has " + std::to_string(size) + " bytes"),
-            std::string::npos)
-            << outcome.problems[0].why;
-        EXPECT_EQ(image(), whole.substr(0, size));
+        EXPECT_NE(outcome.problems[0].why.find(row.why), std::string::npos) << outcome.problems[0].why;
+        EXPECT_EQ(image(), whole.substr(0, row.size));
     }
 }
 
@@ -350,6 +364,80 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     store().setText(settingId("SkeletonHP"), "15");
     modifyCommand(session);
     EXPECT_EQ(ui.questions.back().details, "Nothing will change.");
+}
+
+// The question says truthfully what becomes of the kept original and of a
+// name the executable shares, and the run does what it said.
+TEST_F(PatchRunTest, theQuestionSaysWhatHappensToTheOriginalAndToALinkedName)
+{
+    const std::string before = image();
+    const std::string question = "Are you sure you want to update quenb.exe file?\n";
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        std::string said;
+        std::vector<std::pair<std::string, std::string>> after; // files and what they hold once the run is made
+        bool toldAfter;                                         // the run repeats what it did with the original
+    } rows[] = {
+        {"an original of another executable", [&] { folder.write("quenb.exe.orig", std::string_view("older")); },
+            "quenb.exe.orig is not the original of this quenb.exe: quenb.exe.orig has 5 bytes and quenb.exe 1048576. "
+            "It is kept as quenb.exe.orig.1, and quenb.exe as it is now is kept as quenb.exe.orig.",
+            {{"quenb.exe.orig.1", "older"}, {"quenb.exe.orig", before}}, true},
+        {"a folder where the original would go",
+            [&] { std::filesystem::create_directory(folder.native("quenb.exe.orig")); },
+            "No original of quenb.exe can be kept: Cannot open " + (folder / "quenb.exe.orig")
+                + ": it is not a regular file.",
+            {}, true},
+        {"a name shared with another",
+            [&] { std::filesystem::create_hard_link(folder.native("quenb.exe"), folder.native("copy.exe")); },
+            "The original of quenb.exe is kept as quenb.exe.orig.\nquenb.exe has 2 names: the patched file takes "
+            "this one alone, and the other names keep the file as it is.",
+            {{"copy.exe", before}, {"quenb.exe.orig", before}}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        folder.write("quenb.exe", before);
+        row.setUp();
+        ui.questions.clear();
+        ui.messages.clear();
+        ui.confirmAnswers = {true};
+        EXPECT_TRUE(modifyCommand(session));
+        ASSERT_EQ(ui.questions.size(), 1u);
+        EXPECT_EQ(ui.questions[0].text, question + row.said);
+        EXPECT_EQ(ui.messageTexts(), row.toldAfter ? std::vector<std::string>{row.said} : std::vector<std::string>{});
+        for (const auto& [name, content] : row.after)
+            EXPECT_TRUE(folder.read(name) == content) << name;
+        EXPECT_NE(image(), before);
+        std::error_code ignored;
+        for (const char* name : {"quenb.exe.orig", "quenb.exe.orig.1", "copy.exe"})
+            std::filesystem::remove_all(folder.native(name), ignored);
+    }
+}
+
+// The executable another file after it was read: nothing is written, and
+// the window may read it again instead.
+TEST_F(PatchRunTest, anExecutableThatChangedSinceItWasReadIsNotWritten)
+{
+    const std::string other = blankImage('\x5A');
+    const PatchPreview preview = previewPatchRun(session);
+    folder.write("quenb.exe", other);
+    EXPECT_EQ(ModifyExe(session, preview, LinkedName::Part).result, PatchOutcome::Result::ExecutableChanged)
+        << "bytes the plan replaces are other now";
+    EXPECT_TRUE(image() == other);
+
+    std::string anotherBuild = image();
+    anotherBuild[static_cast<std::size_t>(session.offsets[1] - 1)] = 'X';
+    folder.write("quenb.exe", anotherBuild);
+    ui.confirmAnswers = {true};
+    EXPECT_FALSE(modifyCommand(session));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text,
+        "quenb.exe changed since GOLV read it: it is no longer the build found at start-up. Nothing was written.\n"
+        "Read quenb.exe again?");
+    EXPECT_EQ(session.window.statusLabel, "Engine is not compatible with GOLV!");
+    EXPECT_FALSE(session.window.modifyEnabled);
+    EXPECT_TRUE(image() == anotherBuild);
+    EXPECT_FALSE(std::filesystem::exists(folder.native("quenb.exe.orig")));
 }
 
 TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)

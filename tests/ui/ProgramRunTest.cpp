@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
 
 namespace golv {
 namespace {
@@ -55,6 +57,19 @@ public:
             != 0)
             qFatal("xdelta3 refused the delta");
         return folder.read("applied.exe");
+    }
+
+    // Every file of the folder with its content, to tell what a run wrote.
+    std::map<std::string, std::string> files() const
+    {
+        std::map<std::string, std::string> found;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.native())) {
+            const std::string name = platform::utf8Path(entry.path().lexically_relative(folder.native()));
+            found[name] = entry.is_symlink() ? "-> " + platform::utf8Path(std::filesystem::read_symlink(entry.path()))
+                : entry.is_regular_file()    ? folder.read(name)
+                                             : std::string("(not a file)");
+        }
+        return found;
     }
 
     static constexpr std::size_t kDrawingDistance = 730271;
@@ -133,6 +148,85 @@ private slots:
             folder.golv(QStringList{QStringLiteral("--export-patch"), QStringLiteral("none.vcdiff")} + preset).exitCode,
             0);
         QVERIFY(folder.applyDelta("none.vcdiff") == patched);
+    }
+
+    // What a command must not do: write anything it was not asked to, or a
+    // file that is not the one it read. Each row sets up the folder, runs one
+    // command and finds every file of the folder as it was, with the exit
+    // code and a plain sentence.
+    void aRefusedCommandLeavesEveryFileAsItWas_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("instead");
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        const QStringList silent{QStringLiteral("--silent")};
+        const QStringList restore{QStringLiteral("--restore")};
+        auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+        row("a plan with an outdated golv.cfg")
+            << "Version=0.673"
+            << "Version=0.672"
+            << "" << QStringList{QStringLiteral("--plan")} << 0 << "a normal start would write golv.cfg anew";
+        row("a patch exported over the kept copy of golv.cfg")
+            << ""
+            << ""
+            << "golv.cfg.bak" << QStringList{QStringLiteral("--export-patch"), QStringLiteral("golv.cfg.bak")} << 2
+            << "a kept copy of GOLV's configuration";
+        row("restore after the game was updated")
+            << ""
+            << ""
+            << "patched, then updated" << restore << 2 << "differ at position 17, which GOLV never writes";
+        row("restore of an empty original") << ""
+                                            << ""
+                                            << "empty original" << restore << 2 << "quenb.exe.orig is empty";
+        row("an executable outside the folder") << "ExeName=quenb.exe"
+                                                << "ExeName=../quenb.exe"
+                                                << "" << silent << 2 << "not a file inside the folder";
+        row("a flag no letter stands for")
+            << "GrenSupaFlag=2"
+            << "GrenSupaFlag=255"
+            << "" << silent << 2 << "GrenSupaFlag: \"255\" is not one of the values 1 to 5";
+        row("an executable that is a link") << ""
+                                            << ""
+                                            << "link" << silent << 2 << "is a link to";
+        row("a folder that is not there")
+            << ""
+            << ""
+            << "" << QStringList{QStringLiteral("--folder"), QStringLiteral("missing"), QStringLiteral("--plan")} << 1
+            << "missing does not exist";
+    }
+
+    void aRefusedCommandLeavesEveryFileAsItWas()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, instead);
+        QFETCH(QString, setUp);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        const Folder folder(line.toStdString(), instead.toStdString());
+        const test::TempFolder& files = folder.folder;
+        if (setUp == QLatin1String("golv.cfg.bak")) {
+            files.write("golv.cfg.bak", std::string_view("a user's own version sections"));
+        } else if (setUp == QLatin1String("patched, then updated")) {
+            QCOMPARE(folder.golv({QStringLiteral("--silent")}).exitCode, 0);
+            std::string updated = files.read("quenb.exe");
+            updated[16] = static_cast<char>(updated[16] ^ 0x55);
+            files.write("quenb.exe", updated);
+        } else if (setUp == QLatin1String("empty original")) {
+            files.write("quenb.exe.orig", std::string_view());
+        } else if (setUp == QLatin1String("link")) {
+            std::filesystem::create_directory(files.native("engine"));
+            std::filesystem::rename(files.native("quenb.exe"), files.native("engine/quenb.exe"));
+            std::filesystem::create_symlink("engine/quenb.exe", files.native("quenb.exe"));
+        }
+        const auto before = folder.files();
+        const Folder::Run run = folder.golv(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(said), qPrintable(run.err));
+        QVERIFY2(folder.files() == before, "every file is as it was");
     }
 
     void aDamagedConfigurationIsRefusedWithItsReasons()
