@@ -45,14 +45,14 @@ struct Options {
                        "standard error.")};
     QCommandLineOption plan{QStringLiteral("plan"),
         QStringLiteral("Print every write that \"modify\" would make that changes the executable: position, old "
-                       "bytes, new bytes, setting. Writes nothing.")};
+                       "bytes, new bytes, setting. Writes nothing, golv.cfg included.")};
     QCommandLineOption exportPatch{QStringLiteral("export-patch"),
         QStringLiteral("Write the changes as a VCDIFF patch to FILE (for xdelta3 -d -s quenb.exe FILE out.exe), "
                        "without touching the executable."),
         QStringLiteral("FILE")};
     QCommandLineOption restore{QStringLiteral("restore"),
         QStringLiteral("Put back the executable's original, kept beside it with \".orig\" added to its name by the "
-                       "first patch.")};
+                       "first patch, when it is this executable's own.")};
     QCommandLineOption preset{QStringLiteral("preset"),
         QStringLiteral("Apply the preset FILE on top of golv.cfg's settings first."), QStringLiteral("FILE")};
     QCommandLineOption folder{QStringLiteral("folder"),
