@@ -15,6 +15,10 @@ namespace golv {
 
 class Codec;
 
+// The behaviours an ammunition flag can name, numbered from 1: three for a
+// crossbow flag, five for a grenade flag.
+int flagChoices(SettingId id);
+
 // Lets the readers put file lines into settings; the configuration and preset
 // readers call it for every line (see Session::parsers).
 class CategoryParsers {
@@ -41,6 +45,8 @@ public:
     std::string text(SettingId id) const;
     // An ammunition flag.
     double flag(SettingId id) const;
+    // Every value at once, as the patch run reads them.
+    const SettingValues& values() const { return m_values; }
 
     // Putting a value into a control: when the value changes, the control's
     // change rules run and every observer hears of it.
@@ -88,11 +94,6 @@ public:
     void removeObserver(int handle);
 
 private:
-    struct Value {
-        double number = 0;
-        std::string text;
-    };
-
     Status apply(SettingId id, std::string_view value);
     // The position an alignment text from a file stands for; none for a
     // number or a text the list never showed.
@@ -103,7 +104,7 @@ private:
     void touch(SettingId id);
 
     Codec& m_codec;
-    std::vector<Value> m_values;
+    SettingValues m_values;
     std::array<std::string, 3> m_alignmentCaptions;
     std::vector<std::string> m_alignmentEntries;
     std::vector<std::string> m_binocularEntries;
