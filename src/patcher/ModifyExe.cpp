@@ -13,13 +13,31 @@
 
 namespace golv {
 
+std::span<const WriteRow> patchRunRows()
+{
+    static const std::vector<WriteRow> rows = [] {
+        std::vector<WriteRow> all;
+        for (std::span<const WriteRow> (*group)() : {mainWindowWrites, weaponWrites, barWrites, fontWrites, gfxWrites,
+                 gfx2Writes, lightWrites, inventoryWrites, enemyWrites, physicsWrites, damageWrites}) {
+            const std::span<const WriteRow> part = group();
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        return all;
+    }();
+    return rows;
+}
+
+PatchPlan planPatchRun(Session& session, const SettingValues& values, std::int64_t fileSize)
+{
+    PatchWriter writer(session.offsets, session.engineData, session.codec, fileSize);
+    for (const WriteRow& row : patchRunRows())
+        writer.plan(row, values);
+    return {writer.writes(), writer.problems()};
+}
+
 PatchPlan planPatchRun(Session& session, std::int64_t fileSize)
 {
-    PatchWriter writer(session, fileSize);
-    for (void (*group)(PatchWriter&) : {patchMainWindow, patchWeapons, patchBars, patchFonts, patchGfx, patchGfx2,
-             patchLights, patchInventory, patchEnemies, patchPhysics, patchDamage})
-        group(writer);
-    return {writer.writes(), writer.problems()};
+    return planPatchRun(session, session.settings.values(), fileSize);
 }
 
 namespace {

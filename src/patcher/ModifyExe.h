@@ -19,6 +19,8 @@ struct PatchPlan {
     std::vector<PatchProblem> problems;
 };
 PatchPlan planPatchRun(Session& session, std::int64_t fileSize);
+// The same with other values than the Settings store's.
+PatchPlan planPatchRun(Session& session, const SettingValues& values, std::int64_t fileSize);
 
 // How a run ended, and why when it did not patch. A run that does not patch
 // leaves the executable exactly as it was.

@@ -311,8 +311,9 @@ TEST(PatchPreview, theChangeTableLinesUpItsColumns)
     using Bytes = std::vector<std::uint8_t>;
     PatchPreview preview;
     // One by one: a braced list of them trips a false "maybe uninitialized" of GCC 12.
-    preview.changes.push_back({PatchWrite{7, Bytes{0xA0, 0x46}, settingId("DrawingDistanceRange")}, Bytes{0x9D, 0x45}});
-    preview.changes.push_back({PatchWrite{730271, Bytes{0x01}, settingId("PistolDamage")}, Bytes{0xFF}});
+    preview.changes.push_back(
+        {PatchWrite{7, Bytes{0xA0, 0x46}, settingId("DrawingDistanceRange"), {}}, Bytes{0x9D, 0x45}});
+    preview.changes.push_back({PatchWrite{730271, Bytes{0x01}, settingId("PistolDamage"), {}}, Bytes{0xFF}});
     EXPECT_EQ(changeTable(preview),
         (std::vector<std::string>{"position  old bytes  new bytes  setting",
             "       7  9D 45      A0 46      DrawingDistanceRange", "  730271  FF         01         PistolDamage",
