@@ -5,6 +5,7 @@
 #include "config/OwnFiles.h"
 #include "config/PlatformFile.h"
 #include "config/Session.h"
+#include "patcher/ExecutableBytes.h"
 #include "patcher/Vcdiff.h"
 #include "settings/SettingId.h"
 
@@ -32,12 +33,24 @@ PatchPreview previewPatchRun(Session& session)
     preview.patched = preview.original;
     if (!preview.problems.empty())
         return preview;
-    for (PatchWrite& write : plan.writes) {
-        const auto at = preview.patched.begin() + (write.position - 1);
-        std::vector<std::uint8_t> before(at, at + static_cast<std::ptrdiff_t>(write.bytes.size()));
-        if (before == write.bytes)
+    // A write counts only where a byte of it survives the run and differs
+    // from the executable's: a later write may cover it.
+    MemoryBytes source(preview.original);
+    ExecutableBytes compared;
+    if (Status bytesRead = ExecutableBytes::read(source, writableRanges(session.offsets, session.engineData), compared);
+        !bytesRead) {
+        preview.problems.push_back({session.exeName, bytesRead.reason()});
+        return preview;
+    }
+    const PlanChanges changes = planChanges(plan.writes, compared);
+    for (std::size_t i = 0; i < plan.writes.size(); ++i) {
+        PatchWrite& write = plan.writes[i];
+        const auto offset = static_cast<std::ptrdiff_t>(write.position - 1);
+        std::copy(write.bytes.begin(), write.bytes.end(), preview.patched.begin() + offset);
+        if (!changes.writes[i])
             continue;
-        std::copy(write.bytes.begin(), write.bytes.end(), at);
+        const auto from = preview.original.begin() + offset;
+        std::vector<std::uint8_t> before(from, from + static_cast<std::ptrdiff_t>(write.bytes.size()));
         preview.changes.push_back({std::move(write), std::move(before)});
     }
     return preview;

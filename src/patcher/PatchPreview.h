@@ -12,7 +12,8 @@ namespace golv {
 
 struct Session;
 
-// A write of a run that changes the executable, with the bytes it replaces.
+// A write of a run that changes the executable, with the executable's bytes
+// where it writes.
 struct PlannedChange {
     PatchWrite write;
     std::vector<std::uint8_t> before;
@@ -23,7 +24,7 @@ struct PlannedChange {
 struct PatchPreview {
     std::vector<std::uint8_t> original; // the executable now
     std::vector<std::uint8_t> patched;  // as the run would leave it
-    std::vector<PlannedChange> changes; // the writes that change bytes, in the run's order
+    std::vector<PlannedChange> changes; // the writes that leave changed bytes, in the run's order
     std::vector<PatchProblem> problems; // when there are any, the run writes nothing
 };
 PatchPreview previewPatchRun(Session& session);

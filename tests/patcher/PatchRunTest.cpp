@@ -351,6 +351,16 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     store().setText(settingId("SkeletonHP"), "15");
     modifyCommand(session);
     EXPECT_EQ(ui.questions.back().details, "Nothing will change.");
+
+    // A write counts only where its bytes survive the run: the poison damage
+    // covers the last byte of the code written just before it.
+    store().setState(settingId("EnablePoisonDamageChanging"), 1);
+    ui.confirmAnswers = {true, false};
+    modifyCommand(session);
+    store().setText(settingId("XBowPoisonDamage"), "9");
+    modifyCommand(session);
+    EXPECT_EQ(ui.questions.back().details,
+        "weapons window:\n  XBowPoisonDamage at " + std::to_string(offset("PoisonDamageModOffset") + 4) + ": 01 -> 09");
 }
 
 TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
