@@ -1,16 +1,23 @@
 // The whole patch run, which writes a patched copy and renames it over the
 // executable, beside a baseline that plans the same run and makes its writes
 // in place: what keeping the executable whole costs, for executables of 1, 5
-// and 50 MiB.
+// and 50 MiB. Then reading every setting back from an executable, and
+// finding which settings would change bytes after one edit, as the marks of
+// the windows do.
 //
 //   make bench   (or build/bench/golv_bench --benchmark_repetitions=9)
 
 #include "UserInteraction.h"
+#include "config/BinaryFile.h"
+#include "config/ByteSource.h"
 #include "config/CommonSection.h"
 #include "config/DefaultConfig.h"
 #include "config/Session.h"
 #include "config/VersionSection.h"
+#include "patcher/ExecutableBytes.h"
 #include "patcher/ModifyExe.h"
+#include "patcher/ReadSettings.h"
+#include "settings/SettingId.h"
 
 #include <benchmark/benchmark.h>
 
@@ -93,6 +100,48 @@ void inPlaceRun(benchmark::State& state)
     }
 }
 BENCHMARK(inPlaceRun)->Arg(1)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// Every setting read back from an executable patched with the defaults,
+// starting from other values, the bytes read from the file included.
+void readAllSettings(benchmark::State& state)
+{
+    Setup setup(state.range(0) * kMiB);
+    if (!golv::ModifyExe(setup.session, nullptr, golv::KeepOriginal::No).patched())
+        state.SkipWithError("the patch run failed");
+    setup.session.settings.setText(golv::settingId("PistolDamage"), "7");
+    setup.session.settings.setState(golv::settingId("SaveTrigger"), 1);
+    for (auto _ : state) {
+        std::string error;
+        const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+        golv::FileBytes bytes(*file);
+        const golv::SettingsReading reading = golv::readSettings(setup.session, bytes);
+        if (!reading.undetermined.empty() || !reading.problems.empty())
+            state.SkipWithError("the executable did not read back");
+    }
+}
+BENCHMARK(readAllSettings)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// Which settings would change bytes, after one edit: the plan of the whole
+// run against the executable's bytes, read once beforehand.
+void changesAfterOneEdit(benchmark::State& state)
+{
+    Setup setup(kMiB);
+    std::string error;
+    const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+    golv::FileBytes source(*file);
+    golv::ExecutableBytes executable;
+    if (!golv::ExecutableBytes::read(
+            source, golv::writableRanges(setup.session.offsets, setup.session.engineData), executable))
+        state.SkipWithError("the executable cannot be read");
+    constexpr golv::SettingId kDamage = golv::settingId("PistolDamage");
+    int edit = 0;
+    for (auto _ : state) {
+        setup.session.settings.setText(kDamage, std::to_string(++edit % 200));
+        const golv::PatchPlan plan = golv::planPatchRun(setup.session, executable.fileSize());
+        benchmark::DoNotOptimize(golv::planChanges(plan.writes, executable));
+    }
+}
+BENCHMARK(changesAfterOneEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
