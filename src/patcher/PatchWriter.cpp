@@ -25,6 +25,20 @@ std::string bytesWord(std::size_t digits) { return digits == 2 ? "one byte" : st
 
 } // namespace
 
+bool conditionsHold(const WriteRow& row, const SettingValues& values)
+{
+    for (const Condition& condition : row.when) {
+        const SettingValue& value = values[condition.setting];
+        const int state = static_cast<int>(value.number);
+        if ((condition.test == Condition::Test::Is && state != condition.value)
+            || (condition.test == Condition::Test::IsNot && state == condition.value)
+            || (condition.test == Condition::Test::ShorterThan
+                && value.text.size() >= static_cast<std::size_t>(condition.value)))
+            return false;
+    }
+    return true;
+}
+
 PatchWriter::PatchWriter(const OffsetTable& offsets, const EngineData& engineData, Codec& codec, std::int64_t fileSize)
     : m_offsets(offsets), m_engineData(engineData), m_codec(codec), m_fileSize(fileSize)
 {
@@ -37,21 +51,6 @@ PatchWriter::~PatchWriter() { m_codec.collectWarnings(nullptr); }
 
 int PatchWriter::state(SettingId id) const { return static_cast<int>((*m_values)[id].number); }
 const std::string& PatchWriter::text(SettingId id) const { return (*m_values)[id].text; }
-
-bool PatchWriter::holds(const Condition& condition) const
-{
-    switch (condition.test) {
-    case Condition::Test::Always:
-        return true;
-    case Condition::Test::Is:
-        return state(condition.setting) == condition.value;
-    case Condition::Test::IsNot:
-        return state(condition.setting) != condition.value;
-    case Condition::Test::ShorterThan:
-        return text(condition.setting).size() < static_cast<std::size_t>(condition.value);
-    }
-    return false;
-}
 
 void PatchWriter::problem(std::string_view what, std::string why)
 {
@@ -267,10 +266,8 @@ std::optional<PatchWrite> PatchWriter::characters(const WriteRow& row, SettingId
 std::optional<PatchWrite> PatchWriter::write(const WriteRow& row, const SettingValues& values)
 {
     m_values = &values;
-    for (const Condition& condition : row.when) {
-        if (!holds(condition))
-            return std::nullopt;
-    }
+    if (!conditionsHold(row, values))
+        return std::nullopt;
     const Piece& first = row.pieces[0];
     if (first.encoding == Piece::Encoding::Characters)
         return characters(row, first.setting);

@@ -32,6 +32,9 @@ struct PatchProblem {
     bool operator==(const PatchProblem&) const = default;
 };
 
+// Whether both conditions of a row hold under these values.
+bool conditionsHold(const WriteRow& row, const SettingValues& values);
+
 // Makes the writes of a patch run from their declarations without touching
 // the executable. Each write takes its position from an Offset table slot plus
 // a displacement, builds a hex string by its encoding and turns it into bytes
@@ -60,7 +63,6 @@ public:
     void forgetProblems() { m_problems.clear(); }
 
 private:
-    bool holds(const Condition& condition) const;
     int state(SettingId id) const;
     const std::string& text(SettingId id) const;
     // A piece's hex digits; none when its value cannot be written (recorded).

@@ -267,19 +267,7 @@ void Reader::makeUnits()
     });
 }
 
-bool Reader::holds(const WriteRow& row) const
-{
-    for (const Condition& condition : row.when) {
-        const SettingValue& value = m_values[condition.setting];
-        const int state = static_cast<int>(value.number);
-        if ((condition.test == Condition::Test::Is && state != condition.value)
-            || (condition.test == Condition::Test::IsNot && state == condition.value)
-            || (condition.test == Condition::Test::ShorterThan
-                && value.text.size() >= static_cast<std::size_t>(condition.value)))
-            return false;
-    }
-    return true;
-}
+bool Reader::holds(const WriteRow& row) const { return conditionsHold(row, m_values); }
 
 void Reader::evaluate(std::size_t row)
 {
@@ -520,11 +508,9 @@ bool Reader::settle(const Unit& unit)
             return false;
         }
     }
-    std::vector<SettingValue> before;
-    for (const SettingId id : members)
-        before.push_back(m_values[id]);
-    for (const SettingId id : unit.neighbours)
-        before.push_back(m_values[id]);
+    // Values that leave the same bytes are as good as one another: only a
+    // change of bytes calls for another sweep.
+    const std::vector<int> before = bytesAt(unit.spots);
 
     // Every combination of the members' values, with the neighbours then
     // brought in line; the first with the fewest differing bytes wins.
@@ -595,17 +581,12 @@ bool Reader::settle(const Unit& unit)
     for (std::size_t m = 0; m < members.size(); ++m)
         m_kept[members[m]] = silent[m] && chosen->values[m] == m_start[members[m]];
     apply(*chosen);
-    std::vector<SettingValue> after;
-    for (const SettingId id : members)
-        after.push_back(m_values[id]);
-    for (const SettingId id : unit.neighbours)
-        after.push_back(m_values[id]);
-    return after != before;
+    return bytesAt(unit.spots) != before;
 }
 
 void Reader::descend()
 {
-    // Sweeps until nothing changes; a few are enough, as only writes that
+    // Sweeps until no byte changes; a few are enough, as only writes that
     // cover one another make a later sweep change anything.
     constexpr int kMostSweeps = 8;
     for (int sweep = 0; sweep < kMostSweeps; ++sweep) {
@@ -614,6 +595,17 @@ void Reader::descend()
             changed = settle(unit) || changed;
         if (!changed)
             break;
+    }
+    // A unit read later may have moved a value its bytes do not tell, while
+    // trying its own: it goes back to what it was where the bytes stay.
+    for (SettingId id = 0; id < kSettingCount; ++id) {
+        if (!m_kept[id] || m_fixed[id] || m_values[id] == m_start[id])
+            continue;
+        const SettingValue now = m_values[id];
+        const std::vector<int> bytes = bytesAt(m_spots[id]);
+        assign(id, m_start[id]);
+        if (bytesAt(m_spots[id]) != bytes)
+            assign(id, now);
     }
 }
 
@@ -703,7 +695,7 @@ SettingsReading Reader::read()
     reading.values = m_values;
     reading.read.assign(kSettingCount, false);
     for (SettingId id = 0; id < kSettingCount; ++id)
-        reading.read[id] = !m_fixed[id] && !m_kept[id] && !m_rowsOf[id].empty();
+        reading.read[id] = !m_fixed[id] && (isChoice(id) ? !m_kept[id] && !m_rowsOf[id].empty() : shows(id));
     return reading;
 }
 
