@@ -241,7 +241,7 @@ TEST_F(PatchRunTest, anExecutablePatchedWithAnySettingsReadsBackAsSettingsThatPa
 {
     ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
     const std::string synthetic = image();
-    for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u}) {
+    for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
         ASSERT_TRUE(LoadConfig(session));
