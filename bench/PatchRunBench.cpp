@@ -1,7 +1,9 @@
 // The whole patch run, which checks the kept original, writes a patched copy
 // and renames it over the executable, beside the least any safe replace of
 // the file costs: copying it and flushing the copy. For executables of 1, 5
-// and 50 MiB.
+// and 50 MiB. Then reading every setting back from an executable, and
+// finding which settings would change bytes after one edit, as the marks of
+// the windows do.
 //
 //   make bench   (or build/bench/golv_bench --benchmark_repetitions=9)
 
@@ -12,7 +14,10 @@
 #include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "config/VersionSection.h"
+#include "patcher/ExecutableBytes.h"
 #include "patcher/ModifyExe.h"
+#include "patcher/ReadSettings.h"
+#include "settings/SettingId.h"
 
 #include <benchmark/benchmark.h>
 
@@ -94,6 +99,46 @@ void copyAndFlush(benchmark::State& state)
     }
 }
 BENCHMARK(copyAndFlush)->Arg(1)->Arg(5)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// Every setting read back from an executable patched with the defaults,
+// starting from other values, the bytes read from the file included.
+void readAllSettings(benchmark::State& state)
+{
+    Setup setup(state.range(0) * kMiB);
+    if (!golv::ModifyExe(setup.session, nullptr, golv::KeepOriginal::No).patched())
+        state.SkipWithError("the patch run failed");
+    setup.session.settings.setText(golv::settingId("PistolDamage"), "7");
+    setup.session.settings.setState(golv::settingId("SaveTrigger"), 1);
+    for (auto _ : state) {
+        std::string error;
+        const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+        const golv::SettingsReading reading = golv::readSettings(setup.session, *file);
+        if (!reading.undetermined.empty() || !reading.problems.empty())
+            state.SkipWithError("the executable did not read back");
+    }
+}
+BENCHMARK(readAllSettings)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond);
+
+// Which settings would change bytes, after one edit: the plan of the whole
+// run against the executable's bytes, read once beforehand.
+void changesAfterOneEdit(benchmark::State& state)
+{
+    Setup setup(kMiB);
+    std::string error;
+    const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+    golv::ExecutableBytes executable;
+    if (!golv::ExecutableBytes::read(
+            *file, golv::writableRanges(setup.session.offsets, setup.session.engineData), executable))
+        state.SkipWithError("the executable cannot be read");
+    constexpr golv::SettingId kDamage = golv::settingId("PistolDamage");
+    int edit = 0;
+    for (auto _ : state) {
+        setup.session.settings.setText(kDamage, std::to_string(++edit % 200));
+        const golv::PatchPlan plan = golv::planPatchRun(setup.session, executable.fileSize());
+        benchmark::DoNotOptimize(golv::planChanges(plan.writes, executable));
+    }
+}
+BENCHMARK(changesAfterOneEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Status.h"
+#include "config/ByteSource.h"
 #include "config/PlatformFile.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace golv {
 
 // An open binary file addressed by 1-based positions, as the configuration
 // gives them: position P is the byte with index P - 1. Closed when destroyed.
-class BinaryFile {
+class BinaryFile final : public ByteSource {
 public:
     // Opened for reading only: the executable is changed by writing its
     // replacement whole, never in place. No value, and a reason in `error`,
@@ -27,10 +28,10 @@ public:
     BinaryFile& operator=(const BinaryFile&) = delete;
 
     // Reads `count` bytes from `position`; bytes past the end read as zeros.
-    Status readAt(std::int64_t position, std::size_t count, std::vector<std::uint8_t>& bytes);
+    Status readAt(std::int64_t position, std::size_t count, std::vector<std::uint8_t>& bytes) override;
 
     // The file's length in bytes.
-    Status size(std::int64_t& bytes);
+    Status size(std::int64_t& bytes) override;
 
     // The file this is, whatever name reaches it now.
     std::optional<platform::FileIdentity> identity() const;

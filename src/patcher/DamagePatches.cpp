@@ -1,99 +1,60 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/VersionTables.h"
-#include "patcher/PatchWriter.h"
-#include "settings/SettingId.h"
-
 #include <array>
 
 namespace golv {
-
 namespace {
 
-enum class Encoding { Word, Byte, HexText, ReversedHex, NegatedByte, NegatedWord };
+using namespace writes;
 
-struct Row {
-    SettingId setting;
-    int slot;
-    Encoding encoding;
-};
-
+// clang-format off
 // The window takes drains and damages as positive amounts, while the engine's
 // code holds most of them negated. The Baddy uzi, the SAS machine gun and the
 // turret keep the sign they are entered with.
-constexpr auto kRows = [] {
-    using enum Encoding;
-    // clang-format off
-    return std::to_array<Row>({
-        {settingId("MaxHPBarValue"),          offsetSlot("MaxHPBarOffset1"),              Word},
-        {settingId("MaxHPBarValue"),          offsetSlot("MaxHPBarOffset2"),              Word},
-        {settingId("RawHPBarRange"),          offsetSlot("CritRawHPBarRangeOffset"),      ReversedHex},
-        {settingId("Divider"),                offsetSlot("CritDividerOffset"),            HexText},
-        {settingId("RawHPBarRange"),          offsetSlot("NormRawHPBarRangeOffset"),      ReversedHex},
-        {settingId("Divider"),                offsetSlot("NormDividerOffset"),            HexText},
-        {settingId("MedkitsHPLimiter"),       offsetSlot("BigMedkitHPLimitOffset"),       Word},
-        {settingId("MedkitsHPLimiter"),       offsetSlot("SmallMedkitHPLimitOffset"),     Word},
-        {settingId("CriticalHPThresh"),       offsetSlot("NormalCritThreshOffset"),       Word},
-        {settingId("NoAirLeakage"),           offsetSlot("NoAirLeakageOffset"),           NegatedByte},
-        {settingId("OnFireLeakage"),          offsetSlot("OnFireLeakageOffset"),          NegatedByte},
-        {settingId("InSpikesLeakage"),        offsetSlot("InSpikesLeakageOffset"),        NegatedByte},
-        {settingId("InSteamLeakage"),         offsetSlot("InSteamLeakageOffset"),         NegatedByte},
-        {settingId("InDartsLeakage"),         offsetSlot("InDartsLeakageOffset"),         NegatedByte},
-        {settingId("BaddyUZIDmg"),            offsetSlot("BaddyUZIDmgOffset"),            Byte},
-        {settingId("SASMachinegunDmg"),       offsetSlot("SASMachinegunDmgOffset"),       Byte},
-        {settingId("TurretDmg"),              offsetSlot("TurretDmgOffset"),              Byte},
-        {settingId("BatDmg"),                 offsetSlot("BatDmgOffset"),                 NegatedByte},
-        {settingId("CrocodileUWDmg"),         offsetSlot("CrocodileUWDmgOffset"),         NegatedByte},
-        {settingId("CrocodileLANDDmg"),       offsetSlot("CrocodileLANDDmgOffset"),       NegatedByte},
-        {settingId("LocustDmg"),              offsetSlot("LocustDmgOffset"),              NegatedByte},
-        {settingId("DogDmg"),                 offsetSlot("DogDmgOffset"),                 NegatedByte},
-        {settingId("HammerheadDmg"),          offsetSlot("HammerheadDmgOffset"),          NegatedByte},
-        {settingId("HarpyDmg"),               offsetSlot("HarpyDmgOffset"),               NegatedByte},
-        {settingId("MummyDmg"),               offsetSlot("MummyDmgOffset"),               NegatedByte},
-        {settingId("BaddySwordDmg"),          offsetSlot("BaddySwordDmgOffset"),          NegatedByte},
-        {settingId("BigBeetleDmg"),           offsetSlot("BigBeetleDmgOffset"),           NegatedByte},
-        {settingId("ScorpionDmg"),            offsetSlot("ScorpionDmgOffset"),            NegatedByte},
-        {settingId("SmallScorpionDmg"),       offsetSlot("SmallScorpionDmgOffset"),       NegatedByte},
-        {settingId("SetAttack1DmgParameter"), offsetSlot("SetAttack1DmgParameterOffset"), NegatedWord},
-        {settingId("SetAttack2Dmg"),          offsetSlot("SetAttack2DmgOffset"),          NegatedWord},
-        {settingId("SphinxDmg"),              offsetSlot("SphinxDmgOffset"),              NegatedWord},
-        {settingId("SkeletonDmg1"),           offsetSlot("SkeletonDmg1Offset"),           NegatedByte},
-        {settingId("SkeletonDmg2"),           offsetSlot("SkeletonDmg2Offset"),           NegatedByte},
-        {settingId("KnightTemplarDmg"),       offsetSlot("KnightTemplarDmgOffset"),       NegatedByte},
-        {settingId("LittleBeetleDisp"),       offsetSlot("LittleBeetleDispOffset"),       ReversedHex},
-        {settingId("MagicAttackDivider"),     offsetSlot("MagicAttackDividerOffset"),     HexText},
-        {settingId("WildBoarDmg"),            offsetSlot("WildBoarDmgOffset"),            NegatedByte},
-    });
-    // clang-format on
-}();
-static_assert(kRows.size() == 38, "36 rows, two of which write two positions");
+constexpr auto kRows = std::to_array<WriteRow>({
+    put("MaxHPBarOffset1",              0, {word("MaxHPBarValue")}),
+    put("MaxHPBarOffset2",              0, {word("MaxHPBarValue")}),
+    put("CritRawHPBarRangeOffset",      0, {reversedHex("RawHPBarRange")}),
+    put("CritDividerOffset",            0, {hexText("Divider")}),
+    put("NormRawHPBarRangeOffset",      0, {reversedHex("RawHPBarRange")}),
+    put("NormDividerOffset",            0, {hexText("Divider")}),
+    put("BigMedkitHPLimitOffset",       0, {word("MedkitsHPLimiter")}),
+    put("SmallMedkitHPLimitOffset",     0, {word("MedkitsHPLimiter")}),
+    put("NormalCritThreshOffset",       0, {word("CriticalHPThresh")}),
+    put("NoAirLeakageOffset",           0, {value(NegatedByte, "NoAirLeakage")}),
+    put("OnFireLeakageOffset",          0, {value(NegatedByte, "OnFireLeakage")}),
+    put("InSpikesLeakageOffset",        0, {value(NegatedByte, "InSpikesLeakage")}),
+    put("InSteamLeakageOffset",         0, {value(NegatedByte, "InSteamLeakage")}),
+    put("InDartsLeakageOffset",         0, {value(NegatedByte, "InDartsLeakage")}),
+    put("BaddyUZIDmgOffset",            0, {byte("BaddyUZIDmg")}),
+    put("SASMachinegunDmgOffset",       0, {byte("SASMachinegunDmg")}),
+    put("TurretDmgOffset",              0, {byte("TurretDmg")}),
+    put("BatDmgOffset",                 0, {value(NegatedByte, "BatDmg")}),
+    put("CrocodileUWDmgOffset",         0, {value(NegatedByte, "CrocodileUWDmg")}),
+    put("CrocodileLANDDmgOffset",       0, {value(NegatedByte, "CrocodileLANDDmg")}),
+    put("LocustDmgOffset",              0, {value(NegatedByte, "LocustDmg")}),
+    put("DogDmgOffset",                 0, {value(NegatedByte, "DogDmg")}),
+    put("HammerheadDmgOffset",          0, {value(NegatedByte, "HammerheadDmg")}),
+    put("HarpyDmgOffset",               0, {value(NegatedByte, "HarpyDmg")}),
+    put("MummyDmgOffset",               0, {value(NegatedByte, "MummyDmg")}),
+    put("BaddySwordDmgOffset",          0, {value(NegatedByte, "BaddySwordDmg")}),
+    put("BigBeetleDmgOffset",           0, {value(NegatedByte, "BigBeetleDmg")}),
+    put("ScorpionDmgOffset",            0, {value(NegatedByte, "ScorpionDmg")}),
+    put("SmallScorpionDmgOffset",       0, {value(NegatedByte, "SmallScorpionDmg")}),
+    put("SetAttack1DmgParameterOffset", 0, {value(NegatedWord, "SetAttack1DmgParameter")}),
+    put("SetAttack2DmgOffset",          0, {value(NegatedWord, "SetAttack2Dmg")}),
+    put("SphinxDmgOffset",              0, {value(NegatedWord, "SphinxDmg")}),
+    put("SkeletonDmg1Offset",           0, {value(NegatedByte, "SkeletonDmg1")}),
+    put("SkeletonDmg2Offset",           0, {value(NegatedByte, "SkeletonDmg2")}),
+    put("KnightTemplarDmgOffset",       0, {value(NegatedByte, "KnightTemplarDmg")}),
+    put("LittleBeetleDispOffset",       0, {reversedHex("LittleBeetleDisp")}),
+    put("MagicAttackDividerOffset",     0, {hexText("MagicAttackDivider")}),
+    put("WildBoarDmgOffset",            0, {value(NegatedByte, "WildBoarDmg")}),
+});
+// clang-format on
 
 } // namespace
 
-void patchDamage(PatchWriter& writer)
-{
-    for (const Row& row : kRows) {
-        switch (row.encoding) {
-        case Encoding::Word:
-            writer.word(row.slot, 0, row.setting);
-            break;
-        case Encoding::Byte:
-            writer.byte(row.slot, 0, row.setting);
-            break;
-        case Encoding::HexText:
-            writer.hexText(row.slot, 0, row.setting);
-            break;
-        case Encoding::ReversedHex:
-            writer.reversedHex(row.slot, 0, row.setting);
-            break;
-        case Encoding::NegatedByte:
-            writer.negatedByte(row.slot, row.setting);
-            break;
-        case Encoding::NegatedWord:
-            writer.negatedWord(row.slot, row.setting);
-            break;
-        }
-    }
-}
+std::span<const WriteRow> damageWrites() { return kRows; }
 
 } // namespace golv

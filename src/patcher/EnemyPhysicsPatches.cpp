@@ -1,108 +1,76 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/VersionTables.h"
-#include "patcher/PatchWriter.h"
-#include "settings/SettingId.h"
-
 #include <array>
 
 namespace golv {
-
 namespace {
 
-struct Row {
-    SettingId setting;
-    int slot;
-};
+using namespace writes;
 
 // clang-format off
-constexpr auto kHitPoints = std::to_array<Row>({
-    {settingId("MutantHP"),        offsetSlot("MutantHPOffset")},
-    {settingId("SkeletonHP"),      offsetSlot("SkeletonHPOffset")},
-    {settingId("Baddy1HP"),        offsetSlot("Baddy1HPOffset")},
-    {settingId("Baddy2HP"),        offsetSlot("Baddy2HPOffset")},
-    {settingId("ScorpionHP"),      offsetSlot("ScorpionHPOffset")},
-    {settingId("MummyHP"),         offsetSlot("MummyHPOffset")},
-    {settingId("KnightTemplarHP"), offsetSlot("KnightTemplarHPOffset")},
-    {settingId("SphinxHP"),        offsetSlot("SphinxHPOffset")},
-    {settingId("SethaHP"),         offsetSlot("SethaHPOffset")},
-    {settingId("HorsemenHP"),      offsetSlot("HorsemenHPOffset")},
-    {settingId("HammerheadHP"),    offsetSlot("HammerheadHPOffset")},
-    {settingId("CrocodileHP"),     offsetSlot("CrocodileHPOffset")},
-    {settingId("Demigod1HP"),      offsetSlot("Demigod1HPOffset")},
-    {settingId("Demigod2HP"),      offsetSlot("Demigod2HPOffset")},
-    {settingId("Demigod3HP"),      offsetSlot("Demigod3HPOffset")},
-    {settingId("TroopsHP"),        offsetSlot("TroopsHPOffset")},
-    {settingId("SASHP"),           offsetSlot("SASHPOffset")},
-    {settingId("HarpyHP"),         offsetSlot("HarpyHPOffset")},
-    {settingId("WildBoarHP"),      offsetSlot("WildBoarHPOffset")},
-    {settingId("DogHP"),           offsetSlot("DogHPOffset")},
-    {settingId("AhmetHP"),         offsetSlot("AhmetHPOffset")},
-    {settingId("BaboonHP"),        offsetSlot("BaboonHPOffset")},
-    {settingId("BatHP"),           offsetSlot("BatHPOffset")},
-    {settingId("BigBeetleHP"),     offsetSlot("BigBeetleHPOffset")},
+constexpr auto kEnemyRows = std::to_array<WriteRow>({
+    put("MutantHPOffset",        0, {word("MutantHP")}),
+    put("SkeletonHPOffset",      0, {word("SkeletonHP")}),
+    put("Baddy1HPOffset",        0, {word("Baddy1HP")}),
+    put("Baddy2HPOffset",        0, {word("Baddy2HP")}),
+    put("ScorpionHPOffset",      0, {word("ScorpionHP")}),
+    put("MummyHPOffset",         0, {word("MummyHP")}),
+    put("KnightTemplarHPOffset", 0, {word("KnightTemplarHP")}),
+    put("SphinxHPOffset",        0, {word("SphinxHP")}),
+    put("SethaHPOffset",         0, {word("SethaHP")}),
+    put("HorsemenHPOffset",      0, {word("HorsemenHP")}),
+    put("HammerheadHPOffset",    0, {word("HammerheadHP")}),
+    put("CrocodileHPOffset",     0, {word("CrocodileHP")}),
+    put("Demigod1HPOffset",      0, {word("Demigod1HP")}),
+    put("Demigod2HPOffset",      0, {word("Demigod2HP")}),
+    put("Demigod3HPOffset",      0, {word("Demigod3HP")}),
+    put("TroopsHPOffset",        0, {word("TroopsHP")}),
+    put("SASHPOffset",           0, {word("SASHP")}),
+    put("HarpyHPOffset",         0, {word("HarpyHP")}),
+    put("WildBoarHPOffset",      0, {word("WildBoarHP")}),
+    put("DogHPOffset",           0, {word("DogHP")}),
+    put("AhmetHPOffset",         0, {word("AhmetHP")}),
+    put("BaboonHPOffset",        0, {word("BaboonHP")}),
+    put("BatHPOffset",           0, {word("BatHP")}),
+    put("BigBeetleHPOffset",     0, {word("BigBeetleHP")}),
+    // The small scorpion's hit points live in code: the replacement jumps to a
+    // routine in spare space whose immediate (bytes 8 and 9) receives them.
+    // A greyed box counts as ticked here.
+    put("SmallScorpCommandOffset", 0, {data("SmallScorpCommPatchModData")}, {isNot("EnableSmallScorpionHPChange", 0)}),
+    put("SmallScorpFarJumpOffset", 0, {data("SmallScorpFarJumpModData")},   {isNot("EnableSmallScorpionHPChange", 0)}),
+    put("SmallScorpFarJumpOffset", 7, {word("SmallScorpionHP")},            {isNot("EnableSmallScorpionHPChange", 0)}),
+    put("SmallScorpCommandOffset", 0, {data("SmallScorpCommPatchDefData")}, {is("EnableSmallScorpionHPChange", 0)}),
+    put("SmallScorpFarJumpOffset", 0, {data("SmallScorpFarJumpDefData")},   {is("EnableSmallScorpionHPChange", 0)}),
 });
 
 // The speeds are entered as the engine's own hex digits (negative ones in
 // two's complement). The back pair crosses over on purpose: the setting called
 // back-right goes to the back-left position, which puts the negative default
-// on the left as in the front pair.
-constexpr auto kSpeeds = std::to_array<Row>({
-    {settingId("RotOnGroundFrontLeft"),  offsetSlot("OnGroundFrontLeftOffset")},
-    {settingId("RotOnGroundFrontRight"), offsetSlot("OnGroundFrontRiteOffset")},
-    {settingId("RotOnGroundBackRight"),  offsetSlot("OnGroundBackLeftOffset")},
-    {settingId("RotOnGroundBackLeft"),   offsetSlot("OnGroundBackRiteOffset")},
-    {settingId("InAirFrontLeft"),        offsetSlot("InAirFrontLeftOffset")},
-    {settingId("InAirFrontRight"),       offsetSlot("InAirFrontRightOffset")},
-    {settingId("SwimSpeed"),             offsetSlot("SwimSpeedOffset")},
-    {settingId("SwimRotLeft"),           offsetSlot("SwimRotLeftOffset")},
-    {settingId("SwimRotRight"),          offsetSlot("SwimRotRightOffset")},
+// on the left as in the front pair. The vehicle switches make a conditional
+// jump unconditional, and back.
+constexpr auto kPhysicsRows = std::to_array<WriteRow>({
+    put("OnGroundFrontLeftOffset", 0, {reversedHex("RotOnGroundFrontLeft")}),
+    put("OnGroundFrontRiteOffset", 0, {reversedHex("RotOnGroundFrontRight")}),
+    put("OnGroundBackLeftOffset",  0, {reversedHex("RotOnGroundBackRight")}),
+    put("OnGroundBackRiteOffset",  0, {reversedHex("RotOnGroundBackLeft")}),
+    put("InAirFrontLeftOffset",    0, {reversedHex("InAirFrontLeft")}),
+    put("InAirFrontRightOffset",   0, {reversedHex("InAirFrontRight")}),
+    put("SwimSpeedOffset",         0, {reversedHex("SwimSpeed")}),
+    put("SwimRotLeftOffset",       0, {reversedHex("SwimRotLeft")}),
+    put("SwimRotRightOffset",      0, {reversedHex("SwimRotRight")}),
+    put("ShellGravityOffset",      0, {byte("ShellGravity")}),
+    put("ExplodeMotorbikeOffset",  0, {literal("EB")},                    {is("DoNotExplodeMotorbike", 1)}),
+    put("ExplodeMotorbikeOffset",  0, {literal("74")},                    {isNot("DoNotExplodeMotorbike", 1)}),
+    put("ExplodeJeepOffset",       0, {literal("EB")},                    {is("DoNotExplodeJeep", 1)}),
+    put("ExplodeJeepOffset",       0, {literal("74")},                    {isNot("DoNotExplodeJeep", 1)}),
+    put("GrabClimbDelayOffset",    0, {literal("909090909090")},          {is("KillClimbDelay", 1)}),
+    put("GrabClimbDelayOffset",    0, {data("GrabClimbDelayDefData")},    {isNot("KillClimbDelay", 1)}),
 });
 // clang-format on
-static_assert(kHitPoints.size() == 24 && kSpeeds.size() == 9);
 
 } // namespace
 
-void patchEnemies(PatchWriter& writer)
-{
-    for (const Row& row : kHitPoints)
-        writer.word(row.slot, 0, row.setting);
-
-    // The small scorpion's hit points live in code: the replacement jumps to a
-    // routine in spare space whose immediate (bytes 8 and 9) receives them.
-    // A greyed box counts as ticked here.
-    constexpr SettingId kSmallScorpion = settingId("EnableSmallScorpionHPChange");
-    constexpr int kFarJump = offsetSlot("SmallScorpFarJumpOffset");
-    if (writer.state(kSmallScorpion) != 0) {
-        writer.dataEntry(
-            offsetSlot("SmallScorpCommandOffset"), 0, engineDataIndex("SmallScorpCommPatchModData"), kSmallScorpion);
-        writer.dataEntry(kFarJump, 0, engineDataIndex("SmallScorpFarJumpModData"), kSmallScorpion);
-        writer.word(kFarJump, 7, settingId("SmallScorpionHP"));
-    } else {
-        writer.dataEntry(
-            offsetSlot("SmallScorpCommandOffset"), 0, engineDataIndex("SmallScorpCommPatchDefData"), kSmallScorpion);
-        writer.dataEntry(kFarJump, 0, engineDataIndex("SmallScorpFarJumpDefData"), kSmallScorpion);
-    }
-}
-
-void patchPhysics(PatchWriter& writer)
-{
-    for (const Row& row : kSpeeds)
-        writer.reversedHex(row.slot, 0, row.setting);
-
-    writer.byte(offsetSlot("ShellGravityOffset"), 0, settingId("ShellGravity"));
-
-    // A conditional jump made unconditional, and back.
-    constexpr SettingId kMotorbike = settingId("DoNotExplodeMotorbike");
-    writer.hex(offsetSlot("ExplodeMotorbikeOffset"), 0, writer.state(kMotorbike) == 1 ? "EB" : "74", kMotorbike);
-    constexpr SettingId kJeep = settingId("DoNotExplodeJeep");
-    writer.hex(offsetSlot("ExplodeJeepOffset"), 0, writer.state(kJeep) == 1 ? "EB" : "74", kJeep);
-
-    constexpr SettingId kClimbDelay = settingId("KillClimbDelay");
-    if (writer.state(kClimbDelay) == 1)
-        writer.hex(offsetSlot("GrabClimbDelayOffset"), 0, "909090909090", kClimbDelay);
-    else
-        writer.dataEntry(offsetSlot("GrabClimbDelayOffset"), 0, engineDataIndex("GrabClimbDelayDefData"), kClimbDelay);
-}
+std::span<const WriteRow> enemyWrites() { return kEnemyRows; }
+std::span<const WriteRow> physicsWrites() { return kPhysicsRows; }
 
 } // namespace golv

@@ -1,48 +1,58 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/VersionTables.h"
-#include "patcher/PatchWriter.h"
-#include "settings/SettingId.h"
+#include <array>
 
 namespace golv {
+namespace {
 
-void patchGfx2(PatchWriter& writer)
-{
-    writer.hexText(offsetSlot("FireballSpriteSizeOffset"), 0, settingId("FireballSpriteSize"));
-    writer.hexText(offsetSlot("FireballDurationOffset"), 0, settingId("FireballDuration"));
-    writer.hexText(offsetSlot("FireballDispersionOffset"), 0, settingId("FireballDispersion"));
-    writer.hexText(offsetSlot("BlastRadiusOffset"), 0, settingId("BlastRadius"));
+using namespace writes;
+
+// clang-format off
+// The first sparkle site always takes the amount, unified or not. Unified, the
+// other nine take the same amount; not unified, they get the build's own
+// amount back; greyed, they stay as they are.
+constexpr auto kRows = std::to_array<WriteRow>({
+    put("FireballSpriteSizeOffset",    0, {hexText("FireballSpriteSize")}),
+    put("FireballDurationOffset",      0, {hexText("FireballDuration")}),
+    put("FireballDispersionOffset",    0, {hexText("FireballDispersion")}),
+    put("BlastRadiusOffset",           0, {hexText("BlastRadius")}),
     // The window keeps these two as the engine's four bytes read high to low.
-    writer.reversedHex(offsetSlot("BlastTimeoutOffset"), 0, settingId("BlastTimeout"));
-    writer.reversedHex(offsetSlot("BlastSizeOffset"), 0, settingId("BlastSize"));
-    // The first sparkle site always takes the amount, unified or not.
-    constexpr SettingId kSparkleAmount = settingId("SparkleAmount");
-    writer.byte(offsetSlot("SparkleAmountOffset"), 0, kSparkleAmount);
-    writer.byte(offsetSlot("SparkleFallOffDelayOffset"), 0, settingId("SparkleFallOffDelay"));
-    writer.byte(offsetSlot("SparkleSpriteInitSizeOffset"), 0, settingId("SparkleSpriteInitSize"));
-    writer.byte(offsetSlot("SparkleSpriteIDOffset"), 0, settingId("SparkleSpriteID"));
-    writer.byte(offsetSlot("AnimTextIntervalOffset"), 0, settingId("AnimTextInterval"));
-    writer.byte(offsetSlot("FlybyBarHeightOffset"), 0, settingId("FlybyBarsHeight"));
-    writer.byte(offsetSlot("FlybyBarSpeedOffset"), 0, settingId("FlybyBarsSpeed"));
-    writer.byte(offsetSlot("UWDustAmountOffset"), 0, settingId("UWDustMaxAmount"));
-    writer.byte(offsetSlot("UWDustMeltSpeedOffset"), 0, settingId("UWDustMeltSpeed"));
+    put("BlastTimeoutOffset",          0, {reversedHex("BlastTimeout")}),
+    put("BlastSizeOffset",             0, {reversedHex("BlastSize")}),
+    put("SparkleAmountOffset",         0, {byte("SparkleAmount")}),
+    put("SparkleFallOffDelayOffset",   0, {byte("SparkleFallOffDelay")}),
+    put("SparkleSpriteInitSizeOffset", 0, {byte("SparkleSpriteInitSize")}),
+    put("SparkleSpriteIDOffset",       0, {byte("SparkleSpriteID")}),
+    put("AnimTextIntervalOffset",      0, {byte("AnimTextInterval")}),
+    put("FlybyBarHeightOffset",        0, {byte("FlybyBarsHeight")}),
+    put("FlybyBarSpeedOffset",         0, {byte("FlybyBarsSpeed")}),
+    put("UWDustAmountOffset",          0, {byte("UWDustMaxAmount")}),
+    put("UWDustMeltSpeedOffset",       0, {byte("UWDustMeltSpeed")}),
+    put("SparkleAmountOffset2",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset2",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset3",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset3",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset4",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset4",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset5",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset5",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset6",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset6",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset7",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset7",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset8",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset8",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset9",        0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset9",        0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("SparkleAmountOffset10",       0, {data("SparklesUnifyDefAmount")},    {is("UnifyAmount", 0)}),
+    put("SparkleAmountOffset10",       0, {value(ByteOf, "SparkleAmount")},    {is("UnifyAmount", 1)}, "UnifyAmount"),
+    put("FadeoutsSpeedOffset",         0, {byte("FadeoutsSpeed")}),
+    put("FadeoutsDurationOffset",      0, {byte("FadeoutsDuration")}),
+});
+// clang-format on
 
-    // Unified, the other nine sparkle sites take the same amount; not unified,
-    // they get the build's own amount back; greyed, they stay as they are.
-    constexpr SettingId kUnify = settingId("UnifyAmount");
-    const int unify = writer.state(kUnify);
-    for (const int slot : {offsetSlot("SparkleAmountOffset2"), offsetSlot("SparkleAmountOffset3"),
-             offsetSlot("SparkleAmountOffset4"), offsetSlot("SparkleAmountOffset5"), offsetSlot("SparkleAmountOffset6"),
-             offsetSlot("SparkleAmountOffset7"), offsetSlot("SparkleAmountOffset8"), offsetSlot("SparkleAmountOffset9"),
-             offsetSlot("SparkleAmountOffset10")}) {
-        if (unify == 0)
-            writer.dataEntry(slot, 0, engineDataIndex("SparklesUnifyDefAmount"), kUnify);
-        else if (unify == 1)
-            writer.byteOf(slot, 0, writer.text(kSparkleAmount), kUnify);
-    }
+} // namespace
 
-    writer.byte(offsetSlot("FadeoutsSpeedOffset"), 0, settingId("FadeoutsSpeed"));
-    writer.byte(offsetSlot("FadeoutsDurationOffset"), 0, settingId("FadeoutsDuration"));
-}
+std::span<const WriteRow> gfx2Writes() { return kRows; }
 
 } // namespace golv

@@ -1,27 +1,15 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/VersionTables.h"
-#include "patcher/PatchWriter.h"
-#include "settings/SettingId.h"
-#include "settings/SettingsStore.h"
-
 #include <array>
-#include <cstddef>
-#include <span>
-#include <string_view>
 
 namespace golv {
-
 namespace {
 
-struct TextToHex {
-    std::string_view text;
-    std::string_view hex;
-};
+using namespace writes;
 
+// clang-format off
 // The blend strength goes in by the text its display box shows, as a
 // little-endian float: 0, then 0.000921569 + n / 1000 for scroll positions 0 to 10.
-// clang-format off
 constexpr auto kLightStrength = std::to_array<TextToHex>({
     {"0",         "00000000"},
     {"0.0009...", "7395713A"},
@@ -38,7 +26,8 @@ constexpr auto kLightStrength = std::to_array<TextToHex>({
 });
 
 // The binoculars range by the list's text: the upper half of a float whose
-// lower half stays as it is. An empty list text counts as the default "20".
+// lower half stays as it is. An empty list text counts as the default "20";
+// another text writes nothing.
 constexpr auto kBinocularsRange = std::to_array<TextToHex>({
     {"00", "0000"},
     {"05", "9D45"},
@@ -53,6 +42,15 @@ constexpr auto kBinocularsRange = std::to_array<TextToHex>({
     {"70", "8947"},
     {"80", "9D47"},
     {"90", "B047"},
+});
+
+constexpr auto kRows = std::to_array<WriteRow>({
+    put("DLiteIntOffset",           0, {lookup("DynLightPower", kLightStrength)}),
+    put("PistolFlashPowerOffset",   0, {byte("PistolFlashArea")}),
+    put("RevolverFlashPowerOffset", 0, {byte("RevolverFlashArea")}),
+    put("ShotgunFlashPowerOffset",  0, {byte("ShotgunFlashArea")}),
+    put("FlameEmitter1PowerOffset", 0, {byte("FlameEmitter1Area")}),
+    put("BinocRangeOffset",         0, {lookup("BinocsRange", kBinocularsRange)}),
 });
 
 struct FlareWrite {
@@ -77,51 +75,30 @@ constexpr auto kFlareWrites = std::to_array<FlareWrite>({
     {offsetSlot("FlareColourOffset12"), 9},
 });
 // clang-format on
-static_assert(kLightStrength.size() == 12 && kBinocularsRange.size() == 13 && kFlareWrites.size() == 12);
 
-const TextToHex* lookUp(std::span<const TextToHex> table, std::string_view text)
+// Option 0 writes the build's own code back, option 1 the other colour; any
+// option beyond it counts as red.
+constexpr auto kFlareRows = []() consteval
 {
-    for (const TextToHex& row : table) {
-        if (row.text == text)
-            return &row;
+    constexpr std::size_t own = engineDataIndex("FlareColourData1Def");
+    constexpr std::size_t other = engineDataIndex("FlareColourData1Mod");
+    constexpr std::size_t red = engineDataIndex("FlareColourData1Red");
+    std::array<WriteRow, 3 * kFlareWrites.size()> rows{};
+    for (std::size_t i = 0; i < kFlareWrites.size(); ++i) {
+        const FlareWrite& flare = kFlareWrites[i];
+        rows[3 * i] = put(flare.slot, 0, {data(own + flare.entry - 1)}, {is("FlareColour", 0)});
+        rows[3 * i + 1] = put(flare.slot, 0, {data(other + flare.entry - 1)}, {is("FlareColour", 1)});
+        rows[3 * i + 2]
+            = put(flare.slot, 0, {data(red + flare.entry - 1)}, {isNot("FlareColour", 0), isNot("FlareColour", 1)});
     }
-    return nullptr;
+    return rows;
 }
+();
 
-// The Engine data index of entry 1 of the chosen set. Option 0 writes the
-// build's own code back; any option beyond the second counts as red.
-std::size_t flareSet(int option)
-{
-    if (option == 0)
-        return engineDataIndex("FlareColourData1Def");
-    if (option == 1)
-        return engineDataIndex("FlareColourData1Mod");
-    return engineDataIndex("FlareColourData1Red");
-}
+constexpr auto kAllRows = joined(kRows, kFlareRows);
 
 } // namespace
 
-void patchLights(PatchWriter& writer)
-{
-    constexpr SettingId kStrength = settingId("DynLightPower");
-    if (const auto shown = writer.settings().display(kStrength)) {
-        if (const TextToHex* row = lookUp(kLightStrength, shown->text))
-            writer.hex(offsetSlot("DLiteIntOffset"), 0, row->hex, kStrength);
-    }
-
-    writer.byte(offsetSlot("PistolFlashPowerOffset"), 0, settingId("PistolFlashArea"));
-    writer.byte(offsetSlot("RevolverFlashPowerOffset"), 0, settingId("RevolverFlashArea"));
-    writer.byte(offsetSlot("ShotgunFlashPowerOffset"), 0, settingId("ShotgunFlashArea"));
-    writer.byte(offsetSlot("FlameEmitter1PowerOffset"), 0, settingId("FlameEmitter1Area"));
-
-    constexpr SettingId kBinoculars = settingId("BinocsRange");
-    if (const TextToHex* row = lookUp(kBinocularsRange, writer.text(kBinoculars)))
-        writer.hex(offsetSlot("BinocRangeOffset"), 0, row->hex, kBinoculars);
-
-    constexpr SettingId kFlare = settingId("FlareColour");
-    const std::size_t firstEntry = flareSet(writer.state(kFlare));
-    for (const FlareWrite& flare : kFlareWrites)
-        writer.dataEntry(flare.slot, 0, firstEntry + flare.entry - 1, kFlare);
-}
+std::span<const WriteRow> lightWrites() { return kAllRows; }
 
 } // namespace golv

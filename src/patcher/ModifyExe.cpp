@@ -11,41 +11,35 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <limits>
 #include <memory>
 
 namespace golv {
 
-PatchPlan planPatchRun(Session& session, std::int64_t fileSize)
+std::span<const WriteRow> patchRunRows()
 {
-    PatchWriter writer(session, fileSize);
-    for (void (*group)(PatchWriter&) : {patchMainWindow, patchWeapons, patchBars, patchFonts, patchGfx, patchGfx2,
-             patchLights, patchInventory, patchEnemies, patchPhysics, patchDamage})
-        group(writer);
+    static const std::vector<WriteRow> rows = [] {
+        std::vector<WriteRow> all;
+        for (std::span<const WriteRow> (*group)() : {mainWindowWrites, weaponWrites, barWrites, fontWrites, gfxWrites,
+                 gfx2Writes, lightWrites, inventoryWrites, enemyWrites, physicsWrites, damageWrites}) {
+            const std::span<const WriteRow> part = group();
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        return all;
+    }();
+    return rows;
+}
+
+PatchPlan planPatchRun(Session& session, const SettingValues& values, std::int64_t fileSize)
+{
+    PatchWriter writer(session.offsets, session.engineData, session.codec, fileSize);
+    for (const WriteRow& row : patchRunRows())
+        writer.plan(row, values);
     return {writer.writes(), writer.problems()};
 }
 
-std::vector<ByteRange> writableRanges(const Session& session)
+PatchPlan planPatchRun(Session& session, std::int64_t fileSize)
 {
-    // The writes of the settings as they stand.
-    PatchPlan plan = planPatchRun(const_cast<Session&>(session), std::numeric_limits<std::int64_t>::max());
-    std::vector<ByteRange> ranges;
-    for (const PatchWrite& write : plan.writes)
-        ranges.push_back({write.position, write.bytes.size()});
-    std::sort(ranges.begin(), ranges.end(),
-        [](const ByteRange& one, const ByteRange& other) { return one.position < other.position; });
-    std::vector<ByteRange> merged;
-    for (const ByteRange& range : ranges) {
-        if (!merged.empty()
-            && range.position <= merged.back().position + static_cast<std::int64_t>(merged.back().length)) {
-            const std::int64_t end = std::max(merged.back().position + static_cast<std::int64_t>(merged.back().length),
-                range.position + static_cast<std::int64_t>(range.length));
-            merged.back().length = static_cast<std::size_t>(end - merged.back().position);
-            continue;
-        }
-        merged.push_back(range);
-    }
-    return merged;
+    return planPatchRun(session, session.settings.values(), fileSize);
 }
 
 namespace {
@@ -149,11 +143,9 @@ private:
         const auto versionHex = readVersionHex(m_session, m_file);
         if (!versionHex || *versionHex != m_plan.versionHex || *versionHex != m_session.versionHex)
             return false;
-        std::vector<std::pair<std::int64_t, std::size_t>> ranges;
-        for (const ByteRun& run : m_plan.found.runs())
-            ranges.emplace_back(run.position, run.bytes.size());
-        SparseImage now;
-        return SparseImage::read(m_file, std::move(ranges), now) && now == m_plan.found;
+        ExecutableBytes now;
+        return ExecutableBytes::read(m_file, writableRanges(m_session.offsets, m_session.engineData), now)
+            && now == m_plan.found;
     }
 
     // The copies through the one handle, each written whole before it takes
@@ -363,7 +355,7 @@ Status restoreOriginal(Session& session, LinkedName linked)
     const auto executable = BinaryFile::open(session.exePath, error);
     if (!executable)
         return refuse("GOLV puts an original back only over the executable it belongs to: " + error);
-    if (!originalBelongs(session, writableRanges(session), *executable, *original, error))
+    if (!originalBelongs(session, writableRanges(build->offsets, build->engineData), *executable, *original, error))
         return refuse(originalName(session) + " is not the original of this " + session.exeName + ": " + error);
     const platform::LinkFacts link = platform::linkFactsOf(session.exePath);
     if (link.isLink() && linked == LinkedName::Refuse)

@@ -20,16 +20,8 @@ struct PatchPlan {
     std::vector<PatchProblem> problems;
 };
 PatchPlan planPatchRun(Session& session, std::int64_t fileSize);
-
-// A stretch of the executable, from a 1-based position on.
-struct ByteRange {
-    std::int64_t position = 0;
-    std::size_t length = 0;
-};
-// Every stretch of the executable that a write of the matched build can
-// make, whatever the settings: sorted and apart. A kept original may differ
-// from its executable there and nowhere else.
-std::vector<ByteRange> writableRanges(const Session& session);
+// The same with other values than the Settings store's.
+PatchPlan planPatchRun(Session& session, const SettingValues& values, std::int64_t fileSize);
 
 // How a run ended, and why when it did not patch. A run that does not patch
 // leaves the executable exactly as it was.

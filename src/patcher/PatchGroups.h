@@ -1,21 +1,26 @@
 #pragma once
 
+#include "patcher/WriteRows.h"
+
+#include <span>
+
 namespace golv {
 
-class PatchWriter;
+// The writes of the patch run's setting groups, each in the fixed order of
+// its group.
+std::span<const WriteRow> mainWindowWrites(); // also the inventory window's DisableInventory
+std::span<const WriteRow> weaponWrites();
+std::span<const WriteRow> barWrites();
+std::span<const WriteRow> fontWrites();
+std::span<const WriteRow> gfxWrites();
+std::span<const WriteRow> gfx2Writes();
+std::span<const WriteRow> lightWrites();
+std::span<const WriteRow> inventoryWrites();
+std::span<const WriteRow> enemyWrites();
+std::span<const WriteRow> physicsWrites();
+std::span<const WriteRow> damageWrites();
 
-// The setting groups of the patch run, each writing its settings in the fixed
-// order of its group; ModifyExe calls them in the order declared here.
-void patchMainWindow(PatchWriter& writer); // also the inventory window's DisableInventory
-void patchWeapons(PatchWriter& writer);
-void patchBars(PatchWriter& writer);
-void patchFonts(PatchWriter& writer);
-void patchGfx(PatchWriter& writer);
-void patchGfx2(PatchWriter& writer);
-void patchLights(PatchWriter& writer);
-void patchInventory(PatchWriter& writer);
-void patchEnemies(PatchWriter& writer);
-void patchPhysics(PatchWriter& writer);
-void patchDamage(PatchWriter& writer);
+// Every write of the run: the groups above, in this order.
+std::span<const WriteRow> patchRunRows();
 
 } // namespace golv

@@ -41,7 +41,8 @@ KeptOriginal keptOriginal(const Session& session, BinaryFile& executable)
         kept.why = error;
         return kept;
     }
-    if (originalBelongs(session, writableRanges(session), executable, *original, kept.why)) {
+    if (originalBelongs(
+            session, writableRanges(session.offsets, session.engineData), executable, *original, kept.why)) {
         kept.state = KeptOriginal::State::Belongs;
         return kept;
     }
@@ -55,48 +56,6 @@ KeptOriginal keptOriginal(const Session& session, BinaryFile& executable)
         kept.why = "every name for setting " + originalName(session) + " aside is taken.";
     }
     return kept;
-}
-
-Status SparseImage::read(BinaryFile& file, std::vector<std::pair<std::int64_t, std::size_t>> ranges, SparseImage& image)
-{
-    std::sort(ranges.begin(), ranges.end());
-    image.m_runs.clear();
-    for (const auto& [position, length] : ranges) {
-        const std::int64_t end = position + static_cast<std::int64_t>(length);
-        if (!image.m_runs.empty()) {
-            ByteRun& last = image.m_runs.back();
-            const std::int64_t lastEnd = last.position + static_cast<std::int64_t>(last.bytes.size());
-            if (position <= lastEnd) {
-                if (end > lastEnd)
-                    last.bytes.resize(static_cast<std::size_t>(end - last.position));
-                continue;
-            }
-        }
-        image.m_runs.push_back({position, std::vector<std::uint8_t>(length)});
-    }
-    for (ByteRun& run : image.m_runs)
-        if (Status read = file.readAt(run.position, run.bytes.size(), run.bytes); !read)
-            return read;
-    return Status::ok();
-}
-
-std::span<const std::uint8_t> SparseImage::at(std::int64_t position, std::size_t count) const
-{
-    auto run = std::upper_bound(m_runs.begin(), m_runs.end(), position,
-        [](std::int64_t wanted, const ByteRun& candidate) { return wanted < candidate.position; });
-    if (run == m_runs.begin())
-        return {};
-    --run;
-    const auto offset = static_cast<std::size_t>(position - run->position);
-    if (offset + count > run->bytes.size())
-        return {};
-    return std::span<const std::uint8_t>(run->bytes).subspan(offset, count);
-}
-
-std::span<std::uint8_t> SparseImage::at(std::int64_t position, std::size_t count)
-{
-    const auto found = std::as_const(*this).at(position, count);
-    return {const_cast<std::uint8_t*>(found.data()), found.size()};
 }
 
 PatchPreview previewPatchRun(Session& session, KeepOriginal keep)
@@ -136,20 +95,20 @@ PatchPreview previewPatchRun(Session& session, BinaryFile& file, KeepOriginal ke
     preview.problems = std::move(plan.problems);
     if (!preview.problems.empty())
         return preview;
-    std::vector<std::pair<std::int64_t, std::size_t>> ranges;
-    ranges.reserve(preview.writes.size());
-    for (const PatchWrite& write : preview.writes)
-        ranges.emplace_back(write.position, write.bytes.size());
-    if (Status read = SparseImage::read(file, std::move(ranges), preview.found); !read)
+    if (Status read = ExecutableBytes::read(file, writableRanges(session.offsets, session.engineData), preview.found);
+        !read)
         return problem(read.reason());
 
-    SparseImage patched = preview.found;
-    for (const PatchWrite& write : preview.writes) {
-        const auto at = patched.at(write.position, write.bytes.size());
-        std::vector<std::uint8_t> before(at.begin(), at.end());
-        if (before == write.bytes)
+    // A write counts when a byte of it survives the run (no later write
+    // covers it) and differs from the executable's.
+    const PlanChanges changed = planChanges(preview.writes, preview.found);
+    for (std::size_t i = 0; i < preview.writes.size(); ++i) {
+        if (!changed.writes[i])
             continue;
-        std::copy(write.bytes.begin(), write.bytes.end(), at.begin());
+        const PatchWrite& write = preview.writes[i];
+        std::vector<std::uint8_t> before;
+        for (std::size_t k = 0; k < write.bytes.size(); ++k)
+            before.push_back(preview.found.at(*preview.found.index(write.position + static_cast<std::int64_t>(k))));
         preview.changes.push_back({write, std::move(before)});
     }
     if (keep == KeepOriginal::Yes)

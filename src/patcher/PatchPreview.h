@@ -4,9 +4,9 @@
 
 #include "Status.h"
 #include "config/PlatformFile.h"
+#include "patcher/ExecutableBytes.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -15,33 +15,8 @@ namespace golv {
 class BinaryFile;
 struct Session;
 
-// Bytes of the executable from a 1-based position on.
-struct ByteRun {
-    std::int64_t position = 0;
-    std::vector<std::uint8_t> bytes;
-    bool operator==(const ByteRun&) const = default;
-};
-
-// The bytes of a file at some positions, as read once, in order and apart:
-// a run's reads take what it compares, never the whole file.
-class SparseImage {
-public:
-    SparseImage() = default;
-    // Reads the bytes of every range [position, position + length) of the
-    // file; ranges that touch or overlap are read as one.
-    static Status read(BinaryFile& file, std::vector<std::pair<std::int64_t, std::size_t>> ranges, SparseImage& image);
-
-    // The bytes from `position` on, inside what was read.
-    std::span<const std::uint8_t> at(std::int64_t position, std::size_t count) const;
-    std::span<std::uint8_t> at(std::int64_t position, std::size_t count);
-    const std::vector<ByteRun>& runs() const { return m_runs; }
-    bool operator==(const SparseImage&) const = default;
-
-private:
-    std::vector<ByteRun> m_runs; // sorted, apart
-};
-
-// A write of a run that changes the executable, with the bytes it replaces.
+// A write of a run that changes the executable, with the executable's bytes
+// where it writes.
 struct PlannedChange {
     PatchWrite write;
     std::vector<std::uint8_t> before;
@@ -69,8 +44,8 @@ struct PatchPreview {
     std::int64_t size = 0;
     std::string versionHex;             // the detection bytes as this reading found them
     std::vector<PatchWrite> writes;     // every write of the run, in its order
-    SparseImage found;                  // the executable's bytes wherever a write falls
-    std::vector<PlannedChange> changes; // the writes that change bytes, in the run's order
+    ExecutableBytes found;              // the executable's bytes wherever a write of the build can fall
+    std::vector<PlannedChange> changes; // the writes that leave changed bytes, in the run's order
     std::vector<PatchProblem> problems; // when there are any, the run writes nothing
     bool executableChanged = false;     // the executable is no longer the build GOLV read at start-up
     KeptOriginal original;

@@ -1,8 +1,7 @@
 #include "patcher/PatchWriter.h"
 
 #include "codec/Numbers.h"
-#include "config/Session.h"
-#include "config/VersionTables.h"
+#include "settings/Displays.h"
 #include "settings/SettingId.h"
 #include "settings/SettingsStore.h"
 
@@ -27,20 +26,32 @@ std::string bytesWord(std::size_t digits) { return digits == 2 ? "one byte" : st
 
 } // namespace
 
-PatchWriter::PatchWriter(Session& session, std::int64_t fileSize) : m_session(session), m_fileSize(fileSize)
+bool conditionsHold(const WriteRow& row, const SettingValues& values)
+{
+    for (const Condition& condition : row.when) {
+        const SettingValue& value = values[condition.setting];
+        const int state = static_cast<int>(value.number);
+        if ((condition.test == Condition::Test::Is && state != condition.value)
+            || (condition.test == Condition::Test::IsNot && state == condition.value)
+            || (condition.test == Condition::Test::ShorterThan
+                && value.text.size() >= static_cast<std::size_t>(condition.value)))
+            return false;
+    }
+    return true;
+}
+
+PatchWriter::PatchWriter(const OffsetTable& offsets, const EngineData& engineData, Codec& codec, std::int64_t fileSize)
+    : m_offsets(offsets), m_engineData(engineData), m_codec(codec), m_fileSize(fileSize)
 {
     // Warnings become problems of the write that caused them, not boxes in
     // the middle of a run.
-    m_session.codec.collectWarnings(&m_warnings);
+    m_codec.collectWarnings(&m_warnings);
 }
 
-PatchWriter::~PatchWriter() { m_session.codec.collectWarnings(nullptr); }
+PatchWriter::~PatchWriter() { m_codec.collectWarnings(nullptr); }
 
-int PatchWriter::state(SettingId id) const { return m_session.settings.state(id); }
-std::string PatchWriter::text(SettingId id) const { return m_session.settings.text(id); }
-double PatchWriter::flag(SettingId id) const { return m_session.settings.flag(id); }
-const SettingsStore& PatchWriter::settings() const { return m_session.settings; }
-const std::string& PatchWriter::data(std::size_t index) const { return m_session.engineData[index]; }
+int PatchWriter::state(SettingId id) const { return static_cast<int>((*m_values)[id].number); }
+const std::string& PatchWriter::text(SettingId id) const { return (*m_values)[id].text; }
 
 void PatchWriter::problem(std::string_view what, std::string why)
 {
@@ -53,7 +64,7 @@ void PatchWriter::problem(std::string_view what, std::string why)
 bool PatchWriter::acceptable(SettingId id)
 {
     const SettingDef& def = kSettings[id];
-    const std::string value = text(id);
+    const std::string& value = text(id);
     const auto number = strictNumber(value);
     if (!number) {
         problem(def.key, inQuotes(value) + " is not a number.");
@@ -80,7 +91,7 @@ bool PatchWriter::withinLimits(SettingId id, double number)
 
 std::optional<std::string> PatchWriter::digitsOf(SettingId id, std::size_t width)
 {
-    std::string digits = m_session.codec.TrueHex2(text(id), width);
+    std::string digits = m_codec.TrueHex2(text(id), width);
     // A negative or too large number makes more digits than the field has
     // bytes, and would write over what follows it.
     if (digits.size() != width && m_warnings.empty()) {
@@ -92,7 +103,7 @@ std::optional<std::string> PatchWriter::digitsOf(SettingId id, std::size_t width
 
 bool PatchWriter::hexSetting(SettingId id)
 {
-    const std::string digits = text(id);
+    const std::string& digits = text(id);
     const std::size_t longest = kSettings[id].maxLength;
     if (!std::all_of(digits.begin(), digits.end(), isHexDigit)) {
         problem(kSettings[id].key, inQuotes(digits) + " is not made of hexadecimal digits.");
@@ -115,177 +126,205 @@ bool PatchWriter::hexSetting(SettingId id)
     return true;
 }
 
-void PatchWriter::planBytes(int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner)
+std::optional<std::string> PatchWriter::byteOf(std::string_view decimal, SettingId owner)
+{
+    std::string digits = m_codec.TrueHex2(decimal, 2);
+    if (digits.size() != 2 && m_warnings.empty()) {
+        problem(kSettings[owner].key, inQuotes(decimal) + " does not fit in one byte.");
+        return std::nullopt;
+    }
+    return digits;
+}
+
+std::optional<std::string> PatchWriter::digits(const Piece& piece, SettingId owner)
+{
+    const SettingId id = piece.setting;
+    using enum Piece::Encoding;
+    switch (piece.encoding) {
+    case None:
+    case Lookup:
+    case Characters:
+        break;
+    case Literal:
+        return std::string(piece.literal);
+    case Data:
+        return m_engineData[piece.data];
+    case Byte:
+        return acceptable(id) ? digitsOf(id, 2) : std::nullopt;
+    case ByteOf:
+        return byteOf(text(id), owner);
+    case Flag: {
+        // The ammunition flags are plain numbers, written as the byte of their
+        // decimal text; a number no letter of the weapons window stands for is
+        // refused, as any value its field would not take.
+        const double number = (*m_values)[id].number;
+        if (!SettingsStore::isBehaviour(id, number)) {
+            problem(kSettings[id].key,
+                inQuotes(formatNumber(number)) + " is not one of the values " + std::to_string(kSettings[id].low)
+                    + " to " + std::to_string(kSettings[id].high) + " that the weapons window offers.");
+            return std::nullopt;
+        }
+        return byteOf(formatNumber(number), owner);
+    }
+    case Count: {
+        // A count never fails to convert, but its field's limits hold: a number
+        // the window would not take is not written from a file either. Only a
+        // number too large for a double has no value; TrueHex2 then warns
+        // about the text, which becomes the write's problem.
+        const auto number = leadingNumber(text(id));
+        if (number && !withinLimits(id, *number))
+            return std::nullopt;
+        return byteOf(number ? formatNumber(*number * piece.factor) : text(id), owner);
+    }
+    case Word:
+        if (acceptable(id))
+            if (const auto digits = digitsOf(id, 4))
+                return Invrt(*digits);
+        return std::nullopt;
+    case HexText:
+        return hexSetting(id) ? std::optional<std::string>(text(id)) : std::nullopt;
+    case ReversedHex:
+        return hexSetting(id) ? std::optional<std::string>(Invrt(text(id))) : std::nullopt;
+    case NegatedByte:
+    case NegatedWord: {
+        if (!acceptable(id))
+            return std::nullopt;
+        const std::string negated = formatNumber(-*strictNumber(text(id)));
+        if (piece.encoding == NegatedByte)
+            return HexTail(m_codec.TrueHex2(negated, 2), 6);
+        return Invrt(HexTail(m_codec.TrueHex2(negated, 4), 4));
+    }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> PatchWriter::lookUp(const Piece& piece) const
+{
+    std::string_view key = text(piece.setting);
+    // A scroll bar is patched through the text its display box shows, not
+    // through its position; a position without a display writes nothing.
+    std::optional<DisplayRow> shown;
+    if (kSettings[piece.setting].conversion == Conversion::ScrollPosition) {
+        shown = displayOf(piece.setting, state(piece.setting));
+        if (!shown)
+            return std::nullopt;
+        key = shown->text;
+    }
+    for (const TextToHex& entry : piece.table) {
+        if (entry.text == key)
+            return entry.hex;
+    }
+    return std::nullopt;
+}
+
+std::optional<PatchWrite> PatchWriter::planBytes(
+    int slot, int displacement, std::vector<std::uint8_t> bytes, SettingId owner)
 {
     const std::string_view what = kSettings[owner].key;
-    const std::int64_t position = static_cast<std::int64_t>(m_session.offsets[slot]) + displacement;
+    const std::int64_t position = static_cast<std::int64_t>(m_offsets[slot]) + displacement;
     const std::string_view key = kOffsetKeys[static_cast<std::size_t>(slot) - 1];
-    if (m_session.offsets[slot] == 0) {
+    if (m_offsets[slot] == 0) {
         // What a key missing from the version section leaves: its slot is 0.
         problem(what, "its position " + std::string(key) + " is missing from the version section.");
-        return;
+        return std::nullopt;
     }
     if (position < 1 || position - 1 + static_cast<std::int64_t>(bytes.size()) > m_fileSize) {
         problem(what,
             "its position " + std::string(key) + " (" + std::to_string(position)
                 + ") lies outside the executable, which has " + std::to_string(m_fileSize) + " bytes.");
-        return;
+        return std::nullopt;
     }
-    m_writes.push_back(PatchWrite{.position = position, .bytes = std::move(bytes), .setting = owner});
+    return PatchWrite{.position = position, .bytes = std::move(bytes), .setting = owner, .byteSettings = {}};
 }
 
-void PatchWriter::plan(int slot, int displacement, std::string_view hexString, SettingId owner, std::string_view what)
+std::optional<PatchWrite> PatchWriter::planHex(const WriteRow& row, std::string_view hexString, std::string_view what)
 {
-    if (what.empty())
-        what = kSettings[owner].key;
     if (!m_warnings.empty()) {
         for (std::string& warning : m_warnings)
             problem(what, std::move(warning));
         m_warnings.clear();
-        return;
+        return std::nullopt;
     }
     if (hexString.empty() || !std::all_of(hexString.begin(), hexString.end(), isHexDigit)) {
         problem(what, inQuotes(hexString) + " is not made of hexadecimal digits.");
-        return;
+        return std::nullopt;
     }
     if (hexString.size() % 2 != 0) {
         problem(what, inQuotes(hexString) + " has an odd number of hexadecimal digits, so its bytes cannot be told.");
-        return;
+        return std::nullopt;
     }
-    const auto bytes = m_session.codec.wb(hexString);
+    auto bytes = m_codec.wb(hexString);
     if (!bytes || !m_warnings.empty()) {
         problem(what, inQuotes(hexString) + " gives no bytes.");
         m_warnings.clear();
-        return;
+        return std::nullopt;
     }
-    planBytes(slot, displacement, *bytes, owner);
+    return planBytes(row.slot, row.displacement, std::move(*bytes), row.owner);
 }
 
-void PatchWriter::hex(int slot, int displacement, std::string_view hexString, SettingId owner)
+std::optional<PatchWrite> PatchWriter::characters(const WriteRow& row, SettingId id)
 {
-    plan(slot, displacement, hexString, owner);
-}
-
-void PatchWriter::dataEntry(int slot, int displacement, std::size_t index, SettingId owner)
-{
-    // A damaged entry is told by its key: the fault is in the version section.
-    plan(slot, displacement, data(index), owner, kEngineDataKeys[index]);
-}
-
-void PatchWriter::byte(int slot, int displacement, SettingId id)
-{
-    if (acceptable(id))
-        if (const auto digits = digitsOf(id, 2))
-            plan(slot, displacement, *digits, id);
-}
-
-void PatchWriter::byteOf(int slot, int displacement, std::string_view decimal, SettingId owner, std::string_view then)
-{
-    const std::string digits = m_session.codec.TrueHex2(decimal, 2);
-    if (digits.size() != 2 && m_warnings.empty()) {
-        problem(kSettings[owner].key, inQuotes(decimal) + " does not fit in one byte.");
-        return;
-    }
-    plan(slot, displacement, digits + std::string(then), owner);
-}
-
-void PatchWriter::word(int slot, int displacement, SettingId id)
-{
-    if (acceptable(id))
-        if (const auto digits = digitsOf(id, 4))
-            plan(slot, displacement, Invrt(*digits), id);
-}
-
-void PatchWriter::planJoined(int slot, int displacement, std::initializer_list<SettingId> ids,
-    const std::function<std::optional<std::string>(SettingId)>& digits)
-{
-    std::string joined;
-    bool whole = true;
-    for (const SettingId id : ids) {
-        // Every setting is looked at, so that each one at fault is named.
-        const auto own = digits(id);
-        whole = whole && own.has_value();
-        if (own)
-            joined += *own;
-    }
-    if (whole)
-        plan(slot, displacement, joined, *ids.begin());
-}
-
-void PatchWriter::colour(int slot, int displacement, std::initializer_list<SettingId> components)
-{
-    planJoined(slot, displacement, components,
-        [this](SettingId id) { return acceptable(id) ? digitsOf(id, 2) : std::nullopt; });
-}
-
-void PatchWriter::hexText(int slot, int displacement, SettingId id)
-{
-    if (hexSetting(id))
-        plan(slot, displacement, text(id), id);
-}
-
-void PatchWriter::reversedHex(int slot, int displacement, SettingId id)
-{
-    if (hexSetting(id))
-        plan(slot, displacement, Invrt(text(id)), id);
-}
-
-void PatchWriter::hexBytes(int slot, std::initializer_list<SettingId> ids)
-{
-    planJoined(slot, 0, ids,
-        [this](SettingId id) { return hexSetting(id) ? std::optional<std::string>(text(id)) : std::nullopt; });
-}
-
-void PatchWriter::negatedByte(int slot, SettingId id)
-{
-    if (!acceptable(id))
-        return;
-    const std::string negated = formatNumber(-*strictNumber(text(id)));
-    plan(slot, 0, HexTail(m_session.codec.TrueHex2(negated, 2), 6), id);
-}
-
-void PatchWriter::negatedWord(int slot, SettingId id)
-{
-    if (!acceptable(id))
-        return;
-    const std::string negated = formatNumber(-*strictNumber(text(id)));
-    plan(slot, 0, Invrt(HexTail(m_session.codec.TrueHex2(negated, 4), 4)), id);
-}
-
-void PatchWriter::characters(int slot, int displacement, SettingId id)
-{
-    const std::string characters = text(id);
+    const std::string& characters = text(id);
     const std::size_t longest = kSettings[id].maxLength;
     if (characters.size() > longest) {
         problem(kSettings[id].key,
             inQuotes(characters) + " is longer than " + std::to_string(longest) + " characters, the most it takes.");
-        return;
+        return std::nullopt;
     }
-    planBytes(slot, displacement, std::vector<std::uint8_t>(characters.begin(), characters.end()), id);
+    return planBytes(row.slot, row.displacement, std::vector<std::uint8_t>(characters.begin(), characters.end()), id);
 }
 
-void PatchWriter::flagByte(int slot, SettingId id)
+std::optional<PatchWrite> PatchWriter::write(const WriteRow& row, const SettingValues& values)
 {
-    const SettingDef& def = kSettings[id];
-    if (!SettingsStore::isBehaviour(id, flag(id))) {
-        problem(def.key,
-            inQuotes(formatNumber(flag(id))) + " is not one of the values " + std::to_string(def.low) + " to "
-                + std::to_string(def.high) + " that the weapons window offers.");
-        return;
+    m_values = &values;
+    if (!conditionsHold(row, values))
+        return std::nullopt;
+    const Piece& first = row.pieces[0];
+    if (first.encoding == Piece::Encoding::Characters)
+        return characters(row, first.setting);
+    if (first.encoding == Piece::Encoding::Lookup) {
+        const auto hex = lookUp(first);
+        return hex ? planHex(row, *hex, kSettings[row.owner].key) : std::nullopt;
     }
-    byteOf(slot, 0, formatNumber(flag(id)), id);
+
+    // Every piece is looked at, so that each value at fault is named.
+    std::string hex;
+    bool whole = true;
+    std::string_view what = kSettings[row.owner].key;
+    std::vector<std::pair<std::size_t, SettingId>> parts; // first digit, setting
+    bool mixed = false;
+    for (const Piece& piece : row.pieces) {
+        if (piece.encoding == Piece::Encoding::None)
+            break;
+        // A damaged entry is told by its key: the fault is in the version section.
+        if (piece.encoding == Piece::Encoding::Data)
+            what = kEngineDataKeys[piece.data];
+        const SettingId setting = piece.carriesValue() ? piece.setting : row.owner;
+        mixed = mixed || setting != row.owner;
+        parts.emplace_back(hex.size(), setting);
+        const auto own = digits(piece, row.owner);
+        whole = whole && own.has_value();
+        if (own)
+            hex += *own;
+    }
+    if (!whole)
+        return std::nullopt;
+    auto made = planHex(row, hex, what);
+    if (made && mixed) {
+        made->byteSettings.resize(made->bytes.size());
+        for (std::size_t i = 0, part = 0; i < made->bytes.size(); ++i) {
+            while (part + 1 < parts.size() && parts[part + 1].first <= 2 * i)
+                ++part;
+            made->byteSettings[i] = parts[part].second;
+        }
+    }
+    return made;
 }
 
-void PatchWriter::count(int slot, int displacement, SettingId id, int factor, std::string_view then)
+void PatchWriter::plan(const WriteRow& row, const SettingValues& values)
 {
-    // A count never fails to convert, but its field's limits hold: a number
-    // the window would not take is not written from a file either.
-    const auto number = leadingNumber(text(id));
-    if (number && !withinLimits(id, *number))
-        return;
-    // Only a number too large for a double has no value; TrueHex2 then warns
-    // about the text, which becomes the write's problem.
-    byteOf(slot, displacement, number ? formatNumber(*number * factor) : text(id), id, then);
+    if (auto made = write(row, values))
+        m_writes.push_back(std::move(*made));
 }
 
 } // namespace golv

@@ -1,11 +1,11 @@
 #include "patcher/PatchGroups.h"
 
-#include "config/VersionTables.h"
-#include "patcher/PatchWriter.h"
-#include "settings/SettingId.h"
+#include <array>
 
 namespace golv {
 namespace {
+
+using namespace writes;
 
 // The engine's weapon table: one 38-byte record per weapon, from the pistols'
 // record at WeaponOffset, and the one-byte fields this group writes in each.
@@ -19,75 +19,59 @@ constexpr int kDamage = 5;
 constexpr int kRate = 6;
 constexpr int kGunflash = 7;
 
+// clang-format off
+constexpr auto kRows = std::to_array<WriteRow>({
+    put("WeaponOffset", kPistols + kDispersion,  {byte("PistolDisp")}),
+    put("WeaponOffset", kPistols + kDamage,      {byte("PistolDamage")}),
+    put("WeaponOffset", kPistols + kRate,        {byte("PistolRate")}),
+    put("WeaponOffset", kPistols + kGunflash,    {byte("PistolFlash")}),
+    put("WeaponOffset", kRevolver + kDispersion, {byte("RevolDisp")}),
+    put("WeaponOffset", kRevolver + kDamage,     {byte("RevolDamage")}),
+    put("WeaponOffset", kRevolver + kRate,       {byte("RevolRate")}),
+    put("WeaponOffset", kRevolver + kGunflash,   {byte("RevolFlash")}),
+    put("WeaponOffset", kUzis + kDispersion,     {byte("UziDisp")}),
+    put("WeaponOffset", kUzis + kDamage,         {byte("UziDamage")}),
+    put("WeaponOffset", kUzis + kRate,           {byte("UziRate")}),
+    put("WeaponOffset", kUzis + kGunflash,       {byte("UziFlash")}),
+    // The shotgun's dispersion is a word of its own further down, and it has no rate.
+    put("WeaponOffset", kShotgun + kDamage,      {byte("ShotgunDamage")}),
+    put("WeaponOffset", kShotgun + kGunflash,    {byte("ShotgunFlash")}),
+    put("XBowNormalOffset",        0, {byte("XBowDamage")}),
+    put("PoisonDamageModOffset",   0, {data("XBowDataMod")},            {is("EnablePoisonDamageChanging", 1)}),
+    // The damage replaces the last byte of the code just written: its operand.
+    put("PoisonDamageModOffset",   4, {byte("XBowPoisonDamage")},       {is("EnablePoisonDamageChanging", 1)}),
+    put("PoisonDamageModOffset",   0, {data("XBowDataDefault")},        {isNot("EnablePoisonDamageChanging", 1)}),
+    put("ExplosiveDamageOffset",   0, {byte("ExplosiveDamage")}),
+    // The window keeps the dispersion as four hex digits, high byte first.
+    put("ShotgunDispOffset",       0, {reversedHex("ShotgunDisp")}),
+    put("ShotgunShotAmountOffset", 0, {byte("ShotgunShotAmount")}),
+    put("XBowFlySpeedOffset",      0, {word("XBowFlySpeed")}),
+    // The ammunition flags are plain numbers rather than controls.
+    put("XBowNormFlagOffset",      0, {value(Flag, "XBowNormFlag")}),
+    put("XBowPoisonFlagOffset",    0, {value(Flag, "XBowPoisonFlag")}),
+    put("XBowExplosiveFlagOffset", 0, {value(Flag, "XBowExplosiveFlag")}),
+    // The engine keeps the grenade timer in two places.
+    put("GrenadeTimeoutOffset",    0, {word("GrenadeTimeout")}),
+    put("GrenadeTimeoutOffset2",   0, {word("GrenadeTimeout")}),
+    put("GrenNormFlagOffset",      0, {value(Flag, "GrenNormFlag")}),
+    put("GrenSupaFlagOffset",      0, {value(Flag, "GrenSupaFlag")}),
+    put("GrenFlshFlagOffset",      0, {value(Flag, "GrenFlshFlag")}),
+    // A greyed box leaves the gunflash code as it is. The mesh position is two
+    // operands inside the procedure that a checked box writes.
+    put("GunflashDefProcOffset",   0, {data("GunflashDefProcModData")},  {is("ReviveShotGunflash", 1)}),
+    put("GunflashNearJumpOffset",  0, {data("GunflashNearJumpModData")}, {is("ReviveShotGunflash", 1)}),
+    put("GunflashExtProcOffset",   0, {data("GunflashExtProcModData")},  {is("ReviveShotGunflash", 1)}),
+    put("GunflashExtProcOffset",  10, {word("SGFlashXPos")},             {is("ReviveShotGunflash", 1)}),
+    put("GunflashExtProcOffset",  17, {word("SGFlashYPos")},             {is("ReviveShotGunflash", 1)}),
+    put("GunflashDefProcOffset",   0, {data("GunflashDefProcDefData")},  {is("ReviveShotGunflash", 0)}),
+    put("GunflashNearJumpOffset",  0, {data("GunflashNearJumpDefData")}, {is("ReviveShotGunflash", 0)}),
+    put("GunflashExtProcOffset",   0, {data("GunflashExtProcDefData")},  {is("ReviveShotGunflash", 0)}),
+    put("SGSmokePuffPosYOffset",   0, {byte("SGSmokePuffYPos")}),
+});
+// clang-format on
+
 } // namespace
 
-void patchWeapons(PatchWriter& writer)
-{
-    constexpr int kWeapon = offsetSlot("WeaponOffset");
-    writer.byte(kWeapon, kPistols + kDispersion, settingId("PistolDisp"));
-    writer.byte(kWeapon, kPistols + kDamage, settingId("PistolDamage"));
-    writer.byte(kWeapon, kPistols + kRate, settingId("PistolRate"));
-    writer.byte(kWeapon, kPistols + kGunflash, settingId("PistolFlash"));
-    writer.byte(kWeapon, kRevolver + kDispersion, settingId("RevolDisp"));
-    writer.byte(kWeapon, kRevolver + kDamage, settingId("RevolDamage"));
-    writer.byte(kWeapon, kRevolver + kRate, settingId("RevolRate"));
-    writer.byte(kWeapon, kRevolver + kGunflash, settingId("RevolFlash"));
-    writer.byte(kWeapon, kUzis + kDispersion, settingId("UziDisp"));
-    writer.byte(kWeapon, kUzis + kDamage, settingId("UziDamage"));
-    writer.byte(kWeapon, kUzis + kRate, settingId("UziRate"));
-    writer.byte(kWeapon, kUzis + kGunflash, settingId("UziFlash"));
-    // The shotgun's dispersion is a word of its own further down, and it has no rate.
-    writer.byte(kWeapon, kShotgun + kDamage, settingId("ShotgunDamage"));
-    writer.byte(kWeapon, kShotgun + kGunflash, settingId("ShotgunFlash"));
-
-    writer.byte(offsetSlot("XBowNormalOffset"), 0, settingId("XBowDamage"));
-
-    constexpr SettingId kPoisonChange = settingId("EnablePoisonDamageChanging");
-    constexpr int kPoisonCode = offsetSlot("PoisonDamageModOffset");
-    if (writer.state(kPoisonChange) == 1) {
-        writer.dataEntry(kPoisonCode, 0, engineDataIndex("XBowDataMod"), kPoisonChange);
-        // The damage replaces the last byte of the code just written: its operand.
-        writer.byte(kPoisonCode, 4, settingId("XBowPoisonDamage"));
-    } else {
-        writer.dataEntry(kPoisonCode, 0, engineDataIndex("XBowDataDefault"), kPoisonChange);
-    }
-
-    writer.byte(offsetSlot("ExplosiveDamageOffset"), 0, settingId("ExplosiveDamage"));
-    // The window keeps the dispersion as four hex digits, high byte first.
-    writer.reversedHex(offsetSlot("ShotgunDispOffset"), 0, settingId("ShotgunDisp"));
-    writer.byte(offsetSlot("ShotgunShotAmountOffset"), 0, settingId("ShotgunShotAmount"));
-    writer.word(offsetSlot("XBowFlySpeedOffset"), 0, settingId("XBowFlySpeed"));
-
-    writer.flagByte(offsetSlot("XBowNormFlagOffset"), settingId("XBowNormFlag"));
-    writer.flagByte(offsetSlot("XBowPoisonFlagOffset"), settingId("XBowPoisonFlag"));
-    writer.flagByte(offsetSlot("XBowExplosiveFlagOffset"), settingId("XBowExplosiveFlag"));
-
-    // The engine keeps the grenade timer in two places.
-    writer.word(offsetSlot("GrenadeTimeoutOffset"), 0, settingId("GrenadeTimeout"));
-    writer.word(offsetSlot("GrenadeTimeoutOffset2"), 0, settingId("GrenadeTimeout"));
-
-    writer.flagByte(offsetSlot("GrenNormFlagOffset"), settingId("GrenNormFlag"));
-    writer.flagByte(offsetSlot("GrenSupaFlagOffset"), settingId("GrenSupaFlag"));
-    writer.flagByte(offsetSlot("GrenFlshFlagOffset"), settingId("GrenFlshFlag"));
-
-    // A greyed box leaves the gunflash code as it is.
-    constexpr SettingId kRevive = settingId("ReviveShotGunflash");
-    constexpr int kExtProc = offsetSlot("GunflashExtProcOffset");
-    const int revive = writer.state(kRevive);
-    if (revive == 1) {
-        writer.dataEntry(offsetSlot("GunflashDefProcOffset"), 0, engineDataIndex("GunflashDefProcModData"), kRevive);
-        writer.dataEntry(offsetSlot("GunflashNearJumpOffset"), 0, engineDataIndex("GunflashNearJumpModData"), kRevive);
-        writer.dataEntry(kExtProc, 0, engineDataIndex("GunflashExtProcModData"), kRevive);
-        // The mesh position is two operands inside the procedure just written.
-        writer.word(kExtProc, 10, settingId("SGFlashXPos"));
-        writer.word(kExtProc, 17, settingId("SGFlashYPos"));
-    } else if (revive == 0) {
-        writer.dataEntry(offsetSlot("GunflashDefProcOffset"), 0, engineDataIndex("GunflashDefProcDefData"), kRevive);
-        writer.dataEntry(offsetSlot("GunflashNearJumpOffset"), 0, engineDataIndex("GunflashNearJumpDefData"), kRevive);
-        writer.dataEntry(kExtProc, 0, engineDataIndex("GunflashExtProcDefData"), kRevive);
-    }
-
-    writer.byte(offsetSlot("SGSmokePuffPosYOffset"), 0, settingId("SGSmokePuffYPos"));
-}
+std::span<const WriteRow> weaponWrites() { return kRows; }
 
 } // namespace golv

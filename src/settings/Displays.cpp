@@ -1,5 +1,7 @@
 #include "settings/Displays.h"
 
+#include "settings/SettingId.h"
+
 #include <array>
 #include <span>
 
@@ -87,5 +89,21 @@ std::optional<DisplayRow> drawingDistanceDisplay(int position) { return find(kDr
 std::optional<DisplayRow> distantFogDisplay(int position) { return find(kDistantFog, position); }
 std::optional<DisplayRow> sampleRateDisplay(int position) { return find(kSampleRate, position); }
 std::optional<DisplayRow> blendIntensityDisplay(int position) { return find(kBlendIntensity, position); }
+
+std::optional<DisplayRow> displayOf(SettingId id, int position)
+{
+    switch (id) {
+    case settingId("DrawingDistanceRange"):
+        return drawingDistanceDisplay(position);
+    case settingId("DistantFogRange"):
+        return distantFogDisplay(position);
+    case settingId("SampleRate"):
+        return sampleRateDisplay(position);
+    case settingId("DynLightPower"):
+        return blendIntensityDisplay(position);
+    default:
+        return std::nullopt;
+    }
+}
 
 } // namespace golv

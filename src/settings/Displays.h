@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingDef.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -27,5 +29,9 @@ std::optional<DisplayRow> drawingDistanceDisplay(int position); // Form1.Text2
 std::optional<DisplayRow> distantFogDisplay(int position);      // Form1.Text3
 std::optional<DisplayRow> sampleRateDisplay(int position);      // Form1.Text1
 std::optional<DisplayRow> blendIntensityDisplay(int position);  // CustLite.Text4
+
+// The display of a scroll-bar setting at a position; none for a setting
+// without a display box.
+std::optional<DisplayRow> displayOf(SettingId id, int position);
 
 } // namespace golv

@@ -2,6 +2,8 @@
 
 #include "codec/Numbers.h"
 
+#include <algorithm>
+
 namespace golv {
 namespace {
 
@@ -78,6 +80,16 @@ bool keyFilterAccepts(Input input, char character)
         return digit || character == '-';
     }
     return false;
+}
+
+bool fieldAccepts(const SettingDef& def, std::string_view text)
+{
+    if (def.maxLength != 0 && text.size() > def.maxLength)
+        return false;
+    if (!std::all_of(text.begin(), text.end(), [&](char c) { return keyFilterAccepts(def.input, c); }))
+        return false;
+    const FieldVerdict verdict = checkField(def.checks, std::string(text));
+    return verdict.messages.empty() && verdict.text == text;
 }
 
 } // namespace golv

@@ -3,6 +3,7 @@
 #include "settings/SettingDef.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace golv {
@@ -23,5 +24,10 @@ FieldVerdict checkField(const FieldChecks& checks, std::string text);
 
 // Whether a key filter lets a character through (Backspace always passes).
 bool keyFilterAccepts(Input input, char character);
+
+// Whether a text field could hold the text after the user left it: every
+// character passes its key filter, it is no longer than the field, and its
+// checks neither refuse nor correct it.
+bool fieldAccepts(const SettingDef& def, std::string_view text);
 
 } // namespace golv

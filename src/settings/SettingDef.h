@@ -5,7 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace golv {
 
@@ -143,5 +145,15 @@ struct SettingDef {
 
 // The index of a setting's row in kSettings (settings/SettingsTable.h).
 using SettingId = std::size_t;
+
+// What a control holds: a check box state, scroll position, option or list
+// index or flag as a number; a text field's or text list's text.
+struct SettingValue {
+    double number = 0;
+    std::string text;
+    bool operator==(const SettingValue&) const = default;
+};
+// Every setting's value, indexed by SettingId.
+using SettingValues = std::vector<SettingValue>;
 
 } // namespace golv

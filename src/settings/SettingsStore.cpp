@@ -120,7 +120,7 @@ SettingsStore::SettingsStore(Codec& codec)
 {
     for (SettingId id = 0; id < kSettings.size(); ++id) {
         const SettingDef& def = kSettings[id];
-        Value& value = m_values[id];
+        SettingValue& value = m_values[id];
         switch (kindOf(def.conversion)) {
         case ControlKind::Text:
             value.text = std::string(def.initial);
@@ -172,7 +172,7 @@ void SettingsStore::loadWeaponsWindow()
 void SettingsStore::setState(SettingId id, int state)
 {
     touch(id);
-    Value& value = m_values.at(id);
+    SettingValue& value = m_values.at(id);
     if (value.number == state)
         return;
     value.number = state;
@@ -183,7 +183,7 @@ void SettingsStore::setState(SettingId id, int state)
 void SettingsStore::setText(SettingId id, std::string text)
 {
     touch(id);
-    Value& value = m_values.at(id);
+    SettingValue& value = m_values.at(id);
     if (value.text == text)
         return;
     value.text = std::move(text);
@@ -193,7 +193,7 @@ void SettingsStore::setText(SettingId id, std::string text)
 
 void SettingsStore::setFlag(SettingId id, double number)
 {
-    Value& value = m_values.at(id);
+    SettingValue& value = m_values.at(id);
     if (value.number == number)
         return;
     value.number = number;
@@ -358,21 +358,7 @@ Status SettingsStore::apply(SettingId id, std::string_view value, LineOrigin ori
     return Status::ok();
 }
 
-std::optional<DisplayRow> SettingsStore::display(SettingId id) const
-{
-    switch (id) {
-    case settingId("DrawingDistanceRange"):
-        return drawingDistanceDisplay(state(id));
-    case settingId("DistantFogRange"):
-        return distantFogDisplay(state(id));
-    case settingId("SampleRate"):
-        return sampleRateDisplay(state(id));
-    case settingId("DynLightPower"):
-        return blendIntensityDisplay(state(id));
-    default:
-        return std::nullopt;
-    }
-}
+std::optional<DisplayRow> SettingsStore::display(SettingId id) const { return displayOf(id, state(id)); }
 
 bool SettingsStore::rangeWarningShown() const
 {

@@ -47,6 +47,8 @@ public:
     std::string text(SettingId id) const;
     // An ammunition flag.
     double flag(SettingId id) const;
+    // Every value at once, as the patch run reads them.
+    const SettingValues& values() const { return m_values; }
 
     // Putting a value into a control: when the value changes, the control's
     // change rules run and every observer hears of it.
@@ -98,11 +100,6 @@ public:
     void removeObserver(int handle);
 
 private:
-    struct Value {
-        double number = 0;
-        std::string text;
-    };
-
     Status apply(SettingId id, std::string_view value, LineOrigin origin);
     // The position an alignment text from a file stands for; none for a
     // number or a text the list never showed.
@@ -113,7 +110,7 @@ private:
     void touch(SettingId id);
 
     Codec& m_codec;
-    std::vector<Value> m_values;
+    SettingValues m_values;
     std::array<std::string, 3> m_alignmentCaptions;
     std::vector<std::string> m_alignmentEntries;
     std::vector<std::string> m_binocularEntries;

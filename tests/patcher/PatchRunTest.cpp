@@ -4,7 +4,9 @@
 #include "config/VersionTables.h"
 #include "patcher/PatchFixture.h"
 #include "patcher/PatchPreview.h"
+#include "patcher/ReadSettings.h"
 #include "presets/Presets.h"
+#include "settings/FieldValidation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <random>
 #include <set>
 
 namespace golv {
@@ -27,7 +30,66 @@ protected:
                 store().setState(id, state);
         }
     }
+
+    // The bytes a run with these values leaves; every write lies inside the
+    // writable ranges.
+    Bytes patched(const SettingValues& values, Bytes bytes)
+    {
+        const PatchPlan plan = planPatchRun(session, values, static_cast<std::int64_t>(bytes.size()));
+        EXPECT_EQ(plan.problems, std::vector<PatchProblem>{});
+        const std::vector<ByteRange> ranges = writableRanges(session.offsets, session.engineData);
+        for (const PatchWrite& write : plan.writes) {
+            EXPECT_TRUE(std::any_of(ranges.begin(), ranges.end(), [&](const ByteRange& range) {
+                return range.position <= write.position
+                    && write.position + std::ssize(write.bytes) <= range.position + range.length;
+            })) << kSettings[write.setting].key;
+            std::copy(write.bytes.begin(), write.bytes.end(), bytes.begin() + (write.position - 1));
+        }
+        return bytes;
+    }
+
+    SettingsReading readBack(const Bytes& bytes, const SettingValues& start)
+    {
+        MemoryBytes source(bytes);
+        ExecutableBytes read;
+        EXPECT_TRUE(ExecutableBytes::read(source, writableRanges(session.offsets, session.engineData), read));
+        return readSettings(session, read, start);
+    }
 };
+
+// Values every window would take, drawn from the settings table: any state of
+// a box, bar, option group or list, any flag behaviour, and texts of the
+// field's keys that its checks let through (hex texts of whole bytes, the
+// run's condition).
+SettingValues randomValues(std::mt19937& random, const SettingsStore& store)
+{
+    const auto below = [&](std::size_t count) { return random() % count; };
+    SettingValues values = store.values();
+    for (SettingId id = 0; id < kSettingCount; ++id) {
+        const SettingDef& def = kSettings[id];
+        SettingValue& value = values[id];
+        if (def.conversion == Conversion::ListText) {
+            value.text = store.listEntries(id)[below(store.listEntries(id).size())];
+        } else if (kindOf(def.conversion) == ControlKind::Check) {
+            value.number = static_cast<double>(below(3));
+        } else if (kindOf(def.conversion) == ControlKind::Flag) {
+            value.number = static_cast<double>(1 + below(static_cast<std::size_t>(kSettings[id].high)));
+        } else if (kindOf(def.conversion) != ControlKind::Text) {
+            value.number = def.low + static_cast<double>(below(static_cast<std::size_t>(def.high - def.low + 1)));
+        } else {
+            const std::string_view keys = def.input == Input::Hex ? "0123456789ABCDEF" : "0123456789";
+            do {
+                std::string text;
+                if (def.input == Input::SignedDigits && below(2) == 0)
+                    text.push_back('-');
+                for (std::size_t n = 1 + below(def.maxLength - text.size()); n > 0; --n)
+                    text.push_back(keys[below(keys.size())]);
+                value.text = std::move(text);
+            } while (!fieldAccepts(def, value.text) || (def.input == Input::Hex && value.text.size() % 2 != 0));
+        }
+    }
+    return values;
+}
 
 // The settings that write inside another setting's bytes: an operand inside a
 // code string, the pick-up amount where the unlimited-ammo switch otherwise
@@ -168,6 +230,105 @@ TEST_F(PatchRunTest, everyStateWritesWhatTheRecordHolds)
         }
     }
     EXPECT_EQ(clashes, std::set<std::string>{});
+}
+
+// An executable patched with values the windows take reads back as values
+// that patch it to the same bytes, whatever the settings held before: on the
+// synthetic executable, and on configurations whose writes cover one another
+// at random. Switches and the values inside the code they switch on, greyed
+// boxes and lists with no entry are among them.
+TEST_F(PatchRunTest, anExecutablePatchedWithAnySettingsReadsBackAsSettingsThatPatchItTheSame)
+{
+    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
+    const std::string synthetic = image();
+    for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        ASSERT_TRUE(LoadConfig(session));
+        Bytes base(synthetic.begin(), synthetic.end());
+        if (seed % 2 == 0) {
+            // Every position within 1500 bytes: writes cover one another.
+            constexpr std::int32_t kFirst = 256, kSpread = 1500;
+            for (int slot = 2; slot <= static_cast<int>(kOffsetSlots); ++slot) {
+                if (session.offsets[slot] != 0)
+                    session.offsets[slot] = kFirst + static_cast<std::int32_t>(random() % kSpread);
+            }
+            base.resize(kFirst + kSpread + 256);
+            for (std::uint8_t& byte : base)
+                byte = static_cast<std::uint8_t>(random());
+        }
+        const Bytes executable = patched(randomValues(random, store()), base);
+        const SettingsReading reading = readBack(executable, randomValues(random, store()));
+        EXPECT_EQ(reading.undetermined.size(), 0u);
+        EXPECT_EQ(reading.problems, std::vector<PatchProblem>{});
+        EXPECT_TRUE(patched(reading.values, executable) == executable);
+    }
+}
+
+// The synthetic executable holds the engine's own bytes: it reads as the
+// defaults, but for values inside code that is switched off, which keep what
+// they were. Bytes that no value a window takes would write leave their
+// setting undetermined: kept and listed with the bytes of its write, never
+// guessed. A box whose code is neither state's reads as greyed where greyed
+// writes nothing, and a switch is read with the value written into its code.
+TEST_F(PatchRunTest, theSyntheticExecutableReadsAsTheEnginesOwnValues)
+{
+    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
+    const Bytes synthetic = [&] {
+        const std::string bytes = image();
+        return Bytes(bytes.begin(), bytes.end());
+    }();
+    const SettingValues defaults = store().values();
+    std::mt19937 random(1);
+    const SettingValues start = randomValues(random, store());
+    const SettingsReading asMade = readBack(synthetic, start);
+    EXPECT_EQ(asMade.undetermined.size(), 0u);
+    std::vector<std::string_view> kept;
+    for (SettingId id = 0; id < kSettingCount; ++id) {
+        EXPECT_EQ(asMade.values[id], asMade.read[id] ? defaults[id] : start[id]) << kSettings[id].key;
+        if (!asMade.read[id])
+            kept.push_back(kSettings[id].key);
+    }
+    EXPECT_EQ(kept,
+        (std::vector<std::string_view>{"XBowPoisonDamage", "SGFlashXPos", "SGFlashYPos", "DefSmallMedkits",
+            "StartUpPistolAmmo", "PistolAmmo", "SmallScorpionHP"}));
+
+    const struct {
+        const char* name;
+        const char* key;
+        int displacement;
+        Bytes bytes;
+        const char* setting;
+        SettingValue value;     // as read
+        std::size_t listed = 0; // undetermined: the length of its write
+    } rows[] = {
+        {"a byte above its field's limit", "LBarXOffset", 0, {0xC8}, "LLeft", {}, 1},
+        {"a distance no scroll position shows", "DDOffset", 0, {0x12, 0x34}, "DrawingDistanceRange", {}, 2},
+        {"code of neither state, where greyed writes the unchecked code", "UWDoorOffset", 1, {0xCC}, "FixUWDoorBug", {},
+            5},
+        {"a flag no behaviour letter stands for", "XBowNormFlagOffset", 0, {0x07}, "XBowNormFlag", {}, 1},
+        {"code of neither state, where greyed writes nothing", "FDisOffset", 0, {0xCC}, "TurnOffDistFog", {2, ""}},
+        {"a colour's middle byte", "SndBarMainOffset", 1, {0x01}, "SndBarMainColourG", {0, "1"}},
+        {"a switch and the damage written into its code", "PoisonDamageModOffset", 0, {0x66, 0x83, 0x6D, 0x22, 0x07},
+            "XBowPoisonDamage", {0, "7"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Bytes bytes = synthetic;
+        const std::int64_t position = offset(row.key) + row.displacement;
+        const auto at = bytes.begin() + (position - 1);
+        std::copy(row.bytes.begin(), row.bytes.end(), at);
+        const SettingsReading reading = readBack(bytes, defaults);
+        const SettingId id = *findSetting(row.setting);
+        std::vector<UndeterminedSetting> listed;
+        if (row.listed != 0)
+            listed.push_back({id, position, Bytes(at, at + static_cast<std::ptrdiff_t>(row.listed))});
+        EXPECT_EQ(reading.undetermined, listed);
+        SettingValue expected = row.listed != 0 ? defaults[id] : row.value;
+        if (kindOf(kSettings[id].conversion) == ControlKind::Text)
+            expected.number = defaults[id].number;
+        EXPECT_EQ(reading.values[id], expected);
+    }
 }
 
 TEST_F(PatchRunTest, aRunTwiceEqualsARunOnce)
@@ -325,8 +486,9 @@ TEST(PatchPreview, theChangeTableLinesUpItsColumns)
     using Bytes = std::vector<std::uint8_t>;
     PatchPreview preview;
     // One by one: a braced list of them trips a false "maybe uninitialized" of GCC 12.
-    preview.changes.push_back({PatchWrite{7, Bytes{0xA0, 0x46}, settingId("DrawingDistanceRange")}, Bytes{0x9D, 0x45}});
-    preview.changes.push_back({PatchWrite{730271, Bytes{0x01}, settingId("PistolDamage")}, Bytes{0xFF}});
+    preview.changes.push_back(
+        {PatchWrite{7, Bytes{0xA0, 0x46}, settingId("DrawingDistanceRange"), {}}, Bytes{0x9D, 0x45}});
+    preview.changes.push_back({PatchWrite{730271, Bytes{0x01}, settingId("PistolDamage"), {}}, Bytes{0xFF}});
     EXPECT_EQ(changeTable(preview),
         (std::vector<std::string>{"position  old bytes  new bytes  setting",
             "       7  9D 45      A0 46      DrawingDistanceRange", "  730271  FF         01         PistolDamage",
@@ -364,6 +526,16 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     store().setText(settingId("SkeletonHP"), "15");
     modifyCommand(session);
     EXPECT_EQ(ui.questions.back().details, "Nothing will change.");
+
+    // A write counts only where its bytes survive the run: the poison damage
+    // covers the last byte of the code written just before it.
+    store().setState(settingId("EnablePoisonDamageChanging"), 1);
+    ui.confirmAnswers = {true, false};
+    modifyCommand(session);
+    store().setText(settingId("XBowPoisonDamage"), "9");
+    modifyCommand(session);
+    EXPECT_EQ(ui.questions.back().details,
+        "weapons window:\n  XBowPoisonDamage at " + std::to_string(offset("PoisonDamageModOffset") + 4) + ": 01 -> 09");
 }
 
 // The question says truthfully what becomes of the kept original and of a
