@@ -274,7 +274,7 @@ bool SettingsBinder::checkPendingField()
     m_pendingCheck.reset();
 
     const QScopedValueRollback<bool> checking(m_checking, true);
-    const FieldVerdict verdict = checkField(kSettings[id].checks, m_store.text(id));
+    const FieldVerdict verdict = checkField(kSettings[id].checks, m_store.text(id), kSettings[id].input);
     for (const std::string& message : verdict.messages)
         m_ui.message(message);
     m_store.setText(id, verdict.text);

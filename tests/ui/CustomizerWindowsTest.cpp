@@ -48,6 +48,9 @@ const LeaveRow kLeaveRows[] = {
                                  "You must fill this field with four hexadecimal symbols!",                          "15B"},
     {"waterfall below -128",     Window::CustGfx,     "Text1(31)", "-200",  "Minimum value for this field is -128!", "-128"},
     {"signed damage -7 is fine", Window::CustOxmaHP,  "Text1(9)",  "-7",    "",                                      "-7"},
+    {"odd hex digits make no whole bytes",
+                                 Window::CustInv,     "Text2(3)",  "1A3",
+                                 "You must fill this field with an even number of hexadecimal symbols!",             "1A3"},
 };
 
 // clang-format on
