@@ -74,7 +74,7 @@ void barRow(const FormBuilder& make, Section& section, const char* label, const 
 {
     QLabel* caption = make.label(label);
     QLineEdit* box = make.display(display, 9);
-    nameForReaders(box, {caption, QStringLiteral("value")});
+    nameForReaders(box, {caption, make.shared("value")});
     section.row(caption, {make.scrollBar(bar), box});
 }
 
@@ -172,6 +172,7 @@ void MainWindow::buildLayout()
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(artwork::windowPicture(artwork::windowPictureSize()));
+    picture->setAccessibleName(make.caption("windowpicture"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);

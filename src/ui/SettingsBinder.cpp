@@ -247,11 +247,15 @@ bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
             });
         }
         break;
-    case QEvent::KeyPress:
-        // A list's entry can only be picked, not typed.
-        if (qobject_cast<QComboBox*>(watched) && !static_cast<QKeyEvent*>(event)->text().isEmpty())
+    case QEvent::KeyPress: {
+        // A list's entry can only be picked, not typed: a letter or digit
+        // is swallowed, while Tab, Space, F4 and the arrows keep their use.
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (qobject_cast<QComboBox*>(watched) && !typed.isEmpty() && typed.at(0).isPrint()
+            && typed != QStringLiteral(" "))
             return true;
         break;
+    }
     default:
         break;
     }

@@ -326,7 +326,10 @@ private slots:
         QDialog& damage = program().open(Window::CustOxmaHP);
         auto* recalculate = test::child<QPushButton>(damage, "Command3");
         QTest::keyClick(test::child<QLineEdit>(damage, "Text2(0)"), Qt::Key_A); // swallowed, but still a key
-        QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(255, 192, 192));
+        const QImage stale = recalculate->grab().toImage();                     // one flat light red, top to bottom
+        QCOMPARE(QColor(stale.pixel(4, 3)), QColor(255, 192, 192));
+        QCOMPARE(QColor(stale.pixel(4, stale.height() - 4)), QColor(255, 192, 192));
+        QVERIFY(recalculate->accessibleDescription().contains(QLatin1String("out of date")));
         QCOMPARE(test::child<QLineEdit>(damage, "Text2(3)")->toolTip(), QStringLiteral("1717986919 in decimal"));
         test::child<QLineEdit>(damage, "Text2(1)")->setFocus(); // away from the maximum, whose checks come first
         QCoreApplication::processEvents();
