@@ -31,9 +31,9 @@ namespace detail::captions {
 // "exportpatch" is GOLV's own: the main window's button beside "modify".
 // A line whose control is its key is no control's caption but a text of
 // GOLV's own that the window shows or readers hear: a name or description,
-// a line of help. Words that
+// a line of help, the words of the find command. Words that
 // several windows use stand with the main window.
-consteval std::array<CaptionEntry, 397> entries()
+consteval std::array<CaptionEntry, 402> entries()
 {
     using enum Window;
     // clang-format off
@@ -136,6 +136,7 @@ consteval std::array<CaptionEntry, 397> entries()
         {"exportpatch",                       Form1,       "Command22",   "export patch..."},
         {"restoreoriginal",                   Form1,       "Command23",   "restore original"},
         {"quit",                              Form1,       "Command1",    "quit"},
+        {"findbutton",                        Form1,       "Command24",   "find..."},
         {"windowpicture",                     Form1,       "windowpicture", "GOLV"},
         {"value",                             Form1,       "value",       "value"},
         {"red",                               Form1,       "red",         "red"},
@@ -147,6 +148,10 @@ consteval std::array<CaptionEntry, 397> entries()
         {"help",                              Form1,       "help",        "help"},
         {"applydescription",                  Form1,       "applydescription", "closes the window; its settings stay as they are"},
         {"defaultsdescription",               Form1,       "defaultsdescription", "puts the settings of this window back to their defaults"},
+        {"findtitle",                         Form1,       "findtitle",   "Find a setting"},
+        {"findlabel",                         Form1,       "findlabel",   "Setting, key or window:"},
+        {"findresults",                       Form1,       "findresults", "matching settings"},
+        {"findnone",                          Form1,       "findnone",    "No setting matches."},
         {"bcwindowtitle",                     CustBars,    "",            "Bar customizer"},
         {"healthbar",                         CustBars,    "Label22",     "health bar"},
         {"airbar",                            CustBars,    "Label1",      "air bar"},
@@ -441,8 +446,8 @@ consteval std::array<CaptionEntry, 397> entries()
 
 } // namespace detail::captions
 
-inline constexpr std::array<CaptionEntry, 397> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 339;
+inline constexpr std::array<CaptionEntry, 408> kCaptions = detail::captions::entries();
+inline constexpr std::size_t kCaptionKeyCount = 344;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", while the list says "right" until a

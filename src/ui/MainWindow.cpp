@@ -11,6 +11,7 @@
 #include "settings/SettingId.h"
 #include "ui/AboutBox.h"
 #include "ui/Artwork.h"
+#include "ui/FindDialog.h"
 #include "ui/FormBuilder.h"
 #include "ui/SettingsBinder.h"
 #include "ui/Windows.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace golv {
@@ -154,19 +156,12 @@ void MainWindow::buildLayout()
     columns->addSpacing(16);
     columns->addLayout(right, 1);
 
-    auto* status = new QHBoxLayout;
     auto* statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("Label6"));
     statusLabel->setTextFormat(Qt::PlainText); // it names the executable
     QFont statusFont = statusLabel->font();
     statusFont.setBold(true);
     statusLabel->setFont(statusFont);
-    status->addWidget(statusLabel, 1);
-    QLabel* language = make.label("Label14");
-    QFont small = language->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    language->setFont(small);
-    status->addWidget(language);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -177,18 +172,27 @@ void MainWindow::buildLayout()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
     layout->addLayout(columns);
-    layout->addLayout(status);
+    layout->addWidget(statusLabel);
     // Made one by one: the order of making is the Tab order, and a call's
-    // arguments may be made in any order.
+    // arguments may be made in any order. The program's own commands stand
+    // above those of the settings and the executable.
+    QPushButton* find = make.button("Command24");
+    QPushButton* about = make.button("Command8");
+    QLabel* language = make.label("Label14");
+    QFont small = language->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    language->setFont(small);
+    auto* program = make.commandRow({find, about}, {});
+    program->addWidget(language);
+    layout->addLayout(program);
     QPushButton* load = make.button("Command12");
     QPushButton* save = make.button("Command16");
     QPushButton* defaults = make.button("Command9");
-    QPushButton* about = make.button("Command8");
     QPushButton* exportPatch = make.button("Command22");
     QPushButton* restore = make.button("Command23");
     QPushButton* modify = make.button("Command3");
     QPushButton* quit = make.button("Command1");
-    layout->addLayout(make.commandRow({load, save, defaults, about}, {exportPatch, restore, modify, quit}));
+    layout->addLayout(make.commandRow({load, save, defaults}, {exportPatch, restore, modify, quit}));
 }
 
 void MainWindow::connectCommands()
@@ -208,6 +212,12 @@ void MainWindow::connectCommands()
     onClick("Command23", [this] { restoreCommand(m_session); });
     onClick("Command1", [this] { m_windows.unloadAll(); });
     onClick("Command8", [this] { m_windows.form2().exec(); });
+    onClick("Command24", [this] { findSetting(); });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        if (m_binder->checkPendingField())
+            findSetting();
+    });
 
     // Each customizer button opens its window once that window exists.
     for (const auto buttons :
@@ -219,6 +229,13 @@ void MainWindow::connectCommands()
             onClick(button.name, [this, target] { m_windows.openCustomizer(target); });
         }
     }
+}
+
+void MainWindow::findSetting()
+{
+    FindDialog find(m_windows, this);
+    if (find.exec() == QDialog::Accepted && find.chosen())
+        m_windows.goTo(*find.chosen());
 }
 
 void MainWindow::setDistances(int drawing, int fog)

@@ -38,6 +38,7 @@ private:
     void connectCommands();
     void setDistances(int drawing, int fog);
     void restoreDefaults();
+    void findSetting();
     void refreshRangeWarning();
 
     Windows& m_windows;

@@ -1,6 +1,7 @@
 #include "ui/Windows.h"
 
 #include "config/Session.h"
+#include "settings/SettingId.h"
 #include "ui/AboutBox.h"
 #include "ui/CustBars.h"
 #include "ui/CustEnemy.h"
@@ -12,11 +13,14 @@
 #include "ui/CustOxmaHP.h"
 #include "ui/CustPhys.h"
 #include "ui/CustWeapons.h"
+#include "ui/CustomizerDialog.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+
+#include <algorithm>
 
 namespace golv {
 
@@ -78,6 +82,32 @@ void Windows::openCustomizer(Window window)
 {
     if (QDialog* dialog = customizer(window))
         dialog->exec();
+}
+
+QWidget* Windows::controlOf(SettingId id)
+{
+    const SettingDef& def = kSettings[id];
+    QWidget* window = def.window == Window::Form1 ? static_cast<QWidget*>(&form1()) : customizer(def.window);
+    if (window == nullptr)
+        return nullptr;
+    QString name = QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
+    if (kindOf(def.conversion) == ControlKind::Option)
+        name += QStringLiteral("(%1)").arg(std::max(m_session.settings.state(id), 0));
+    return window->findChild<QWidget*>(name);
+}
+
+void Windows::goTo(SettingId id)
+{
+    QWidget* control = controlOf(id);
+    if (control == nullptr)
+        return;
+    if (auto* dialog = qobject_cast<CustomizerDialog*>(control->window())) {
+        dialog->focusOnShow(control);
+        dialog->exec();
+        return;
+    }
+    control->window()->activateWindow();
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 void Windows::resetWeaponsPreview()

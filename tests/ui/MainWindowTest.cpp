@@ -1,4 +1,7 @@
 #include "ui/MainWindow.h"
+#include "language/LanguageFile.h"
+#include "settings/SettingId.h"
+#include "ui/FindDialog.h"
 #include "config/VersionTables.h"
 #include "patcher/ModifyExe.h"
 #include "settings/SettingId.h"
@@ -193,6 +196,49 @@ private slots:
             });
             child<QPushButton>(button)->click();
             QCOMPARE(opened, QString::fromLatin1(dialog));
+        }
+    }
+
+    // In German, a word of a caption, a preset key or a window's title
+    // finds a setting of every window; Enter opens its window with the
+    // focus in its control.
+    void findOpensTheSettingInItsWindow()
+    {
+        m_program->windows.reset();
+        m_program->session.languageFile = GOLV_SOURCE_DIR "/languages/deutsch.lng";
+        LoadLanguageFile(m_program->session);
+        m_program->windows = std::make_unique<Windows>(m_program->session);
+        const std::pair<const char*, const char*> rows[] = {{"sfx-abtastrate", "SampleRate"},
+            {"pistolen schaden", "PistolDamage"}, {"ladebalken hauptfarbe rot", "LMainColourR"},
+            {"anzeigedauer legende", "LegendDispTime"}, {"blut größe", "BloodSize"},
+            {"Sprite-Größe Feuerball", "FireballSpriteSize"}, {"BinocsRange", "BinocsRange"},
+            {"geheimnisse", "Secrets"}, {"hund gegner-hp", "DogHP"}, {"pfeilfallen", "InDartsLeakage"},
+            {"patronenhülsen", "ShellGravity"}};
+        for (const auto& [typed, key] : rows) {
+            test::StartedProgram::showActive(window());
+            FindDialog find(*m_program->windows, &window());
+            test::StartedProgram::showActive(find);
+            for (const QChar letter : QString::fromUtf8(typed)) // "ö" too, which keyClicks refuses
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, letter, Qt::NoModifier);
+            QVERIFY2(!find.matches().empty() && kSettings[find.matches().front()].key == key, typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY2(find.chosen() == findSetting(key), typed);
+
+            const SettingDef& def = kSettings[*find.chosen()];
+            const QString control = QString::fromLatin1(def.control.data(), def.control.size());
+            auto focusedThere = [&control] {
+                return QApplication::focusWidget() != nullptr
+                    && QApplication::focusWidget()->objectName().startsWith(control);
+            };
+            bool reached = def.window == Window::Form1;
+            if (!reached) {
+                QTimer::singleShot(0, [&] {
+                    reached = QTest::qWaitFor(focusedThere);
+                    qobject_cast<QDialog*>(QApplication::activeModalWidget())->done(QDialog::Accepted);
+                });
+            }
+            m_program->windows->goTo(*find.chosen());
+            QVERIFY2(reached && (def.window != Window::Form1 || QTest::qWaitFor(focusedThere)), typed);
         }
     }
 
