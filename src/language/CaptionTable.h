@@ -31,9 +31,9 @@ namespace detail::captions {
 // "exportpatch" is GOLV's own: the main window's button beside "modify".
 // A line whose control is its key is no control's caption but a text of
 // GOLV's own that the window shows or readers hear: a name or description,
-// a line of help, the words of the find command. Words that
+// a line of help, the words of the find and language commands. Words that
 // several windows use stand with the main window.
-consteval std::array<CaptionEntry, 402> entries()
+consteval std::array<CaptionEntry, 408> entries()
 {
     using enum Window;
     // clang-format off
@@ -137,6 +137,7 @@ consteval std::array<CaptionEntry, 402> entries()
         {"restoreoriginal",                   Form1,       "Command23",   "restore original"},
         {"quit",                              Form1,       "Command1",    "quit"},
         {"findbutton",                        Form1,       "Command24",   "find..."},
+        {"languagebutton",                    Form1,       "Command25",   "language..."},
         {"windowpicture",                     Form1,       "windowpicture", "GOLV"},
         {"value",                             Form1,       "value",       "value"},
         {"red",                               Form1,       "red",         "red"},
@@ -152,6 +153,11 @@ consteval std::array<CaptionEntry, 402> entries()
         {"findlabel",                         Form1,       "findlabel",   "Setting, key or window:"},
         {"findresults",                       Form1,       "findresults", "matching settings"},
         {"findnone",                          Form1,       "findnone",    "No setting matches."},
+        {"languagetitle",                     Form1,       "languagetitle", "Language"},
+        {"languagelist",                      Form1,       "languagelist", "languages"},
+        {"languagename",                      Form1,       "languagename", "English"},
+        {"builtinlanguage",                   Form1,       "builtinlanguage", "built in"},
+        {"languagenotkept",                   Form1,       "languagenotkept", "The language could not be kept in golv.cfg."},
         {"bcwindowtitle",                     CustBars,    "",            "Bar customizer"},
         {"healthbar",                         CustBars,    "Label22",     "health bar"},
         {"airbar",                            CustBars,    "Label1",      "air bar"},
@@ -447,7 +453,7 @@ consteval std::array<CaptionEntry, 402> entries()
 } // namespace detail::captions
 
 inline constexpr std::array<CaptionEntry, 408> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 344;
+inline constexpr std::size_t kCaptionKeyCount = 350;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", while the list says "right" until a

@@ -35,6 +35,8 @@ constexpr SettingId kGrenFlshFlag = settingId("GrenFlshFlag");
 constexpr SettingId kMainMenuAlign = settingId("MainMenuAlign");
 constexpr SettingId kBinocsRange = settingId("BinocsRange");
 
+constexpr std::array<std::string_view, 3> kOwnAlignmentEntries = {"left", "center", "right"};
+
 // The texts the alignment list has shown, with their positions.
 constexpr std::pair<std::string_view, int> kOlderAlignmentTexts[]
     = {{"left", 0}, {"center", 1}, {"right", 2}, {"rite", 2}};
@@ -114,7 +116,8 @@ std::vector<SettingId> dependents(SettingId id)
 
 SettingsStore::SettingsStore(Codec& codec)
     : m_codec(codec),
-      m_values(kSettings.size()), m_alignmentEntries{"left", "center", "right"}, m_binocularEntries{"00", "05", "10",
+      m_values(kSettings.size()), m_alignmentEntries{kOwnAlignmentEntries.begin(), kOwnAlignmentEntries.end()},
+      m_binocularEntries{"00", "05", "10",
                                                                                      "20", "25", "30", "40", "50", "60",
                                                                                      "70", "80", "90"}
 {
@@ -431,6 +434,12 @@ std::optional<int> SettingsStore::alignmentPosition(std::string_view value) cons
 }
 
 void SettingsStore::setAlignmentCaptions(const std::array<std::string, 3>& captions) { m_alignmentCaptions = captions; }
+
+void SettingsStore::showOwnAlignmentEntries()
+{
+    m_alignmentEntries.assign(kOwnAlignmentEntries.begin(), kOwnAlignmentEntries.end());
+    notify(kMainMenuAlign);
+}
 
 void SettingsStore::showAlignmentCaptions()
 {

@@ -76,6 +76,8 @@ public:
     const std::array<std::string, 3>& alignmentCaptions() const { return m_alignmentCaptions; }
     void setAlignmentCaptions(const std::array<std::string, 3>& captions);
     void showAlignmentCaptions();
+    // The list's own entries again, as before any language file was read.
+    void showOwnAlignmentEntries();
 
     // The weapons window loads on first use, which sets the three grenade
     // flags to 1; the window calls this when it opens, the store itself when a

@@ -5,6 +5,7 @@
 #include "config/Session.h"
 #include "config/VersionSection.h"
 #include "language/CaptionTable.h"
+#include "language/LanguageFile.h"
 #include "patcher/ModifyExe.h"
 #include "patcher/PatchPreview.h"
 #include "presets/Presets.h"
@@ -13,10 +14,12 @@
 #include "ui/Artwork.h"
 #include "ui/FindDialog.h"
 #include "ui/FormBuilder.h"
+#include "ui/LanguageDialog.h"
 #include "ui/SettingsBinder.h"
 #include "ui/Windows.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
@@ -28,6 +31,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace golv {
@@ -177,12 +181,13 @@ void MainWindow::buildLayout()
     // arguments may be made in any order. The program's own commands stand
     // above those of the settings and the executable.
     QPushButton* find = make.button("Command24");
+    QPushButton* languages = make.button("Command25");
     QPushButton* about = make.button("Command8");
     QLabel* language = make.label("Label14");
     QFont small = language->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     language->setFont(small);
-    auto* program = make.commandRow({find, about}, {});
+    auto* program = make.commandRow({find, languages, about}, {});
     program->addWidget(language);
     layout->addLayout(program);
     QPushButton* load = make.button("Command12");
@@ -213,6 +218,7 @@ void MainWindow::connectCommands()
     onClick("Command1", [this] { m_windows.unloadAll(); });
     onClick("Command8", [this] { m_windows.form2().exec(); });
     onClick("Command24", [this] { findSetting(); });
+    onClick("Command25", [this] { chooseLanguage(); });
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
         if (m_binder->checkPendingField())
@@ -236,6 +242,17 @@ void MainWindow::findSetting()
     FindDialog find(m_windows, this);
     if (find.exec() == QDialog::Accepted && find.chosen())
         m_windows.goTo(*find.chosen());
+}
+
+void MainWindow::chooseLanguage()
+{
+    LanguageDialog languages(m_session, this);
+    if (languages.exec() != QDialog::Accepted || !languages.chosen())
+        return;
+    if (Status kept = golv::chooseLanguage(m_session, *languages.chosen()); !kept)
+        m_session.ui.message(captionText(m_session, Window::Form1, "languagenotkept").toStdString(), {}, kept.reason());
+    // This window is one of those made anew: not while it is answering a click.
+    QTimer::singleShot(0, qApp, [windows = &m_windows] { windows->rebuild(); });
 }
 
 void MainWindow::setDistances(int drawing, int fog)

@@ -39,6 +39,7 @@ private:
     void setDistances(int drawing, int fog);
     void restoreDefaults();
     void findSetting();
+    void chooseLanguage();
     void refreshRangeWarning();
 
     Windows& m_windows;

@@ -110,6 +110,29 @@ void Windows::goTo(SettingId id)
     control->setFocus(Qt::OtherFocusReason);
 }
 
+void Windows::rebuild()
+{
+    for (auto& [window, dialog] : m_customizers) {
+        if (!dialog.isNull())
+            dialog->deleteLater();
+    }
+    m_customizers.clear();
+    if (!m_form2.isNull())
+        m_form2->deleteLater();
+    if (!m_form1)
+        return;
+    const QRect place = m_form1->geometry();
+    const bool shown = m_form1->isVisible();
+    MainWindow* old = m_form1.release();
+    old->hide();
+    old->deleteLater();
+    form1().setGeometry(place);
+    if (shown) {
+        m_form1->show();
+        m_form1->activateWindow();
+    }
+}
+
 void Windows::resetWeaponsPreview()
 {
     if (const auto found = m_customizers.find(Window::CustWeapons); found != m_customizers.end())

@@ -17,6 +17,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QListWidget>
+
+#include <fstream>
 #include <memory>
 #include <tuple>
 
@@ -240,6 +243,28 @@ private slots:
             m_program->windows->goTo(*find.chosen());
             QVERIFY2(reached && (def.window != Window::Form1 || QTest::qWaitFor(focusedThere)), typed);
         }
+    }
+
+    // The language files of the folder are offered by the names they give
+    // themselves; the one chosen shows at once and is kept in golv.cfg.
+    void aLanguageChosenShowsAtOnceAndIsKept()
+    {
+        std::ifstream german(GOLV_SOURCE_DIR "/languages/deutsch.lng", std::ios::binary);
+        m_program->folder.write("deutsch.lng", std::string(std::istreambuf_iterator<char>(german), {}));
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* list = QApplication::activeModalWidget()->findChild<QListWidget*>(QStringLiteral("Languages"));
+            for (int row = 0; row < list->count(); ++row)
+                offered << list->item(row)->text();
+            list->setCurrentRow(static_cast<int>(offered.indexOf(QStringLiteral("Deutsch"))));
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        click("Command25");
+        QCOMPARE(offered, QStringList({"English (built in)", "Deutsch"}));
+        QTRY_COMPARE(test::child<QPushButton>(m_program->windows->form1(), "Command3")->text(), QStringLiteral("ändern"));
+        QVERIFY(m_program->folder.read("golv.cfg").find("\r\nLanguageFile=deutsch.lng\r\n") != std::string::npos);
+        QCOMPARE(m_program->session.settings.listEntries(settingId("MainMenuAlign")),
+            (std::vector<std::string>{"links", "zentriert", "rechts"}));
     }
 
     void aPresetNameGetsTheExtensionOfItsFilter()
