@@ -339,6 +339,7 @@ private slots:
         QCOMPARE(QStringList({text(damage, "Text2(0)"), text(damage, "Text2(4)"), text(damage, "Text2(3)")}),
             QStringList({"202", "00", "7F77E22F"}));
         QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(Qt::white));
+        QVERIFY(recalculate->accessibleDescription().isEmpty());
         for (const Qt::Key moving : {Qt::Key_Left, Qt::Key_End, Qt::Key_Shift, Qt::Key_Tab})
             QTest::keyClick(test::child<QLineEdit>(damage, "Text2(0)"), moving);
         QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(Qt::white));

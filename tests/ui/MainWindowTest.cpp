@@ -3,7 +3,6 @@
 #include "settings/SettingId.h"
 #include "ui/FindDialog.h"
 #include "config/VersionTables.h"
-#include "patcher/ModifyExe.h"
 #include "settings/SettingId.h"
 #include "support/StartedProgram.h"
 #include "ui/QtUserInteraction.h"
@@ -133,8 +132,6 @@ private slots:
         click("Command3");
         QCOMPARE(m_program->ui.messages.size(), std::size_t{1});
         QCOMPARE(m_program->ui.messages[0].title, "Cannot modify file");
-        const std::string& box = m_program->ui.messages[0].text;
-        QVERIFY2(box.starts_with(cannotModifyMessage(m_program->session) + "\n\nquenb.exe: "), box.c_str());
         QVERIFY(window().isVisible());
     }
 
