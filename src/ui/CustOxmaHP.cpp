@@ -117,6 +117,7 @@ void CustOxmaHP::restoreDefaults()
 void CustOxmaHP::recalculate()
 {
     SettingsStore& settings = session().settings;
+    const SettingsStore::Step step(settings);
     const HpBarRange result = recalculateHpBarRange(settings.text(settingId("MaxHPBarValue")));
     for (const std::string& message : result.messages)
         session().ui.message(message);

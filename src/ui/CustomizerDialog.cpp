@@ -95,6 +95,7 @@ void CustomizerDialog::showEvent(QShowEvent* event)
 void CustomizerDialog::restoreDefaults()
 {
     Session& current = session();
+    const SettingsStore::Step step(current.settings);
     current.currentCategory = std::string(keyword(m_category));
     if (Status read = ReadCommonSection(current); !read)
         current.ui.message("The defaults could not be read.\n" + read.reason());

@@ -245,6 +245,7 @@ Swatch* FormBuilder::makeSwatch(const ColourFields& fields, bool followsFields) 
         const auto chosen = m_windows.chooseColour(toQColor(colourOf(settings, fields)), m_window);
         if (!chosen)
             return;
+        const SettingsStore::Step step(settings);
         const int components[] = {chosen->red(), chosen->green(), chosen->blue()};
         for (std::size_t i = 0; i < fields.size(); ++i)
             settings.setText(fields[i], std::to_string(components[i]));

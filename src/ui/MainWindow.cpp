@@ -209,7 +209,10 @@ void MainWindow::connectCommands()
     for (const DistancePreset& preset : kDistancePresets)
         onClick(preset.name, [this, preset] { setDistances(preset.drawing, preset.fog); });
 
-    onClick("Command12", [this] { loadPreset(m_session); });
+    onClick("Command12", [this] {
+        const SettingsStore::Step step(m_session.settings);
+        loadPreset(m_session);
+    });
     onClick("Command16", [this] { savePreset(m_session); });
     onClick("Command9", [this] { restoreDefaults(); });
     onClick("Command3", [this] { modifyCommand(m_session); });
@@ -257,12 +260,14 @@ void MainWindow::chooseLanguage()
 
 void MainWindow::setDistances(int drawing, int fog)
 {
+    const SettingsStore::Step step(m_session.settings);
     m_session.settings.setState(settingId("DrawingDistanceRange"), drawing);
     m_session.settings.setState(settingId("DistantFogRange"), fog);
 }
 
 void MainWindow::restoreDefaults()
 {
+    const SettingsStore::Step step(m_session.settings);
     if (Status loaded = LoadCommonConfig(m_session); !loaded) {
         m_session.ui.message("The defaults could not be read.\n" + loaded.reason());
         return;

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -70,6 +71,18 @@ SettingsBinder::SettingsBinder(SettingsStore& store, UserInteraction& ui, Window
     }
     m_observer = m_store.addObserver([this](SettingId id) { refresh(id); });
     refreshAll();
+
+    // Undo and redo reach every setting from every window, a field's own
+    // typing included: the store keeps the one history.
+    const std::pair<QKeySequence::StandardKey, bool (SettingsStore::*)()> travels[]
+        = {{QKeySequence::Undo, &SettingsStore::undo}, {QKeySequence::Redo, &SettingsStore::redo}};
+    for (const auto& [keys, travel] : travels) {
+        auto* shortcut = new QShortcut(keys, root);
+        connect(shortcut, &QShortcut::activated, this, [this, travel] {
+            m_pendingCheck.reset();
+            (m_store.*travel)();
+        });
+    }
 }
 
 SettingsBinder::~SettingsBinder() { m_store.removeObserver(m_observer); }
@@ -83,7 +96,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         if (auto* edit = root->findChild<QLineEdit*>(controlName(def))) {
             edit->setValidator(new KeyFilterValidator(def.input, def.maxLength, edit));
             connect(edit, &QLineEdit::textEdited, this,
-                [this, id](const QString& text) { m_store.setText(id, text.toStdString()); });
+                [this, id](const QString& text) { m_store.typeText(id, text.toStdString()); });
             edit->installEventFilter(this);
             widgets.push_back(edit);
         }
@@ -236,6 +249,13 @@ bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
     const SettingId id = found->second;
 
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A field would undo its own typing alone; the window's shortcut
+        // undoes in the store instead.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)
+            || static_cast<QKeyEvent*>(event)->matches(QKeySequence::Redo))
+            return true;
+        break;
     case QEvent::FocusOut:
         if (qobject_cast<QLineEdit*>(watched) && !m_checking
             && userMovedOn(static_cast<QFocusEvent*>(event)->reason())) {
@@ -281,7 +301,10 @@ bool SettingsBinder::checkPendingField()
     const FieldVerdict verdict = checkField(kSettings[id].checks, m_store.text(id), kSettings[id].input);
     for (const std::string& message : verdict.messages)
         m_ui.message(message);
-    m_store.setText(id, verdict.text);
+    // A correction belongs to the step of what was typed; the next edit of
+    // the field, once left, is a step of its own.
+    m_store.typeText(id, verdict.text);
+    m_store.closeStep();
     if (verdict.keepFocus) {
         for (const QPointer<QWidget>& widget : m_widgets[id]) {
             if (!widget.isNull())

@@ -32,6 +32,8 @@ template <typename Dialog> QDialog* make(Windows& windows, QWidget* parent) { re
 
 Windows::Windows(Session& session) : m_session(session)
 {
+    // What start-up read is no step anyone can undo.
+    session.settings.forgetHistory();
     m_factories[Window::CustWeapons] = make<CustWeapons>;
     m_factories[Window::CustBars] = make<CustBars>;
     m_factories[Window::CustFonts] = make<CustFonts>;

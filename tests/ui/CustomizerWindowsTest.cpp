@@ -211,6 +211,8 @@ private slots:
             test::child<QPushButton>(*program().windows->customizer(kSettings[clicked].window), "Command2")->click();
             for (const SettingId id : changed)
                 QVERIFY2((settings().text(id) != "98") == (id == clicked), std::string(kSettings[id].key).c_str());
+            QVERIFY(settings().undo()); // the whole window's defaults are one step
+            QCOMPARE(settings().text(clicked), "98");
         }
         QVERIFY(program().ui.messages.empty());
     }
