@@ -79,6 +79,9 @@ void CustomizerDialog::keyPressEvent(QKeyEvent* event)
 void CustomizerDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Under X, Qt took the Tab stop from a group of option buttons that had
+    // the focus once; showing them again gives it back.
+    m_binder->refreshAll();
     // A dialog would give the focus back to the control last used, often
     // "apply"; each opening starts at the first field instead.
     QWidget* target = m_focusOnShow.data();

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -202,6 +203,12 @@ void SettingsBinder::refresh(SettingId id)
                 button->setAutoExclusive(false);
                 button->setChecked(selected);
                 button->setAutoExclusive(true);
+                // Tab enters the group at its chosen option (at the first
+                // when none is), and the arrows move within it. Qt's own
+                // bookkeeping of this missed the flare colours under X.
+                const int chosen = std::max(m_store.state(id), 0);
+                const bool entry = button->objectName() == optionName(def, chosen);
+                button->setFocusPolicy(entry ? Qt::StrongFocus : Qt::ClickFocus);
             } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
                 QStringList entries;
                 for (const std::string& entry : m_store.listEntries(id))
@@ -253,8 +260,10 @@ bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
         // A field would undo its own typing alone; the window's shortcut
         // undoes in the store instead.
         if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)
-            || static_cast<QKeyEvent*>(event)->matches(QKeySequence::Redo))
+            || static_cast<QKeyEvent*>(event)->matches(QKeySequence::Redo)) {
+            event->ignore();
             return true;
+        }
         break;
     case QEvent::FocusOut:
         if (qobject_cast<QLineEdit*>(watched) && !m_checking
