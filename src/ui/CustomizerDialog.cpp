@@ -84,7 +84,9 @@ void CustomizerDialog::showEvent(QShowEvent* event)
     m_binder->refreshAll();
     // A dialog would give the focus back to the control last used, often
     // "apply"; each opening starts at the first field instead.
-    QWidget* target = m_focusOnShow.data();
+    // A control greyed by its switch cannot take the focus; the window then
+    // starts as usual.
+    QWidget* target = m_focusOnShow && m_focusOnShow->isEnabled() ? m_focusOnShow.data() : nullptr;
     m_focusOnShow = nullptr;
     for (QWidget* widget = nextInFocusChain(); target == nullptr && widget != this;
          widget = widget->nextInFocusChain()) {
