@@ -29,7 +29,11 @@ namespace detail::captions {
 // replaces is always what the window showed. The enemy labels are addressed
 // by index whatever they show: the key "skeleton" sets Label1(1), "Baddy 1:".
 // "exportpatch" is GOLV's own: the main window's button beside "modify".
-consteval std::array<CaptionEntry, 348> entries()
+// A line whose control is its key is no control's caption but a text of
+// GOLV's own that the window shows or readers hear: a name or description,
+// a line of help, the words of the find and language commands. Words that
+// several windows use stand with the main window.
+consteval std::array<CaptionEntry, 408> entries()
 {
     using enum Window;
     // clang-format off
@@ -132,6 +136,28 @@ consteval std::array<CaptionEntry, 348> entries()
         {"exportpatch",                       Form1,       "Command22",   "export patch..."},
         {"restoreoriginal",                   Form1,       "Command23",   "restore original"},
         {"quit",                              Form1,       "Command1",    "quit"},
+        {"findbutton",                        Form1,       "Command24",   "find..."},
+        {"languagebutton",                    Form1,       "Command25",   "language..."},
+        {"windowpicture",                     Form1,       "windowpicture", "GOLV"},
+        {"value",                             Form1,       "value",       "value"},
+        {"red",                               Form1,       "red",         "red"},
+        {"green",                             Form1,       "green",       "green"},
+        {"blue",                              Form1,       "blue",        "blue"},
+        {"swatch",                            Form1,       "swatch",      "swatch"},
+        {"choosecolour",                      Form1,       "choosecolour", "F4 or Alt+Down: choose the colour"},
+        {"indecimal",                         Form1,       "indecimal",   "in decimal"},
+        {"help",                              Form1,       "help",        "help"},
+        {"applydescription",                  Form1,       "applydescription", "closes the window; its settings stay as they are"},
+        {"defaultsdescription",               Form1,       "defaultsdescription", "puts the settings of this window back to their defaults"},
+        {"findtitle",                         Form1,       "findtitle",   "Find a setting"},
+        {"findlabel",                         Form1,       "findlabel",   "Setting, key or window:"},
+        {"findresults",                       Form1,       "findresults", "matching settings"},
+        {"findnone",                          Form1,       "findnone",    "No setting matches."},
+        {"languagetitle",                     Form1,       "languagetitle", "Language"},
+        {"languagelist",                      Form1,       "languagelist", "languages"},
+        {"languagename",                      Form1,       "languagename", "English"},
+        {"builtinlanguage",                   Form1,       "builtinlanguage", "built in"},
+        {"languagenotkept",                   Form1,       "languagenotkept", "The language could not be kept in golv.cfg."},
         {"bcwindowtitle",                     CustBars,    "",            "Bar customizer"},
         {"healthbar",                         CustBars,    "Label22",     "health bar"},
         {"airbar",                            CustBars,    "Label1",      "air bar"},
@@ -158,6 +184,8 @@ consteval std::array<CaptionEntry, 348> entries()
         {"abo",                               CustBars,    "Label61",     "ABO:"},
         {"abo",                               CustBars,    "Label74",     "ABO:"},
         {"pbo",                               CustBars,    "Label85",     "PBO:"},
+        {"abohelp",                           CustBars,    "abohelp",     "ABO = Active Bar Overlay"},
+        {"pbohelp",                           CustBars,    "pbohelp",     "PBO = Passive Bar Overlay (for option bars only)"},
         {"fcwindowtitle",                     CustFonts,   "",            "Text customizer"},
         {"mainfont",                          CustFonts,   "Label22(0)",  "main font"},
         {"optiontitlefont",                   CustFonts,   "Label1",      "option title font"},
@@ -175,6 +203,7 @@ consteval std::array<CaptionEntry, 348> entries()
         {"effectnr",                          CustFonts,   "Label39(10)", "effect #:"},
         {"alignto",                           CustFonts,   "Label39(11)", "align to:"},
         {"teststring",                        CustFonts,   "Label19",     "test string"},
+        {"testlegend",                        CustFonts,   "testlegend",  "test legend"},
         {"gfxcwindowtitle",                   CustGfx,     "",            "GFX customizer"},
         {"lightning",                         CustGfx,     "Label22",     "lightning"},
         {"colour/rate",                       CustGfx,     "Label5",      "colour/rate:"},
@@ -205,6 +234,8 @@ consteval std::array<CaptionEntry, 348> entries()
         {"lifetime",                          CustGfx,     "Label10",     "lifetime:"},
         {"spreadfactorx",                     CustGfx,     "Label13",     "spread factor x:"},
         {"spreadfactory",                     CustGfx,     "Label14",     "spread factor y:"},
+        {"firstbyte",                         CustGfx,     "firstbyte",   "first byte"},
+        {"secondbyte",                        CustGfx,     "secondbyte",  "second byte"},
         {"gfxc2windowtitle",                  CustGfx2,    "",            "GFX customizer 2"},
         {"crossbowboltexplosion",             CustGfx2,    "Label6",      "crossbow bolt explosion"},
         {"fireballspritesize",                CustGfx2,    "Label7",      "Fireball sprite size:"},
@@ -240,6 +271,7 @@ consteval std::array<CaptionEntry, 348> entries()
         {"flameemitter1",                     CustLite,    "Label3(1)",   "Flame emitter 1:"},
         {"binocularslightrange",              CustLite,    "Label3(4)",   "Binoculars light range:"},
         {"flarecolour",                       CustLite,    "Label5",      "Flare colour:"},
+        {"yellow",                            CustLite,    "yellow",      "yellow"},
         {"icwindowtitle",                     CustInv,     "",            "Inventory customizer"},
         {"startupinventory",                  CustInv,     "Label22",     "start-up inventory"},
         {"pistolsonlyininventory",            CustInv,     "Check1(0)",   "Pistols (only in inventory)"},
@@ -310,12 +342,28 @@ consteval std::array<CaptionEntry, 348> entries()
         {"bigbeetle",                         CustEnemy,   "Label1(23)",  "Skeleton:"},
         {"smallscorpion",                     CustEnemy,   "Label1(24)",  "Small Scorpion:"},
         {"enablesshpchange",                  CustEnemy,   "Check1",      "Enable SS HP change"},
+        {"sshelp1",                           CustEnemy,   "sshelp1",     "To change Small Scorpion HP, you must enable far jump patch, which will modify level loading code a bit."},
+        {"sshelp2",                           CustEnemy,   "sshelp2",     "To enable far jump patch, turn on ''Enable SS HP change'' option."},
+        {"setpicture",                        CustEnemy,   "setpicture",  "picture of Set"},
         {"pcwindowtitle",                     CustPhys,    "",            "Physics customizer"},
         {"speeds",                            CustPhys,    "Label2",      "speeds"},
         {"shellcasinggravity",                CustPhys,    "Label5",      "Shell casing gravity:"},
         {"donotexplodemotorbikeinwater",      CustPhys,    "Check1",      "Do not explode motorbike in water"},
         {"donotexplodejeepinwater",           CustPhys,    "Check2",      "Do not explode jeep in water"},
         {"disableledgegrabclimbdelay",        CustPhys,    "Check3",      "Disable ledge grab-climb delay"},
+        {"onground",                          CustPhys,    "onground",    "on ground"},
+        {"inair",                             CustPhys,    "inair",       "in the air"},
+        {"swimming",                          CustPhys,    "swimming",    "swimming"},
+        {"turnleftonground",                  CustPhys,    "turnleftonground", "turn left on ground"},
+        {"turnrightonground",                 CustPhys,    "turnrightonground", "turn right on ground"},
+        {"turnleftbackwards",                 CustPhys,    "turnleftbackwards", "turn left backwards on ground"},
+        {"turnrightbackwards",                CustPhys,    "turnrightbackwards", "turn right backwards on ground"},
+        {"turnleftinair",                     CustPhys,    "turnleftinair", "turn left in the air"},
+        {"turnrightinair",                    CustPhys,    "turnrightinair", "turn right in the air"},
+        {"swimmingspeed",                     CustPhys,    "swimmingspeed", "swimming speed"},
+        {"turnleftswimming",                  CustPhys,    "turnleftswimming", "turn left swimming"},
+        {"turnrightswimming",                 CustPhys,    "turnrightswimming", "turn right swimming"},
+        {"goto",                              CustPhys,    "goto",        "go to"},
         {"hdcwindowtitle",                    CustOxmaHP,  "",            "HP \\ Damage customizer"},
         {"limits",                            CustOxmaHP,  "Label2",      "limits"},
         {"maxhpbarvalue",                     CustOxmaHP,  "Label1",      "Max. HP bar value:"},
@@ -355,6 +403,9 @@ consteval std::array<CaptionEntry, 348> entries()
         {"setattack2dmg",                     CustOxmaHP,  "Label30",     "Set attack 2:"},
         {"littlebeetledisp",                  CustOxmaHP,  "Label18",     "Little beetle (dispersion):"},
         {"magicattackdivider",                CustOxmaHP,  "Label24",     "Magic attack (divider):"},
+        {"brownhelp",                         CustOxmaHP,  "brownhelp",   "BROWN text - only POSITIVE values possible."},
+        {"bluehelp",                          CustOxmaHP,  "bluehelp",    "BLUE text - NEGATIVE values possible also."},
+        {"rangeoutofdate",                    CustOxmaHP,  "rangeoutofdate", "The HP bar range is out of date: recalculate it."},
         {"wcwindowtitle",                     CustWeapons, "",            "Weapon customizer"},
         {"complexweaponmodifiers",            CustWeapons, "Label22",     "complex weapon modifiers"},
         {"damage",                            CustWeapons, "Label15",     "damage"},
@@ -380,22 +431,38 @@ consteval std::array<CaptionEntry, 348> entries()
         {"crossbowpoisondamage",              CustWeapons, "Label3",      "Crossbow poison damage:"},
         {"crossbowammoflags",                 CustWeapons, "Label2",      "Crossbow ammo flags:"},
         {"grenadeammoflags",                  CustWeapons, "Label35",     "Grenade ammo flags:"},
+        {"enable",                            CustWeapons, "Check1",      "Enable"},
+        {"startpreview",                      CustWeapons, "startpreview", "start preview"},
+        {"stoppreview",                       CustWeapons, "stoppreview", "stop preview"},
+        {"weaponpicture",                     CustWeapons, "weaponpicture", "weapon"},
+        {"gunflashpicture",                   CustWeapons, "gunflashpicture", "gunflash shown over the weapon"},
+        {"normalammo",                        CustWeapons, "normalammo",  "Normal Ammo"},
+        {"poisonammo",                        CustWeapons, "poisonammo",  "Poison Ammo"},
+        {"explosiveammo",                     CustWeapons, "explosiveammo", "Explosive Ammo"},
+        {"superammo",                         CustWeapons, "superammo",   "Super Ammo"},
+        {"flashammo",                         CustWeapons, "flashammo",   "Flash Ammo"},
+        {"ultraammo",                         CustWeapons, "ultraammo",   "Ultra Ammo (One-Touch Grenade)"},
+        {"fragammo",                          CustWeapons, "fragammo",    "Frag Ammo"},
         {"awindowtitle",                      Form2,       "",            "About GOLV"},
         {"close",                             Form2,       "Command3",    "close"},
+        {"logo",                              Form2,       "logo",        "GOLV logo"},
     }};
     // clang-format on
 }
 
 } // namespace detail::captions
 
-inline constexpr std::array<CaptionEntry, 348> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 290;
+inline constexpr std::array<CaptionEntry, 408> kCaptions = detail::captions::entries();
+inline constexpr std::size_t kCaptionKeyCount = 350;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", while the list says "right" until a
 // language file is read; the menu patch goes by position, so neither matters.
 inline constexpr std::array<std::string_view, 3> kAlignmentKeys = {"alignleft", "aligncenter", "alignright"};
 inline constexpr std::array<std::string_view, 3> kBuiltInAlignmentCaptions = {"left", "center", "rite"};
+
+// Whether an entry is a text of the window's own rather than a control's caption.
+constexpr bool isOwnText(const CaptionEntry& entry) { return entry.control == entry.key; }
 
 // The built-in caption of a control, or of a window's title (kWindowTitle);
 // no value for a control no key names.

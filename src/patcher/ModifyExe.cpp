@@ -327,7 +327,11 @@ bool modifyCommand(Session& session)
         return false;
     }
     if (!outcome.patched()) {
-        session.ui.message(cannotModifyMessage(session), kCannotModifyTitle, describeProblems(outcome));
+        // The first cause in the box itself: the details are one click away, and many never make it.
+        const std::string firstCause = outcome.problems.empty()
+            ? std::string()
+            : "\n\n" + outcome.problems.front().what + ": " + outcome.problems.front().why;
+        session.ui.message(cannotModifyMessage(session) + firstCause, kCannotModifyTitle, describeProblems(outcome));
         return false;
     }
     for (const std::string& note : outcome.notes)

@@ -21,9 +21,22 @@ std::string countWord(std::int32_t count)
     }
 }
 
+// What the patch run would refuse in a text the field's own checks let pass.
+std::string refusedByTheRun(const std::string& text, Input input)
+{
+    if (input == Input::SignedDigits && !text.empty() && !strictNumber(text)) {
+        if (text.find_first_of("0123456789") == std::string::npos)
+            return "You must fill this field with at least one digit!";
+        return "The minus sign can only stand before the first digit!";
+    }
+    if (input == Input::Hex && text.size() % 2 != 0)
+        return "You must fill this field with an even number of hexadecimal symbols!";
+    return {};
+}
+
 } // namespace
 
-FieldVerdict checkField(const FieldChecks& checks, std::string text)
+FieldVerdict checkField(const FieldChecks& checks, std::string text, Input input)
 {
     FieldVerdict verdict;
     for (const FieldCheck& check : checks) {
@@ -60,6 +73,12 @@ FieldVerdict checkField(const FieldChecks& checks, std::string text)
         if (!message.empty()) {
             verdict.messages.push_back(std::move(message));
             verdict.keepFocus = verdict.keepFocus || check.refocus;
+        }
+    }
+    if (verdict.messages.empty()) {
+        if (std::string refused = refusedByTheRun(text, input); !refused.empty()) {
+            verdict.messages.push_back(std::move(refused));
+            verdict.keepFocus = true;
         }
     }
     verdict.text = std::move(text);

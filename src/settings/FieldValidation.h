@@ -20,7 +20,10 @@ struct FieldVerdict {
 // Makes a field's checks in order on its text. Each check looks at the text
 // as the checks before it left it: a limit that corrects the text ("255")
 // lets a later "empty" check pass, and an empty field counts as 0 for limits.
-FieldVerdict checkField(const FieldChecks& checks, std::string text);
+// A text those checks let pass is then held to what the patch run takes from
+// a field of its key filter: a signed field a number ("5-" and a lone "-" are
+// none), a hexadecimal field whole bytes ("1A3" is none).
+FieldVerdict checkField(const FieldChecks& checks, std::string text, Input input = Input::Any);
 
 // Whether a key filter lets a character through (Backspace always passes).
 bool keyFilterAccepts(Input input, char character);

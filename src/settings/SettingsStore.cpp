@@ -35,6 +35,8 @@ constexpr SettingId kGrenFlshFlag = settingId("GrenFlshFlag");
 constexpr SettingId kMainMenuAlign = settingId("MainMenuAlign");
 constexpr SettingId kBinocsRange = settingId("BinocsRange");
 
+constexpr std::array<std::string_view, 3> kOwnAlignmentEntries = {"left", "center", "right"};
+
 // The texts the alignment list has shown, with their positions.
 constexpr std::pair<std::string_view, int> kOlderAlignmentTexts[]
     = {{"left", 0}, {"center", 1}, {"right", 2}, {"rite", 2}};
@@ -114,9 +116,8 @@ std::vector<SettingId> dependents(SettingId id)
 
 SettingsStore::SettingsStore(Codec& codec)
     : m_codec(codec),
-      m_values(kSettings.size()), m_alignmentEntries{"left", "center", "right"}, m_binocularEntries{"00", "05", "10",
-                                                                                     "20", "25", "30", "40", "50", "60",
-                                                                                     "70", "80", "90"}
+      m_values(kSettings.size()), m_alignmentEntries{kOwnAlignmentEntries.begin(), kOwnAlignmentEntries.end()},
+      m_binocularEntries{"00", "05", "10", "20", "25", "30", "40", "50", "60", "70", "80", "90"}
 {
     for (SettingId id = 0; id < kSettings.size(); ++id) {
         const SettingDef& def = kSettings[id];
@@ -171,10 +172,12 @@ void SettingsStore::loadWeaponsWindow()
 
 void SettingsStore::setState(SettingId id, int state)
 {
+    const Step step(*this);
     touch(id);
     SettingValue& value = m_values.at(id);
     if (value.number == state)
         return;
+    record(id);
     value.number = state;
     runChangeRules(id);
     notify(id);
@@ -182,10 +185,12 @@ void SettingsStore::setState(SettingId id, int state)
 
 void SettingsStore::setText(SettingId id, std::string text)
 {
+    const Step step(*this);
     touch(id);
     SettingValue& value = m_values.at(id);
     if (value.text == text)
         return;
+    record(id);
     value.text = std::move(text);
     runChangeRules(id);
     notify(id);
@@ -193,11 +198,91 @@ void SettingsStore::setText(SettingId id, std::string text)
 
 void SettingsStore::setFlag(SettingId id, double number)
 {
+    const Step step(*this);
     SettingValue& value = m_values.at(id);
     if (value.number == number)
         return;
+    record(id);
     value.number = number;
     notify(id);
+}
+
+void SettingsStore::beginStep()
+{
+    if (m_stepDepth++ == 0) {
+        m_stepStarted = false;
+        m_typing.reset();
+    }
+}
+
+void SettingsStore::endStep() { --m_stepDepth; }
+
+void SettingsStore::typeText(SettingId id, std::string text)
+{
+    const bool goesOn = m_typing == id && m_stepDepth == 0 && !m_undo.empty();
+    const Step step(*this);
+    if (goesOn)
+        m_stepStarted = true; // the field's step so far takes this edit too
+    m_typing = id;
+    setText(id, std::move(text));
+}
+
+void SettingsStore::closeStep() { m_typing.reset(); }
+
+void SettingsStore::forgetHistory()
+{
+    m_undo.clear();
+    m_redo.clear();
+    m_typing.reset();
+}
+
+void SettingsStore::record(SettingId id)
+{
+    if (m_travelling)
+        return;
+    if (!m_stepStarted) {
+        // Far more steps than anyone undoes; the oldest go.
+        constexpr std::size_t kLongestHistory = 1000;
+        if (m_undo.size() == kLongestHistory)
+            m_undo.erase(m_undo.begin());
+        m_undo.emplace_back();
+        m_redo.clear();
+        m_stepStarted = true;
+    }
+    std::vector<Change>& changes = m_undo.back();
+    if (std::none_of(changes.begin(), changes.end(), [id](const Change& change) { return change.first == id; }))
+        changes.emplace_back(id, m_values.at(id));
+}
+
+bool SettingsStore::undo() { return travel(m_undo, m_redo); }
+
+bool SettingsStore::redo() { return travel(m_redo, m_undo); }
+
+bool SettingsStore::travel(History& from, History& to)
+{
+    m_typing.reset();
+    if (from.empty())
+        return false;
+    std::vector<Change> changes = std::move(from.back());
+    from.pop_back();
+    // The values as they stand become the way back; the rules' own changes
+    // are in the step, so the values are put back as they were, not re-run.
+    std::vector<Change> back;
+    for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+        back.emplace_back(change->first, m_values.at(change->first));
+        m_values.at(change->first) = std::move(change->second);
+    }
+    std::reverse(back.begin(), back.end());
+    to.push_back(std::move(back));
+    // Observers only show the values; a change one of them made now would
+    // not belong to any step.
+    m_travelling = true;
+    for (const Change& change : to.back()) {
+        notifyDependents(change.first);
+        notify(change.first);
+    }
+    m_travelling = false;
+    return true;
 }
 
 bool SettingsStore::isEnabled(SettingId id) const
@@ -225,7 +310,7 @@ bool SettingsStore::isEnabled(SettingId id) const
     }
 }
 
-void SettingsStore::runChangeRules(SettingId id)
+void SettingsStore::notifyDependents(SettingId id)
 {
     // The enabling rules need no action of their own: isEnabled follows the
     // values; the dependents only have to be told.
@@ -235,6 +320,11 @@ void SettingsStore::runChangeRules(SettingId id)
         notify(kStartUpPistolAmmo);
         notify(kPistolAmmo);
     }
+}
+
+void SettingsStore::runChangeRules(SettingId id)
+{
+    notifyDependents(id);
 
     // While the small medkit and flare amounts are not separate, each mirrors
     // the other; unchecking the box makes the flares follow the medkits.
@@ -422,6 +512,12 @@ std::optional<int> SettingsStore::alignmentPosition(std::string_view value) cons
 }
 
 void SettingsStore::setAlignmentCaptions(const std::array<std::string, 3>& captions) { m_alignmentCaptions = captions; }
+
+void SettingsStore::showOwnAlignmentEntries()
+{
+    m_alignmentEntries.assign(kOwnAlignmentEntries.begin(), kOwnAlignmentEntries.end());
+    notify(kMainMenuAlign);
+}
 
 void SettingsStore::showAlignmentCaptions()
 {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,11 +89,45 @@ public:
     const std::array<std::string, 3>& alignmentCaptions() const { return m_alignmentCaptions; }
     void setAlignmentCaptions(const std::array<std::string, 3>& captions);
     void showAlignmentCaptions();
+    // The list's own entries again, as before any language file was read.
+    void showOwnAlignmentEntries();
 
     // The weapons window loads on first use, which sets the three grenade
     // flags to 1; the window calls this when it opens, the store itself when a
     // weapons control first receives a value.
     void loadWeaponsWindow();
+
+    // The history of changes, for undo and redo. Each change of a value is
+    // one step, together with what the store's rules changed in answer;
+    // every change made between beginStep and endStep (they nest) is one
+    // step, so that "defaults", a preset load or a read of the executable is
+    // undone whole. Typing into a field is one step until closeStep (the
+    // user left the field) or a change of another setting. Undo and redo
+    // put the values back as they were, the rules' too, and every observer
+    // hears of each; the enabled states follow the values.
+    void beginStep();
+    void endStep();
+    // A text typed into a field: joins the field's open step.
+    void typeText(SettingId id, std::string text);
+    void closeStep();
+    // Start-up's values are where the history starts.
+    void forgetHistory();
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    bool undo();
+    bool redo();
+
+    // A step around a block: `SettingsStore::Step step(store);`.
+    class Step {
+    public:
+        explicit Step(SettingsStore& store) : m_store(store) { m_store.beginStep(); }
+        ~Step() { m_store.endStep(); }
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        SettingsStore& m_store;
+    };
 
     using Observer = std::function<void(SettingId)>;
     // Hears of every change of a value or of an enabled state; returns a handle.
@@ -100,7 +135,14 @@ public:
     void removeObserver(int handle);
 
 private:
+    // The values a step changed, as they were before it.
+    using Change = std::pair<SettingId, SettingValue>;
+    using History = std::vector<std::vector<Change>>;
+
     Status apply(SettingId id, std::string_view value, LineOrigin origin);
+    void record(SettingId id);
+    bool travel(History& from, History& to);
+    void notifyDependents(SettingId id);
     // The position an alignment text from a file stands for; none for a
     // number or a text the list never showed.
     std::optional<int> alignmentPosition(std::string_view value) const;
@@ -116,6 +158,12 @@ private:
     std::vector<std::string> m_binocularEntries;
     bool m_weaponsWindowLoaded = false;
     std::vector<std::pair<int, Observer>> m_observers;
+    History m_undo;
+    History m_redo;
+    int m_stepDepth = 0;
+    bool m_stepStarted = false;
+    bool m_travelling = false;
+    std::optional<SettingId> m_typing;
     int m_nextObserver = 0;
 };
 

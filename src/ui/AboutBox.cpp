@@ -39,6 +39,7 @@ AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setPixmap(artwork::logo(logoSize));
     logo->setFixedSize(logoSize);
+    logo->setAccessibleName(captionText(session, Window::Form2, "logo"));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Shape1"));

@@ -1,6 +1,7 @@
 #include "ui/AccessibleNames.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,31 @@
 
 namespace golv {
 namespace {
+
+// A list named for readers by its label. Qt on Linux announces a list's
+// current entry as its name ("center, combo box"); here the entry is its value.
+class AccessibleList final : public QAccessibleWidget {
+public:
+    explicit AccessibleList(QWidget* list) : QAccessibleWidget(list, QAccessible::ComboBox) { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* list = static_cast<const QComboBox*>(widget());
+        if (kind == QAccessible::Name && !list->accessibleName().isEmpty())
+            return list->accessibleName();
+        if (kind == QAccessible::Value)
+            return list->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* accessibleList(const QString& className, QObject* object)
+{
+    // Only the lists of the windows: their control names are "Combo1" and "Combo1(0)".
+    if (className == QLatin1String("QComboBox") && object->objectName().startsWith(QLatin1String("Combo")))
+        return new AccessibleList(static_cast<QWidget*>(object));
+    return nullptr;
+}
 
 QString captionOf(const QWidget* widget)
 {
@@ -35,6 +61,11 @@ void nameForReaders(QWidget* control, std::initializer_list<AccessibleNamePart> 
             words << word;
     }
     const QString name = words.join(QLatin1Char(' '));
+    static const bool listsNamed = [] {
+        QAccessible::installFactory(accessibleList);
+        return true;
+    }();
+    Q_UNUSED(listsNamed);
     control->setAccessibleName(name);
     // A list that shows a text of its own does so in a box of its own, which
     // readers enter and announce by itself: it is called as its list.

@@ -125,7 +125,7 @@ CustBars::CustBars(Windows& windows, QWidget* parent)
     columns->addSpacing(16);
     columns->addLayout(right);
 
-    finish(columns, QStringLiteral("ABO = Active Bar Overlay\nPBO = Passive Bar Overlay (for option bars only)"));
+    finish(columns, make.caption("abohelp") + QLatin1Char('\n') + make.caption("pbohelp"));
 
     // Until its first tick the preview shows what that tick will: the plain
     // health colour, not the swatch's black.

@@ -39,10 +39,6 @@ constexpr EnemyRow kRightColumn[] = {
 
 constexpr const char* kSetLabel = "Label1(7)";
 
-const QString kHelp = QStringLiteral(
-    "To change Small Scorpion HP, you must enable far jump patch, which will modify level loading code a bit.\n"
-    "To enable far jump patch, turn on ''Enable SS HP change'' option.");
-
 } // namespace
 
 CustEnemy::CustEnemy(Windows& windows, QWidget* parent)
@@ -67,6 +63,7 @@ CustEnemy::CustEnemy(Windows& windows, QWidget* parent)
             m_setPicture = new QLabel(this);
             m_setPicture->setObjectName(QStringLiteral("Image2"));
             m_setPicture->setPixmap(artwork::picture(artwork::Picture::SetPicture, size));
+            m_setPicture->setAccessibleName(make.caption("setpicture"));
             FormBuilder::reserveSpace(m_setPicture);
             m_setPicture->hide();
             m_setLabel->installEventFilter(this);
@@ -79,7 +76,7 @@ CustEnemy::CustEnemy(Windows& windows, QWidget* parent)
         columns->addSpacing(16);
     }
     enemies.layout()->addLayout(columns);
-    finish(enemies.layout(), kHelp);
+    finish(enemies.layout(), make.caption("sshelp1") + QLatin1Char('\n') + make.caption("sshelp2"));
 }
 
 bool CustEnemy::eventFilter(QObject* watched, QEvent* event)

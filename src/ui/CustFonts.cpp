@@ -68,7 +68,7 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
     QLineEdit* legendTime = make.field("Text1(18)");
     const QSize pictureSize = artwork::pictureSize(artwork::Picture::LegendTest);
     QPushButton* test = make.pictureButton(
-        "Command18", artwork::picture(artwork::Picture::LegendTest, pictureSize), QStringLiteral("test legend"));
+        "Command18", artwork::picture(artwork::Picture::LegendTest, pictureSize), make.caption("testlegend"));
     m_testString = make.label("Label19");
     QPalette grey = m_testString->palette();
     grey.setColor(QPalette::WindowText, QColor(64, 64, 64));

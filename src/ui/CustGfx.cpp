@@ -70,8 +70,8 @@ CustGfx::CustGfx(Windows& windows, QWidget* parent) : CustomizerDialog(windows, 
         QLabel* label = make.label(raw.label);
         QLineEdit* first = make.field(raw.fields[0]);
         QLineEdit* second = make.field(raw.fields[1]);
-        nameForReaders(first, {label, columns[0]});
-        nameForReaders(second, {label, columns[1]});
+        nameForReaders(first, {label, make.caption("firstbyte")});
+        nameForReaders(second, {label, make.caption("secondbyte")});
         lightning.row(label, {first, second});
         columns[0]->setFixedWidth(first->minimumWidth());
         columns[1]->setFixedWidth(second->minimumWidth());

@@ -23,15 +23,16 @@ constexpr FieldRow kAreas[] = {
 struct FlareOption {
     const char* name;
     QColor colour;
+    Window wordOf; // the window whose text names the colour
     const char* word;
     bool shown;
 };
 const FlareOption kFlareOptions[] = {
-    {"Option1(0)", QColor(0, 192, 0), "green", true},
-    {"Option1(1)", QColor(255, 255, 0), "yellow", true},
-    {"Option1(2)", QColor(255, 0, 0), "red", true},
-    {"Option1(3)", QColor(0, 0, 255), "blue", false},
-    {"Option1(4)", QColor(0, 0, 255), "blue too", false},
+    {"Option1(0)", QColor(0, 192, 0), Window::Form1, "green", true},
+    {"Option1(1)", QColor(255, 255, 0), Window::CustLite, "yellow", true},
+    {"Option1(2)", QColor(255, 0, 0), Window::Form1, "red", true},
+    {"Option1(3)", QColor(0, 0, 255), Window::Form1, "blue", false},
+    {"Option1(4)", QColor(0, 0, 255), Window::Form1, "blue", false},
 };
 
 } // namespace
@@ -44,7 +45,7 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
     Section general(make, "Label2");
     QLabel* intensity = make.label("Label10");
     QLineEdit* display = make.display("Text4", 9);
-    nameForReaders(display, {intensity, QStringLiteral("value")});
+    nameForReaders(display, {intensity, make.shared("value")});
     general.row(intensity, {make.scrollBar("HScroll4"), display});
 
     // One grid for the window, so that its controls stand in line from block to block.
@@ -62,7 +63,7 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
         button->setIcon(chip);
         if (!option.shown)
             button->hide();
-        nameForReaders(button, {flare, QString::fromLatin1(option.word)});
+        nameForReaders(button, {flare, captionText(session(), option.wordOf, option.word)});
         options.push_back(button);
     }
     colours.row(flare, options);

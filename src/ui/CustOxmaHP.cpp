@@ -5,11 +5,15 @@
 #include "settings/SettingId.h"
 #include "ui/HpBarRange.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <span>
 
 namespace golv {
 namespace {
@@ -32,9 +36,6 @@ constexpr FieldRow kEnemies[] = {
 constexpr const char* kMaximum = "Text2(0)";
 const QColor kFresh(255, 255, 255);
 const QColor kStale(255, 192, 192);
-
-const QString kHelp
-    = QStringLiteral("BROWN text - only POSITIVE values possible.\nBLUE text - NEGATIVE values possible also.");
 
 } // namespace
 
@@ -61,14 +62,30 @@ CustOxmaHP::CustOxmaHP(Windows& windows, QWidget* parent)
     Section drain(make, "Label7", limits);
     drain.fieldRows(kDrain);
 
+    // The enemies in two columns under their title: in one, the window
+    // would not fit a screen 768 pixels high.
+    const std::size_t half = (std::size(kEnemies) + 1) / 2;
     Section enemies(make, "Label12");
-    enemies.fieldRows(kEnemies);
+    enemies.fieldRows(std::span(kEnemies).first(half));
+    Section moreEnemies(make, nullptr);
+    // Room for a title, so that the rows of both columns stand in line.
+    QLabel* aboveRows = make.ownLabel(QString());
+    aboveRows->setFixedHeight(enemies.title()->sizeHint().height());
+    moreEnemies.layout()->insertWidget(0, aboveRows);
+    moreEnemies.fieldRows(std::span(kEnemies).subspan(half));
+    auto* enemyColumns = new QHBoxLayout;
+    enemyColumns->addLayout(enemies.layout());
+    enemyColumns->addSpacing(16);
+    enemyColumns->addLayout(moreEnemies.layout());
+    auto* enemyBlock = new QVBoxLayout;
+    enemyBlock->addLayout(enemyColumns);
+    enemyBlock->addStretch();
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(column({&limits, &drain}));
     columns->addSpacing(16);
-    columns->addLayout(column({&enemies}));
-    finish(columns, kHelp);
+    columns->addLayout(enemyBlock);
+    finish(columns, make.caption("brownhelp") + QLatin1Char('\n') + make.caption("bluehelp"));
 
     maximum->installEventFilter(this);
     // A paste with the mouse changes the maximum as much as a key does.
@@ -100,6 +117,7 @@ void CustOxmaHP::restoreDefaults()
 void CustOxmaHP::recalculate()
 {
     SettingsStore& settings = session().settings;
+    const SettingsStore::Step step(settings);
     const HpBarRange result = recalculateHpBarRange(settings.text(settingId("MaxHPBarValue")));
     for (const std::string& message : result.messages)
         session().ui.message(message);
@@ -111,9 +129,22 @@ void CustOxmaHP::recalculate()
 
 void CustOxmaHP::markRangeStale(bool stale)
 {
+    const QColor fill = stale ? kStale : kFresh;
     QPalette palette = m_recalculate->palette();
-    palette.setColor(QPalette::Button, stale ? kStale : kFresh);
+    palette.setColor(QPalette::Button, fill);
     m_recalculate->setPalette(palette);
+    // One flat colour: a style's gradient would fade the light red to a
+    // pink few notice. The frame and the focus mark stay.
+    m_recalculate->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; border: 1px solid palette(dark); border-radius: 2px; "
+                       "padding: 3px 10px; } QPushButton:focus { border: 2px solid palette(highlight); }")
+            .arg(fill.name()));
+    const QString description = stale ? form().caption("rangeoutofdate") : QString();
+    if (m_recalculate->accessibleDescription() != description) {
+        m_recalculate->setAccessibleDescription(description);
+        QAccessibleEvent changed(m_recalculate, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 } // namespace golv

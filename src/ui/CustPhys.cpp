@@ -33,16 +33,15 @@ struct SpeedGroup {
     std::vector<Speed> speeds;
 };
 
+// The names are the window's texts in the caption table.
 const SpeedGroup kGroups[] = {
-    {Picture::OnGround, "on ground",
-        {{1, "turn left on ground", Picture::TurnLeft}, {2, "turn right on ground", Picture::TurnRight},
-            {5, "turn left backwards on ground", Picture::TurnBackLeft},
-            {6, "turn right backwards on ground", Picture::TurnBackRight}}},
-    {Picture::InAir, "in the air",
-        {{7, "turn left in the air", std::nullopt, 1}, {8, "turn right in the air", std::nullopt, 2}}},
+    {Picture::OnGround, "onground",
+        {{1, "turnleftonground", Picture::TurnLeft}, {2, "turnrightonground", Picture::TurnRight},
+            {5, "turnleftbackwards", Picture::TurnBackLeft}, {6, "turnrightbackwards", Picture::TurnBackRight}}},
+    {Picture::InAir, "inair", {{7, "turnleftinair", std::nullopt, 1}, {8, "turnrightinair", std::nullopt, 2}}},
     {Picture::Swimming, "swimming",
-        {{10, "swimming speed", Picture::SwimForward}, {0, "turn left swimming", std::nullopt, 1},
-            {3, "turn right swimming", std::nullopt, 2}}},
+        {{10, "swimmingspeed", Picture::SwimForward}, {0, "turnleftswimming", std::nullopt, 1},
+            {3, "turnrightswimming", std::nullopt, 2}}},
 };
 
 QPixmap drawn(Picture picture) { return artwork::picture(picture, artwork::pictureSize(picture)); }
@@ -66,13 +65,14 @@ CustPhys::CustPhys(Windows& windows, QWidget* parent)
     for (const SpeedGroup& group : kGroups) {
         auto* picture = new QLabel(this);
         picture->setPixmap(drawn(group.picture));
-        picture->setToolTip(QString::fromLatin1(group.name));
+        picture->setToolTip(make.caption(group.name));
+        picture->setAccessibleName(picture->toolTip());
         grid->addWidget(picture, line, 0, 2, 1);
         int column = 1;
         for (const Speed& speed : group.speeds) {
-            const QString name = QString::fromLatin1(speed.name);
+            const QString name = make.caption(speed.name);
             QPushButton* button = make.pictureButton(indexed("Command1", speed.index).constData(),
-                speed.picture ? drawn(*speed.picture) : QPixmap(), QStringLiteral("go to ") + name);
+                speed.picture ? drawn(*speed.picture) : QPixmap(), make.caption("goto") + QLatin1Char(' ') + name);
             button->setToolTip(name);
             // Only a mouse needs the way into the field; Tab goes there directly.
             button->setFocusPolicy(Qt::NoFocus);

@@ -61,10 +61,15 @@ constexpr const char* kShotgunRateField = "Text5(12)";
 constexpr QColor kWeaponInk(64, 0, 0);
 constexpr int kTickMilliseconds = 10;
 
-const QString kHelp
-    = QStringLiteral("Crossbow ammo flags:\n   n = Normal Ammo\n   p = Poison Ammo\n   e = Explosive Ammo\n\n"
-                     "Grenade ammo flags:\n   n = Normal Ammo\n   s = Super Ammo\n   f = Flash Ammo\n"
-                     "   u = Ultra Ammo (One-Touch Grenade)\n   x = Frag Ammo");
+// The help: each flag row's caption, then its letters with the behaviour each stands for.
+struct HelpBlock {
+    const char* caption;
+    std::vector<std::pair<char, const char*>> letters;
+};
+const HelpBlock kHelp[] = {
+    {"Label2", {{'n', "normalammo"}, {'p', "poisonammo"}, {'e', "explosiveammo"}}},
+    {"Label35", {{'n', "normalammo"}, {'s', "superammo"}, {'f', "flashammo"}, {'u', "ultraammo"}, {'x', "fragammo"}}},
+};
 
 double numberIn(const QLineEdit* field) { return leadingNumber(field->text().toStdString()).value_or(0); }
 
@@ -89,7 +94,7 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
 
     Section misc(make, "Label26");
     misc.fieldRows(kMiscBefore);
-    misc.row(make.label("Label3"), {make.field("Text5(17)"), make.ownCheckBox("Check1", QStringLiteral("Enable"))});
+    misc.row(make.label("Label3"), {make.field("Text5(17)"), make.checkBox("Check1")});
     misc.fieldRows(kMiscAfter);
 
     Section misc2(make, "Label7");
@@ -122,7 +127,15 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
     auto* layout = new QVBoxLayout;
     layout->addLayout(grid.layout());
     layout->addLayout(lower);
-    finish(layout, kHelp);
+    QStringList help;
+    for (const HelpBlock& block : kHelp) {
+        if (!help.isEmpty())
+            help << QString();
+        help << make.caption(block.caption);
+        for (const auto& [letter, behaviour] : block.letters)
+            help << QStringLiteral("   %1 = %2").arg(QChar::fromLatin1(letter)).arg(make.caption(behaviour));
+    }
+    finish(layout, help.join(QLatin1Char('\n')));
 
     m_timer = windowTimer(this, "Timer1", kTickMilliseconds, &CustWeapons::previewTick);
     onCommand(m_previewButton, [this] { togglePreview(); });
@@ -178,9 +191,11 @@ QLayout* CustWeapons::buildPreview(QLabel* caption)
     auto* weapon = new QLabel(frame);
     weapon->setObjectName(QStringLiteral("Image1"));
     weapon->setPixmap(artwork::picture(artwork::Picture::Weapon, size));
+    weapon->setAccessibleName(make.caption("weaponpicture"));
     m_gunflash = new QLabel(frame);
     m_gunflash->setObjectName(QStringLiteral("Image2"));
     m_gunflash->setPixmap(artwork::picture(artwork::Picture::Gunflash, size));
+    m_gunflash->setAccessibleName(make.caption("gunflashpicture"));
     m_gunflash->hide();
 
     m_previewButton = make.pictureButton("Command10", drawn(artwork::Picture::PreviewStart), QString());
@@ -208,7 +223,7 @@ void CustWeapons::togglePreview()
         return;
     }
     m_previewButton->setIcon(drawn(artwork::Picture::PreviewStop));
-    m_previewButton->setAccessibleName(QStringLiteral("stop preview"));
+    m_previewButton->setAccessibleName(form().caption("stoppreview"));
     m_timer->start();
 }
 
@@ -218,7 +233,7 @@ void CustWeapons::stopPreview()
     m_preview.hideFlash();
     m_gunflash->hide();
     m_previewButton->setIcon(drawn(artwork::Picture::PreviewStart));
-    m_previewButton->setAccessibleName(QStringLiteral("start preview"));
+    m_previewButton->setAccessibleName(form().caption("startpreview"));
 }
 
 void CustWeapons::previewTick()

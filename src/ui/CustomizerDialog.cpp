@@ -30,13 +30,19 @@ void CustomizerDialog::finish(QLayout* content, const QString& help)
 {
     QPushButton* helpButton = nullptr;
     if (!help.isEmpty()) {
-        helpButton = m_form.ownButton("Command4", QStringLiteral("?"), QStringLiteral("help"));
+        helpButton = m_form.ownButton("Command4", QStringLiteral("?"), m_form.shared("help"));
         m_form.onClick(helpButton, [this, help] { session().ui.message(help.toStdString()); });
     }
     // The physics window's apply button is Command3; every other window's is Command1.
     const char* applyName = m_form.id() == Window::CustPhys ? "Command3" : "Command1";
     QPushButton* defaults = m_form.button("Command2");
     QPushButton* apply = m_form.button(applyName);
+    // The key "defaults" also captions the physics window's apply button, so
+    // two of its buttons may read the same; readers hear what each does.
+    if (m_form.id() == Window::CustPhys)
+        apply->setAccessibleName(captionText(session(), Window::CustBars, "Command1"));
+    defaults->setAccessibleDescription(m_form.shared("defaultsdescription"));
+    apply->setAccessibleDescription(m_form.shared("applydescription"));
     m_form.onClick(defaults, [this] { restoreDefaults(); });
     m_form.onClick(apply, [this] { accept(); });
 
@@ -70,9 +76,31 @@ void CustomizerDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void CustomizerDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Under X, Qt took the Tab stop from a group of option buttons that had
+    // the focus once; showing them again gives it back.
+    m_binder->refreshAll();
+    // A dialog would give the focus back to the control last used, often
+    // "apply"; each opening starts at the first field instead.
+    // A control greyed by its switch cannot take the focus; the window then
+    // starts as usual.
+    QWidget* target = m_focusOnShow && m_focusOnShow->isEnabled() ? m_focusOnShow.data() : nullptr;
+    m_focusOnShow = nullptr;
+    for (QWidget* widget = nextInFocusChain(); target == nullptr && widget != this;
+         widget = widget->nextInFocusChain()) {
+        if (widget->isVisibleTo(this) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+            target = widget;
+    }
+    if (target != nullptr)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
 void CustomizerDialog::restoreDefaults()
 {
     Session& current = session();
+    const SettingsStore::Step step(current.settings);
     current.currentCategory = std::string(keyword(m_category));
     if (Status read = ReadCommonSection(current); !read)
         current.ui.message("The defaults could not be read.\n" + read.reason());

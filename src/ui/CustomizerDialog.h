@@ -5,6 +5,7 @@
 #include "ui/FormBuilder.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QLayout;
 
@@ -31,6 +32,10 @@ public:
     // "defaults": the category's settings return to the configuration's defaults.
     virtual void restoreDefaults();
 
+    // The control the focus goes to when the window shows next; otherwise
+    // every opening starts at the window's first field.
+    void focusOnShow(QWidget* control) { m_focusOnShow = control; }
+
 protected:
     FormBuilder& form() { return m_form; }
     Session& session();
@@ -49,12 +54,14 @@ protected:
 
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     Windows& m_windows;
     Category m_category;
     FormBuilder m_form;
     SettingsBinder* m_binder = nullptr;
+    QPointer<QWidget> m_focusOnShow;
 };
 
 } // namespace golv

@@ -86,6 +86,8 @@ QString captionText(const Session& session, Window window, const char* control)
 
 QString FormBuilder::caption(const char* control) const { return captionText(m_windows.session(), m_id, control); }
 
+QString FormBuilder::shared(const char* key) const { return captionText(m_windows.session(), Window::Form1, key); }
+
 SettingId FormBuilder::setting(const char* control) const
 {
     const auto id = settingOfControl(m_id, control);
@@ -231,6 +233,7 @@ Swatch* FormBuilder::previewSwatch(const ColourFields& fields) const { return ma
 Swatch* FormBuilder::makeSwatch(const ColourFields& fields, bool followsFields) const
 {
     auto* swatch = new Swatch(m_window);
+    swatch->setColourWords({shared("red"), shared("green"), shared("blue")});
     SettingsStore& settings = m_windows.session().settings;
     if (followsFields) {
         follow(swatch, {fields.begin(), fields.end()},
@@ -242,6 +245,7 @@ Swatch* FormBuilder::makeSwatch(const ColourFields& fields, bool followsFields) 
         const auto chosen = m_windows.chooseColour(toQColor(colourOf(settings, fields)), m_window);
         if (!chosen)
             return;
+        const SettingsStore::Step step(settings);
         const int components[] = {chosen->red(), chosen->green(), chosen->blue()};
         for (std::size_t i = 0; i < fields.size(); ++i)
             settings.setText(fields[i], std::to_string(components[i]));
@@ -264,13 +268,13 @@ void FormBuilder::explainHex(QLineEdit* field, HexReading reading) const
 {
     const SettingId id = setting(field->objectName().toLatin1().constData());
     const SettingsStore& settings = m_windows.session().settings;
-    follow(field, {id}, [field, &settings, id, reading] {
+    follow(field, {id}, [field, &settings, id, reading, inDecimal = shared("indecimal")] {
         bool read = false;
         const QString digits = QString::fromStdString(settings.text(id));
         qint64 value = digits.toLongLong(&read, 16);
         if (reading == HexReading::Signed16 && value >= 0x8000 && value <= 0xFFFF)
             value -= 0x10000;
-        const QString explained = read ? QStringLiteral("%1 in decimal").arg(value) : QString();
+        const QString explained = read ? QStringLiteral("%1 %2").arg(value).arg(inDecimal) : QString();
         field->setToolTip(explained);
         field->setAccessibleDescription(explained);
     });
@@ -373,23 +377,22 @@ Swatch* Section::colourRow(
 {
     QLabel* rowLabel = m_form.label(label);
     static const std::array<QString, 3> kLetters = {QStringLiteral("R:"), QStringLiteral("G:"), QStringLiteral("B:")};
-    static const std::array<QString, 3> kWords
-        = {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
-    static const QString kOpensColourDialog = QStringLiteral("F4 or Alt+Down: choose the colour");
+    const std::array<QString, 3> words = {m_form.shared("red"), m_form.shared("green"), m_form.shared("blue")};
+    const QString opensColourDialog = m_form.shared("choosecolour");
     const ColourFields ids = m_form.settings(fields);
     std::array<QLineEdit*, 3> edits{};
     std::array<QLabel*, 3> letters{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         letters[i] = m_form.ownLabel(kLetters[i]);
         edits[i] = m_form.field(fields[i]);
-        nameForReaders(edits[i], {titlePart(), rowLabel, kWords[i]});
+        nameForReaders(edits[i], {titlePart(), rowLabel, words[i]});
     }
     Swatch* swatch = kind == SwatchKind::Preview ? m_form.previewSwatch(ids) : m_form.swatch(ids);
-    nameForReaders(swatch, {titlePart(), rowLabel, QStringLiteral("swatch")});
+    nameForReaders(swatch, {titlePart(), rowLabel, m_form.shared("swatch")});
     for (QLineEdit* edit : edits) {
         swatch->opensFrom(edit);
-        edit->setToolTip(kOpensColourDialog);
-        edit->setAccessibleDescription(kOpensColourDialog);
+        edit->setToolTip(opensColourDialog);
+        edit->setAccessibleDescription(opensColourDialog);
     }
 
     const int line = m_rows->rowCount();

@@ -71,6 +71,8 @@ public:
     // The caption a language key sets for a control of this window; the
     // program stops when the table lacks it, which every test run would show.
     QString caption(const char* control) const;
+    // A word several windows use (the main window's texts of its own: "value", "red", ...).
+    QString shared(const char* key) const;
     // The setting a control of this window shows; the program stops when it
     // shows none.
     SettingId setting(const char* control) const;

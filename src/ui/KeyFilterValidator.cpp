@@ -36,6 +36,13 @@ QValidator::State KeyFilterValidator::validate(QString& text, int& position) con
             || (character.unicode() < 128 && keyFilterAccepts(m_input, static_cast<char>(character.unicode()))))
             inserted.append(character);
     }
+    // A key the filter swallows changes nothing, not even a selection it
+    // would have typed over.
+    if (inserted.isEmpty() && prefix + suffix < text.size()) {
+        text = m_previous;
+        position = static_cast<int>(m_previous.size() - suffix);
+        return Acceptable;
+    }
     if (m_maxLength > 0)
         inserted.truncate(std::max<qsizetype>(0, m_maxLength - prefix - suffix));
 

@@ -5,17 +5,21 @@
 #include "config/Session.h"
 #include "config/VersionSection.h"
 #include "language/CaptionTable.h"
+#include "language/LanguageFile.h"
 #include "patcher/ModifyExe.h"
 #include "patcher/PatchPreview.h"
 #include "presets/Presets.h"
 #include "settings/SettingId.h"
 #include "ui/AboutBox.h"
 #include "ui/Artwork.h"
+#include "ui/FindDialog.h"
 #include "ui/FormBuilder.h"
+#include "ui/LanguageDialog.h"
 #include "ui/SettingsBinder.h"
 #include "ui/Windows.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
@@ -26,6 +30,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace golv {
@@ -74,7 +80,7 @@ void barRow(const FormBuilder& make, Section& section, const char* label, const 
 {
     QLabel* caption = make.label(label);
     QLineEdit* box = make.display(display, 9);
-    nameForReaders(box, {caption, QStringLiteral("value")});
+    nameForReaders(box, {caption, make.shared("value")});
     section.row(caption, {make.scrollBar(bar), box});
 }
 
@@ -154,40 +160,44 @@ void MainWindow::buildLayout()
     columns->addSpacing(16);
     columns->addLayout(right, 1);
 
-    auto* status = new QHBoxLayout;
     auto* statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("Label6"));
     statusLabel->setTextFormat(Qt::PlainText); // it names the executable
     QFont statusFont = statusLabel->font();
     statusFont.setBold(true);
     statusLabel->setFont(statusFont);
-    status->addWidget(statusLabel, 1);
-    QLabel* language = make.label("Label14");
-    QFont small = language->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    language->setFont(small);
-    status->addWidget(language);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(artwork::windowPicture(artwork::windowPictureSize()));
+    picture->setAccessibleName(make.caption("windowpicture"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
     layout->addLayout(columns);
-    layout->addLayout(status);
+    layout->addWidget(statusLabel);
     // Made one by one: the order of making is the Tab order, and a call's
-    // arguments may be made in any order.
+    // arguments may be made in any order. The program's own commands stand
+    // above those of the settings and the executable.
+    QPushButton* find = make.button("Command24");
+    QPushButton* languages = make.button("Command25");
+    QPushButton* about = make.button("Command8");
+    QLabel* language = make.label("Label14");
+    QFont small = language->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    language->setFont(small);
+    auto* program = make.commandRow({find, languages, about}, {});
+    program->addWidget(language);
+    layout->addLayout(program);
     QPushButton* load = make.button("Command12");
     QPushButton* save = make.button("Command16");
     QPushButton* defaults = make.button("Command9");
-    QPushButton* about = make.button("Command8");
     QPushButton* exportPatch = make.button("Command22");
     QPushButton* restore = make.button("Command23");
     QPushButton* modify = make.button("Command3");
     QPushButton* quit = make.button("Command1");
-    layout->addLayout(make.commandRow({load, save, defaults, about}, {exportPatch, restore, modify, quit}));
+    layout->addLayout(make.commandRow({load, save, defaults}, {exportPatch, restore, modify, quit}));
 }
 
 void MainWindow::connectCommands()
@@ -199,7 +209,10 @@ void MainWindow::connectCommands()
     for (const DistancePreset& preset : kDistancePresets)
         onClick(preset.name, [this, preset] { setDistances(preset.drawing, preset.fog); });
 
-    onClick("Command12", [this] { loadPreset(m_session); });
+    onClick("Command12", [this] {
+        const SettingsStore::Step step(m_session.settings);
+        loadPreset(m_session);
+    });
     onClick("Command16", [this] { savePreset(m_session); });
     onClick("Command9", [this] { restoreDefaults(); });
     onClick("Command3", [this] {
@@ -211,6 +224,13 @@ void MainWindow::connectCommands()
     onClick("Command23", [this] { restoreCommand(m_session); });
     onClick("Command1", [this] { m_windows.unloadAll(); });
     onClick("Command8", [this] { m_windows.form2().exec(); });
+    onClick("Command24", [this] { findSetting(); });
+    onClick("Command25", [this] { chooseLanguage(); });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        if (m_binder->checkPendingField())
+            findSetting();
+    });
 
     // Each customizer button opens its window once that window exists.
     for (const auto buttons :
@@ -224,14 +244,34 @@ void MainWindow::connectCommands()
     }
 }
 
+void MainWindow::findSetting()
+{
+    FindDialog find(m_windows, this);
+    if (find.exec() == QDialog::Accepted && find.chosen())
+        m_windows.goTo(*find.chosen());
+}
+
+void MainWindow::chooseLanguage()
+{
+    LanguageDialog languages(m_session, this);
+    if (languages.exec() != QDialog::Accepted || !languages.chosen())
+        return;
+    if (Status kept = golv::chooseLanguage(m_session, *languages.chosen()); !kept)
+        m_session.ui.message(captionText(m_session, Window::Form1, "languagenotkept").toStdString(), {}, kept.reason());
+    // This window is one of those made anew: not while it is answering a click.
+    QTimer::singleShot(0, qApp, [windows = &m_windows] { windows->rebuild(); });
+}
+
 void MainWindow::setDistances(int drawing, int fog)
 {
+    const SettingsStore::Step step(m_session.settings);
     m_session.settings.setState(settingId("DrawingDistanceRange"), drawing);
     m_session.settings.setState(settingId("DistantFogRange"), fog);
 }
 
 void MainWindow::restoreDefaults()
 {
+    const SettingsStore::Step step(m_session.settings);
     if (Status loaded = LoadCommonConfig(m_session); !loaded) {
         m_session.ui.message("The defaults could not be read.\n" + loaded.reason());
         return;

@@ -38,6 +38,8 @@ private:
     void connectCommands();
     void setDistances(int drawing, int fog);
     void restoreDefaults();
+    void findSetting();
+    void chooseLanguage();
     void refreshRangeWarning();
 
     Windows& m_windows;

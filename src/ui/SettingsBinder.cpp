@@ -16,9 +16,11 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -70,6 +72,18 @@ SettingsBinder::SettingsBinder(SettingsStore& store, UserInteraction& ui, Window
     }
     m_observer = m_store.addObserver([this](SettingId id) { refresh(id); });
     refreshAll();
+
+    // Undo and redo reach every setting from every window, a field's own
+    // typing included: the store keeps the one history.
+    const std::pair<QKeySequence::StandardKey, bool (SettingsStore::*)()> travels[]
+        = {{QKeySequence::Undo, &SettingsStore::undo}, {QKeySequence::Redo, &SettingsStore::redo}};
+    for (const auto& [keys, travel] : travels) {
+        auto* shortcut = new QShortcut(keys, root);
+        connect(shortcut, &QShortcut::activated, this, [this, travel] {
+            m_pendingCheck.reset();
+            (m_store.*travel)();
+        });
+    }
 }
 
 SettingsBinder::~SettingsBinder() { m_store.removeObserver(m_observer); }
@@ -83,7 +97,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         if (auto* edit = root->findChild<QLineEdit*>(controlName(def))) {
             edit->setValidator(new KeyFilterValidator(def.input, def.maxLength, edit));
             connect(edit, &QLineEdit::textEdited, this,
-                [this, id](const QString& text) { m_store.setText(id, text.toStdString()); });
+                [this, id](const QString& text) { m_store.typeText(id, text.toStdString()); });
             edit->installEventFilter(this);
             widgets.push_back(edit);
         }
@@ -189,6 +203,12 @@ void SettingsBinder::refresh(SettingId id)
                 button->setAutoExclusive(false);
                 button->setChecked(selected);
                 button->setAutoExclusive(true);
+                // Tab enters the group at its chosen option (at the first
+                // when none is), and the arrows move within it. Qt's own
+                // bookkeeping of this missed the flare colours under X.
+                const int chosen = std::max(m_store.state(id), 0);
+                const bool entry = button->objectName() == optionName(def, chosen);
+                button->setFocusPolicy(entry ? Qt::StrongFocus : Qt::ClickFocus);
             } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
                 QStringList entries;
                 for (const std::string& entry : m_store.listEntries(id))
@@ -236,6 +256,15 @@ bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
     const SettingId id = found->second;
 
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A field would undo its own typing alone; the window's shortcut
+        // undoes in the store instead.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)
+            || static_cast<QKeyEvent*>(event)->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
+        }
+        break;
     case QEvent::FocusOut:
         if (qobject_cast<QLineEdit*>(watched) && !m_checking
             && userMovedOn(static_cast<QFocusEvent*>(event)->reason())) {
@@ -247,11 +276,15 @@ bool SettingsBinder::eventFilter(QObject* watched, QEvent* event)
             });
         }
         break;
-    case QEvent::KeyPress:
-        // A list's entry can only be picked, not typed.
-        if (qobject_cast<QComboBox*>(watched) && !static_cast<QKeyEvent*>(event)->text().isEmpty())
+    case QEvent::KeyPress: {
+        // A list's entry can only be picked, not typed: a letter or digit
+        // is swallowed, while Tab, Space, F4 and the arrows keep their use.
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (qobject_cast<QComboBox*>(watched) && !typed.isEmpty() && typed.at(0).isPrint()
+            && typed != QStringLiteral(" "))
             return true;
         break;
+    }
     default:
         break;
     }
@@ -274,10 +307,13 @@ bool SettingsBinder::checkPendingField()
     m_pendingCheck.reset();
 
     const QScopedValueRollback<bool> checking(m_checking, true);
-    const FieldVerdict verdict = checkField(kSettings[id].checks, m_store.text(id));
+    const FieldVerdict verdict = checkField(kSettings[id].checks, m_store.text(id), kSettings[id].input);
     for (const std::string& message : verdict.messages)
         m_ui.message(message);
-    m_store.setText(id, verdict.text);
+    // A correction belongs to the step of what was typed; the next edit of
+    // the field, once left, is a step of its own.
+    m_store.typeText(id, verdict.text);
+    m_store.closeStep();
     if (verdict.keepFocus) {
         for (const QPointer<QWidget>& widget : m_widgets[id]) {
             if (!widget.isNull())

@@ -42,11 +42,22 @@ void Swatch::setColour(const QColor& colour)
     update();
 }
 
+void Swatch::setColourWords(const std::array<QString, 3>& words)
+{
+    m_words = words;
+    describeColour();
+}
+
 void Swatch::describeColour()
 {
     setToolTip(m_colour.name(QColor::HexRgb).toUpper());
-    setAccessibleDescription(
-        QStringLiteral("red %1, green %2, blue %3").arg(m_colour.red()).arg(m_colour.green()).arg(m_colour.blue()));
+    setAccessibleDescription(QStringLiteral("%1 %2, %3 %4, %5 %6")
+                                 .arg(m_words[0])
+                                 .arg(m_colour.red())
+                                 .arg(m_words[1])
+                                 .arg(m_colour.green())
+                                 .arg(m_words[2])
+                                 .arg(m_colour.blue()));
 }
 
 void Swatch::opensFrom(QWidget* field) { field->installEventFilter(this); }

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <array>
+
 namespace golv {
 
 inline QColor toQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
@@ -30,6 +32,9 @@ public:
     // Repaints only when the colour changes.
     void setColour(const QColor& colour);
 
+    // The words of the three components in the description readers hear.
+    void setColourWords(const std::array<QString, 3>& words);
+
     // The key that opens the colour dialog works in this field.
     void opensFrom(QWidget* field);
 
@@ -47,6 +52,7 @@ private:
     void describeColour();
 
     QColor m_colour{Qt::black};
+    std::array<QString, 3> m_words = {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("blue")};
 };
 
 } // namespace golv

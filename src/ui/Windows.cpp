@@ -1,6 +1,7 @@
 #include "ui/Windows.h"
 
 #include "config/Session.h"
+#include "settings/SettingId.h"
 #include "ui/AboutBox.h"
 #include "ui/CustBars.h"
 #include "ui/CustEnemy.h"
@@ -12,11 +13,14 @@
 #include "ui/CustOxmaHP.h"
 #include "ui/CustPhys.h"
 #include "ui/CustWeapons.h"
+#include "ui/CustomizerDialog.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+
+#include <algorithm>
 
 namespace golv {
 
@@ -28,6 +32,8 @@ template <typename Dialog> QDialog* make(Windows& windows, QWidget* parent) { re
 
 Windows::Windows(Session& session) : m_session(session)
 {
+    // What start-up read is no step anyone can undo.
+    session.settings.forgetHistory();
     m_factories[Window::CustWeapons] = make<CustWeapons>;
     m_factories[Window::CustBars] = make<CustBars>;
     m_factories[Window::CustFonts] = make<CustFonts>;
@@ -78,6 +84,55 @@ void Windows::openCustomizer(Window window)
 {
     if (QDialog* dialog = customizer(window))
         dialog->exec();
+}
+
+QWidget* Windows::controlOf(SettingId id)
+{
+    const SettingDef& def = kSettings[id];
+    QWidget* window = def.window == Window::Form1 ? static_cast<QWidget*>(&form1()) : customizer(def.window);
+    if (window == nullptr)
+        return nullptr;
+    QString name = QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
+    if (kindOf(def.conversion) == ControlKind::Option)
+        name += QStringLiteral("(%1)").arg(std::max(m_session.settings.state(id), 0));
+    return window->findChild<QWidget*>(name);
+}
+
+void Windows::goTo(SettingId id)
+{
+    QWidget* control = controlOf(id);
+    if (control == nullptr)
+        return;
+    if (auto* dialog = qobject_cast<CustomizerDialog*>(control->window())) {
+        dialog->focusOnShow(control);
+        dialog->exec();
+        return;
+    }
+    control->window()->activateWindow();
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+void Windows::rebuild()
+{
+    for (auto& [window, dialog] : m_customizers) {
+        if (!dialog.isNull())
+            dialog->deleteLater();
+    }
+    m_customizers.clear();
+    if (!m_form2.isNull())
+        m_form2->deleteLater();
+    if (!m_form1)
+        return;
+    const QRect place = m_form1->geometry();
+    const bool shown = m_form1->isVisible();
+    MainWindow* old = m_form1.release();
+    old->hide();
+    old->deleteLater();
+    form1().setGeometry(place);
+    if (shown) {
+        m_form1->show();
+        m_form1->activateWindow();
+    }
 }
 
 void Windows::resetWeaponsPreview()

@@ -44,6 +44,19 @@ public:
     QDialog* customizer(Window window);
     void openCustomizer(Window window);
 
+    // The control that shows a setting, its window made if need be; for an
+    // option group, the option chosen (else the first).
+    QWidget* controlOf(SettingId id);
+    // Opens a setting's window with the focus in its control: the main
+    // window's at once, a customizer window's as it opens, modally.
+    void goTo(SettingId id);
+
+    // Makes every window anew, after the captions changed: the customizers
+    // and the about box on their next use, the main window at once, in the
+    // old one's place. The old main window goes once the event that asked
+    // for this is done with it.
+    void rebuild();
+
     // Puts the weapons window's preview back into its resting state, as the
     // main window's "defaults" does; nothing when the window was never opened.
     void resetWeaponsPreview();

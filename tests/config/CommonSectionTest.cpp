@@ -1,5 +1,6 @@
 #include "config/CommonSection.h"
 
+#include "config/CommonKey.h"
 #include "config/ConfigFixture.h"
 #include "config/DefaultConfig.h"
 #include "config/VersionSection.h"
@@ -11,6 +12,7 @@
 #endif
 
 #include <cstdlib>
+#include <tuple>
 
 namespace golv {
 namespace {
@@ -37,6 +39,25 @@ TEST_F(CommonSectionTest, readsTheProgramKeysByTheirValueRules)
     EXPECT_EQ(session.codec.configVersion(), "0.673");
     EXPECT_EQ(session.languageFile, "golv.lng");
     EXPECT_TRUE(ui.messages.empty()) << "unknown keys are no error";
+}
+
+// The language chosen in the window is kept in golv.cfg; nothing else changes.
+TEST_F(CommonSectionTest, aCommonKeyIsSetKeepingEveryOtherByte)
+{
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"replaced where it stands, LF kept", "[common]\nExeName=a.exe\nlanguagefile=old.lng\n[end common]\n",
+            "[common]\nExeName=a.exe\nLanguageFile=deutsch.lng\n[end common]\n"},
+        {"after its commented example", "; x\r\n[common]\r\n;LanguageFile=golv.lng\r\nExeName=a.exe",
+            "; x\r\n[common]\r\n;LanguageFile=golv.lng\r\nLanguageFile=deutsch.lng\r\nExeName=a.exe"},
+        {"in the common section only", "[common]\r\nExeName=a.exe\r\n[version 1;x]\r\nLanguageFile=x\r\n",
+            "[common]\r\nLanguageFile=deutsch.lng\r\nExeName=a.exe\r\n[version 1;x]\r\nLanguageFile=x\r\n"},
+    };
+    for (const auto& [name, before, after] : rows) {
+        SCOPED_TRACE(name);
+        folder.write("golv.cfg", before);
+        ASSERT_TRUE(setCommonKey(session.configPath, "LanguageFile", "deutsch.lng"));
+        EXPECT_EQ(configText(), after);
+    }
 }
 
 TEST_F(CommonSectionTest, aDamagedOrOutdatedFileIsRegeneratedAndReadAgain)

@@ -629,7 +629,8 @@ TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
     EXPECT_EQ(ui.messages[0].title, "Cannot modify file");
     EXPECT_EQ(ui.messages[0].text,
         "Cannot process with quenb.exe modifying. Make sure game is not launched or write-protected.\n"
-        "If so, check that config file contains all necessary offsets and data.");
+        "If so, check that config file contains all necessary offsets and data.\n\n"
+        "PistolDamage: \"300\" is above 255, the most it takes.");
     EXPECT_EQ(ui.messages[0].details,
         "PistolDamage: \"300\" is above 255, the most it takes.\nBatDmg: \"abc\" is not a number.");
 }

@@ -19,7 +19,10 @@ TEST(FieldValidation, leavingAFieldMakesItsChecksInOrder)
         Messages messages;
         const char* text;
         bool keepsFocus = true; // when there is a message
+        Input input = Input::Any;
     };
+    const FieldChecks signedByte = {{{Type::Min, -128}, {Type::Max, 127}, {Type::Empty, 0}}};
+    const char* const misplacedSign = "The minus sign can only stand before the first digit!";
     const FieldChecks emptyThenLimits = {{{Type::Empty, 0}, {Type::Max, 255}, {Type::Min, -128}}};
     const Row rows[] = {
         {"within the limits", emptyThenLimits, "255", {}, "255"},
@@ -45,10 +48,18 @@ TEST(FieldValidation, leavingAFieldMakesItsChecksInOrder)
             {"Maximum value for this field is 127!"}, "127", false},
         {"but not when it is empty", {{{Type::Max, 127, false}, {Type::Empty, 0}}}, "",
             {"You must fill this field with at least one digit!"}, ""},
+        // What the patch run would refuse, though the checks above let it pass.
+        {"a signed number", signedByte, "-5", {}, "-5", true, Input::SignedDigits},
+        {"a lone minus", signedByte, "-", {"You must fill this field with at least one digit!"}, "-", true,
+            Input::SignedDigits},
+        {"a minus after the digits", signedByte, "12-", {misplacedSign}, "12-", true, Input::SignedDigits},
+        {"two minus signs", signedByte, "--5", {misplacedSign}, "--5", true, Input::SignedDigits},
+        {"odd hex digits", {{{Type::HexDigits, 2}}}, "1A3",
+            {"You must fill this field with an even number of hexadecimal symbols!"}, "1A3", true, Input::Hex},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const FieldVerdict verdict = checkField(row.checks, row.typed);
+        const FieldVerdict verdict = checkField(row.checks, row.typed, row.input);
         EXPECT_EQ(verdict.messages, row.messages);
         EXPECT_EQ(verdict.text, row.text);
         EXPECT_EQ(verdict.keepFocus, !row.messages.empty() && row.keepsFocus);

@@ -124,6 +124,53 @@ TEST_F(SettingsStoreTest, enablingRulesFollowTheirCheckBoxes)
     EXPECT_NE(std::find(told.begin(), told.end(), settingId("DisableSave")), told.end());
 }
 
+// Each change is a step, with what the rules changed in answer; a block of
+// changes or a field's typing is one. Undo and redo reach every window.
+TEST_F(SettingsStoreTest, undoAndRedoTakeWholeStepsAcrossWindows)
+{
+    loadDefaults();
+    store().forgetHistory();
+    EXPECT_FALSE(store().canUndo()) << "the values from golv.cfg are where the history starts";
+    std::vector<std::pair<SettingId, std::string>> changed; // a setting of every window, as it was
+    for (int window = 0; window <= static_cast<int>(Window::CustPhys); ++window) {
+        const auto id
+            = static_cast<SettingId>(std::find_if(kSettings.begin(), kSettings.end(), [window](const SettingDef& def) {
+                  return def.window == static_cast<Window>(window) && kindOf(def.conversion) == ControlKind::Text;
+              }) - kSettings.begin());
+        changed.emplace_back(id, store().text(id));
+        store().typeText(id, "9");
+        store().typeText(id, "98"); // the same field: the same step
+    }
+    ASSERT_TRUE(put("SaveTrigger", "1"));
+    {
+        const SettingsStore::Step preset(store());
+        ASSERT_TRUE(put("DefSmallMedkits", "5")); // the flares follow
+        ASSERT_TRUE(put("HHide", "1"));
+    }
+    ASSERT_TRUE(store().undo());
+    EXPECT_EQ(textOf("DefFlares"), "3");
+    EXPECT_EQ(stateOf("HHide"), 0);
+    std::vector<SettingId> told;
+    store().addObserver([&](SettingId id) { told.push_back(id); });
+    ASSERT_TRUE(store().undo());
+    EXPECT_TRUE(enabled("DisableSave"));
+    EXPECT_NE(std::find(told.begin(), told.end(), settingId("DisableSave")), told.end());
+    for (auto one = changed.rbegin(); one != changed.rend(); ++one) {
+        ASSERT_TRUE(store().undo());
+        EXPECT_EQ(store().text(one->first), one->second) << kSettings[one->first].key;
+    }
+    EXPECT_FALSE(store().undo());
+    for (const auto& [id, before] : changed) {
+        ASSERT_TRUE(store().redo());
+        EXPECT_EQ(store().text(id), "98") << kSettings[id].key;
+    }
+    store().closeStep(); // the field was left: typing it again is a step of its own
+    store().typeText(changed.back().first, "7");
+    EXPECT_FALSE(store().canRedo()) << "a new change ends the way forward";
+    ASSERT_TRUE(store().undo());
+    EXPECT_EQ(store().text(changed.back().first), "98");
+}
+
 // The warning stands while the fog reaches farther than the drawing distance.
 TEST_F(SettingsStoreTest, theRangeWarningFollowsBothDistances)
 {

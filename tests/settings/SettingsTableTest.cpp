@@ -103,7 +103,7 @@ TEST(SettingsTable, textFieldsAcceptTheirInitialText)
         EXPECT_LE(row.initial.size(), row.maxLength);
         for (const char c : row.initial)
             EXPECT_TRUE(keyFilterAccepts(row.input, c)) << c;
-        EXPECT_EQ(checkField(row.checks, std::string(row.initial)).messages, std::vector<std::string>{});
+        EXPECT_EQ(checkField(row.checks, std::string(row.initial), row.input).messages, std::vector<std::string>{});
     }
 }
 

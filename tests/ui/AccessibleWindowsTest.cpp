@@ -1,11 +1,16 @@
+#include "language/CaptionTable.h"
+#include "language/LanguageFile.h"
 #include "settings/SettingId.h"
 #include "support/StartedProgram.h"
 #include "ui/Swatch.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -49,6 +54,26 @@ QString describe(const QWidget* widget)
             widget->window()->objectName());
 }
 
+// Every caption and text of the table as the windows show it now, longest
+// first, each without the ":" that names leave out.
+QStringList shownTexts(const Session& session)
+{
+    QStringList texts;
+    for (const CaptionEntry& entry : kCaptions) {
+        const auto set = session.captions.find({entry.window, std::string(entry.control)});
+        QString text = set != session.captions.end()
+            ? QString::fromStdString(set->second)
+            : QString::fromUtf8(entry.builtIn.data(), static_cast<qsizetype>(entry.builtIn.size()));
+        text = text.trimmed();
+        if (text.endsWith(QLatin1Char(':')))
+            text.chop(1);
+        if (!text.trimmed().isEmpty())
+            texts << text.trimmed();
+    }
+    std::ranges::sort(texts, [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    return texts;
+}
+
 // Where Tab goes, in order, starting from the window itself.
 std::vector<QWidget*> tabChain(QWidget* window)
 {
@@ -68,27 +93,66 @@ class AccessibleWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every input has a name of its own, and Tab reaches every one but the
-    // displays, the swatches (their fields are reached) and the physics
-    // window's picture buttons, which only lead into a field.
+    void everyInputIsNamedAndReachedByTab_data()
+    {
+        QTest::addColumn<QString>("languageFile");
+        QTest::newRow("built in") << QString();
+        QTest::newRow("German") << QStringLiteral(GOLV_SOURCE_DIR "/languages/deutsch.lng");
+    }
+
+    // Every input has a name of its own, made of the captions around it in
+    // the window's language and never its value, and Tab reaches every one
+    // (a group of options once) but the displays, the swatches (their fields
+    // are reached) and the physics window's picture buttons, which only lead
+    // into a field. Every window fits a 1366 by 768 screen with room for its
+    // frame and a task bar.
     void everyInputIsNamedAndReachedByTab()
     {
+        QFETCH(QString, languageFile);
         test::StartedProgram program;
+        program.session.languageFile = languageFile.toStdString();
+        LoadLanguageFile(program.session);
+        const QStringList texts = shownTexts(program.session);
         for (const auto& [id, window] : program.showAll()) {
+            QVERIFY2(window->width() <= 1366 && window->height() <= 700,
+                qPrintable(QStringLiteral("%1 is %2 by %3")
+                               .arg(window->objectName())
+                               .arg(window->width())
+                               .arg(window->height())));
             const std::vector<QWidget*> chain = tabChain(window);
             std::map<QString, QString> owners;
             for (QWidget* input : inputsOf(window)) {
                 const QString name = announcedName(input);
                 QVERIFY2(!name.isEmpty(), qPrintable(describe(input) + QStringLiteral(" has no name")));
-                const auto [place, fresh] = owners.emplace(name, describe(input));
-                QVERIFY2(fresh,
-                    qPrintable(describe(input) + QStringLiteral(" and ") + place->second
-                        + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
+                if (input->isVisibleTo(window)) {
+                    const auto [place, fresh] = owners.emplace(name, describe(input));
+                    QVERIFY2(fresh,
+                        qPrintable(describe(input) + QStringLiteral(" and ") + place->second
+                            + QStringLiteral(" are both called \"") + name + QLatin1Char('"')));
+                    QVERIFY2(name != QAccessible::queryAccessibleInterface(input)->text(QAccessible::Value),
+                        qPrintable(describe(input) + QStringLiteral(" is called by its value")));
+                    QString rest = name;
+                    for (const QString& text : texts)
+                        rest.replace(text, QStringLiteral(" "));
+                    const QStringList words = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                    QVERIFY2(std::ranges::all_of(words, [](const QString& word) { return word.size() == 1; }),
+                        qPrintable(describe(input) + QStringLiteral(" is called \"") + name
+                            + QStringLiteral("\", words no caption gives: ") + words.join(QLatin1Char(' '))));
+                }
                 const auto* field = qobject_cast<const QLineEdit*>(input);
                 const bool aside = qobject_cast<Swatch*>(input) != nullptr || (field && field->isReadOnly())
                     || (id == Window::CustPhys && input->objectName().startsWith(QLatin1String("Command1(")));
                 QWidget* focused = input->focusProxy() != nullptr ? input->focusProxy() : input;
-                QVERIFY2(aside || !input->isVisibleTo(window) || (focused->focusPolicy() & Qt::TabFocus),
+                // Tab enters a group of options once, at its chosen one.
+                const QString group = input->objectName().section(QLatin1Char('('), 0, 0);
+                const bool reached = qobject_cast<QRadioButton*>(input) != nullptr
+                    ? std::ranges::any_of(chain,
+                        [&group](const QWidget* stop) {
+                            return qobject_cast<const QRadioButton*>(stop) != nullptr
+                                && stop->objectName().section(QLatin1Char('('), 0, 0) == group;
+                        })
+                    : (focused->focusPolicy() & Qt::TabFocus) != 0;
+                QVERIFY2(aside || !input->isVisibleTo(window) || reached,
                     qPrintable(describe(input) + QStringLiteral(" cannot be reached by Tab")));
                 if (auto* swatch = qobject_cast<Swatch*>(input)) {
                     QVERIFY2(std::ranges::find(chain, swatch) == chain.end(),
@@ -117,6 +181,35 @@ private slots:
         }
     }
 
+    // A list's entry is picked, never typed, but the keys that move on or
+    // open it work there as anywhere; and a window opened again starts at
+    // its first field, not at the control left last.
+    void theListsKeysAndTheFirstField()
+    {
+        test::StartedProgram program;
+        const std::pair<Window, const char*> lists[] = {{Window::CustFonts, "Combo1(0)"}, {Window::CustLite, "Combo1"}};
+        for (const auto& [window, name] : lists) {
+            QDialog& dialog = program.open(window);
+            auto* list = test::child<QComboBox>(dialog, QString::fromLatin1(name));
+            QWidget* typedInto = list->focusProxy() != nullptr ? list->focusProxy() : list;
+            list->setFocus();
+            const QString before = list->currentText();
+            QTest::keyClicks(typedInto, "r1");
+            QCOMPARE(list->currentText(), before);
+            QTest::keyClick(typedInto, Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget() != typedInto, name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), typedInto);
+            QTest::keyClick(typedInto, Qt::Key_F4);
+            QVERIFY2(QTest::qWaitFor([list] { return list->view()->isVisible(); }), name);
+            list->hidePopup();
+            dialog.hide();
+            program.open(window);
+            QVERIFY2(QApplication::focusWidget() == tabChain(&dialog).front(), name);
+            dialog.hide();
+        }
+    }
+
     // A swatch tells its colour, and follows it from the black it starts with.
     void aSwatchDescribesItsColour()
     {
@@ -140,7 +233,8 @@ private slots:
             {Window::CustBars, {"Text2(0)", "health bar width"}},
             {Window::CustBars, {"Check4", "loading bar hide"}},
             {Window::CustFonts, {"Text1(26)", "Main Menu -> Load Game effect #"}},
-            {Window::CustGfx, {"Text1(3)", "colour 2 2"}},
+            {Window::CustGfx, {"Text1(3)", "colour 2 second byte"}},
+            {Window::CustFonts, {"Combo1(0)", "align to"}},
         };
         for (const auto& [window, control] : expected) {
             QCOMPARE(announcedName(test::child<QWidget>(program.show(window), QString::fromLatin1(control.first))),

@@ -72,6 +72,8 @@ private slots:
         }
         int translated = 0;
         for (const CaptionEntry& entry : kCaptions) {
+            if (isOwnText(entry))
+                continue; // no control shows it as its caption
             QWidget& window = entry.window == Window::Form2 ? static_cast<QWidget&>(program.windows->form2())
                                                             : program.show(entry.window);
             const QString control = fromView(entry.control);
@@ -96,10 +98,10 @@ private slots:
     void everyCaptionAWindowShowsIsInTheTable()
     {
         // Captions no language key sets: colour and column letters, the
-        // flags' letters, "Enable", the two pigtail numbers, "?", the hidden
+        // flags' letters, the two pigtail numbers, "?", the hidden
         // drawing-method box, the status line and the credits.
         const QStringList own
-            = {"R:", "G:", "B:", "x:", "1", "2", "Enable", "?", "indirect drawing method", "n", "p", "e", "s", "f"};
+            = {"R:", "G:", "B:", "x:", "1", "2", "?", "indirect drawing method", "n", "p", "e", "s", "f"};
         const std::set<std::pair<QString, QString>> changing = {
             {QStringLiteral("Form1"), QStringLiteral("Label6")}, {QStringLiteral("Form2"), QStringLiteral("Label2")}};
         test::StartedProgram program;

@@ -48,6 +48,9 @@ const LeaveRow kLeaveRows[] = {
                                  "You must fill this field with four hexadecimal symbols!",                          "15B"},
     {"waterfall below -128",     Window::CustGfx,     "Text1(31)", "-200",  "Minimum value for this field is -128!", "-128"},
     {"signed damage -7 is fine", Window::CustOxmaHP,  "Text1(9)",  "-7",    "",                                      "-7"},
+    {"odd hex digits make no whole bytes",
+                                 Window::CustInv,     "Text2(3)",  "1A3",
+                                 "You must fill this field with an even number of hexadecimal symbols!",             "1A3"},
 };
 
 // clang-format on
@@ -208,6 +211,8 @@ private slots:
             test::child<QPushButton>(*program().windows->customizer(kSettings[clicked].window), "Command2")->click();
             for (const SettingId id : changed)
                 QVERIFY2((settings().text(id) != "98") == (id == clicked), std::string(kSettings[id].key).c_str());
+            QVERIFY(settings().undo()); // the whole window's defaults are one step
+            QCOMPARE(settings().text(clicked), "98");
         }
         QVERIFY(program().ui.messages.empty());
     }
@@ -323,7 +328,10 @@ private slots:
         QDialog& damage = program().open(Window::CustOxmaHP);
         auto* recalculate = test::child<QPushButton>(damage, "Command3");
         QTest::keyClick(test::child<QLineEdit>(damage, "Text2(0)"), Qt::Key_A); // swallowed, but still a key
-        QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(255, 192, 192));
+        const QImage stale = recalculate->grab().toImage();                     // one flat light red, top to bottom
+        QCOMPARE(QColor(stale.pixel(4, 3)), QColor(255, 192, 192));
+        QCOMPARE(QColor(stale.pixel(4, stale.height() - 4)), QColor(255, 192, 192));
+        QVERIFY(recalculate->accessibleDescription().contains(QLatin1String("out of date")));
         QCOMPARE(test::child<QLineEdit>(damage, "Text2(3)")->toolTip(), QStringLiteral("1717986919 in decimal"));
         test::child<QLineEdit>(damage, "Text2(1)")->setFocus(); // away from the maximum, whose checks come first
         QCoreApplication::processEvents();
@@ -333,6 +341,7 @@ private slots:
         QCOMPARE(QStringList({text(damage, "Text2(0)"), text(damage, "Text2(4)"), text(damage, "Text2(3)")}),
             QStringList({"202", "00", "7F77E22F"}));
         QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(Qt::white));
+        QVERIFY(recalculate->accessibleDescription().isEmpty());
         for (const Qt::Key moving : {Qt::Key_Left, Qt::Key_End, Qt::Key_Shift, Qt::Key_Tab})
             QTest::keyClick(test::child<QLineEdit>(damage, "Text2(0)"), moving);
         QCOMPARE(recalculate->palette().color(QPalette::Button), QColor(Qt::white));

@@ -28,6 +28,7 @@ const PutRow kPutRows[] = {
     {"a loaded sign stays beside typed digits",      Input::Digits,       3,  "-5",   2,  "3",     "-53",  3},
     {"a repeated digit lands at the cursor",         Input::Digits,       5,  "11",   1,  "1",     "111",  2},
     {"typing in the middle",                         Input::Digits,       5,  "19",   1,  "a5",    "159",  2},
+    {"a swallowed key keeps what it would replace",  Input::Digits,       5,  "1000", -1, "A",     "1000", 4},
 };
 // clang-format on
 
@@ -46,7 +47,10 @@ private slots:
         const PutRow& row = test::fetchRow(kPutRows);
         QLineEdit field(QString::fromLatin1(row.before));
         field.setValidator(new KeyFilterValidator(row.input, row.maxLength, &field));
-        field.setCursorPosition(row.cursor);
+        if (row.cursor < 0)
+            field.selectAll();
+        else
+            field.setCursorPosition(row.cursor);
         field.insert(QString::fromLatin1(row.put));
         QCOMPARE(field.text(), QString::fromLatin1(row.after));
         QCOMPARE(field.cursorPosition(), row.cursorAfter);

@@ -1,7 +1,9 @@
 #include "ui/MainWindow.h"
 #include "config/VersionTables.h"
+#include "language/LanguageFile.h"
 #include "settings/SettingId.h"
 #include "support/StartedProgram.h"
+#include "ui/FindDialog.h"
 #include "ui/QtUserInteraction.h"
 
 #include <QApplication>
@@ -13,6 +15,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QComboBox>
+#include <QListWidget>
+
+#include <fstream>
 #include <memory>
 #include <tuple>
 
@@ -191,6 +197,101 @@ private slots:
             child<QPushButton>(button)->click();
             QCOMPARE(opened, QString::fromLatin1(dialog));
         }
+    }
+
+    // In German, a word of a caption, a preset key or a window's title
+    // finds a setting of every window; Enter opens its window with the
+    // focus in its control. There the keyboard changes it, and Ctrl+Z and
+    // Ctrl+Shift+Z undo and redo the change.
+    void findChangeUndoAndRedoASettingOfEveryWindow()
+    {
+        m_program->windows.reset();
+        m_program->session.languageFile = GOLV_SOURCE_DIR "/languages/deutsch.lng";
+        LoadLanguageFile(m_program->session);
+        m_program->windows = std::make_unique<Windows>(m_program->session);
+        const std::pair<const char*, const char*> rows[]
+            = {{"sfx-abtastrate", "SampleRate"}, {"pistolen schaden", "PistolDamage"},
+                {"ladebalken hauptfarbe rot", "LMainColourR"}, {"anzeigedauer legende", "LegendDispTime"},
+                {"blut größe", "BloodSize"}, {"Sprite-Größe Feuerball", "FireballSpriteSize"},
+                {"BinocsRange", "BinocsRange"}, {"geheimnisse", "Secrets"}, {"hund gegner-hp", "DogHP"},
+                {"pfeilfallen", "InDartsLeakage"}, {"patronenhülsen", "ShellGravity"}};
+        for (const auto& [typed, key] : rows) {
+            test::StartedProgram::showActive(window());
+            FindDialog find(*m_program->windows, &window());
+            test::StartedProgram::showActive(find);
+            for (const QChar letter : QString::fromUtf8(typed)) // "ö" too, which keyClicks refuses
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, letter, Qt::NoModifier);
+            QVERIFY2(!find.matches().empty() && kSettings[find.matches().front()].key == key, typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY2(find.chosen() == findSetting(key), typed);
+
+            const SettingDef& def = kSettings[*find.chosen()];
+            const QString control = QString::fromLatin1(def.control.data(), def.control.size());
+            auto focusedThere = [&control] {
+                return QApplication::focusWidget() != nullptr
+                    && QApplication::focusWidget()->objectName().startsWith(control);
+            };
+            const SettingsStore& settings = m_program->session.settings;
+            const SettingId id = *find.chosen();
+            auto value = [&] { return settings.text(id) + '/' + std::to_string(settings.state(id)); };
+            const std::string before = value();
+            std::string changed;
+            std::string undone;
+            std::string redone;
+            auto changeUndoRedo = [&] {
+                QWidget* focused = QApplication::focusWidget();
+                if (auto* field = qobject_cast<QLineEdit*>(focused)) {
+                    field->selectAll();
+                    QTest::keyClicks(field, def.input == Input::Hex ? "7A" : "7");
+                    QTest::keyClick(field, Qt::Key_Tab);
+                    QCoreApplication::processEvents();
+                } else {
+                    QTest::keyClick(focused, qobject_cast<QComboBox*>(focused) ? Qt::Key_Down : Qt::Key_Right);
+                }
+                changed = value();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+                undone = value();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                redone = value();
+            };
+            bool reached = def.window == Window::Form1;
+            if (!reached) {
+                QTimer::singleShot(0, [&] {
+                    reached = QTest::qWaitFor(focusedThere);
+                    changeUndoRedo();
+                    qobject_cast<QDialog*>(QApplication::activeModalWidget())->done(QDialog::Accepted);
+                });
+            }
+            m_program->windows->goTo(id);
+            QVERIFY2(reached && (def.window != Window::Form1 || QTest::qWaitFor(focusedThere)), typed);
+            if (def.window == Window::Form1)
+                changeUndoRedo();
+            QVERIFY2(changed != before && undone == before && redone == changed,
+                (std::string(typed) + ": " + before + " " + changed + " " + undone + " " + redone).c_str());
+        }
+    }
+
+    // The language files of the folder are offered by the names they give
+    // themselves; the one chosen shows at once and is kept in golv.cfg.
+    void aLanguageChosenShowsAtOnceAndIsKept()
+    {
+        std::ifstream german(GOLV_SOURCE_DIR "/languages/deutsch.lng", std::ios::binary);
+        m_program->folder.write("deutsch.lng", std::string(std::istreambuf_iterator<char>(german), {}));
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* list = QApplication::activeModalWidget()->findChild<QListWidget*>(QStringLiteral("Languages"));
+            for (int row = 0; row < list->count(); ++row)
+                offered << list->item(row)->text();
+            list->setCurrentRow(static_cast<int>(offered.indexOf(QStringLiteral("Deutsch"))));
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        click("Command25");
+        QCOMPARE(offered, QStringList({"English (built in)", "Deutsch"}));
+        QTRY_COMPARE(
+            test::child<QPushButton>(m_program->windows->form1(), "Command3")->text(), QStringLiteral("ändern"));
+        QVERIFY(m_program->folder.read("golv.cfg").find("\r\nLanguageFile=deutsch.lng\r\n") != std::string::npos);
+        QCOMPARE(m_program->session.settings.listEntries(settingId("MainMenuAlign")),
+            (std::vector<std::string>{"links", "zentriert", "rechts"}));
     }
 
     void aPresetNameGetsTheExtensionOfItsFilter()
