@@ -42,8 +42,7 @@ bool sectionLine(std::string_view text) { return !text.empty() && text.front() =
 Status setCommonKey(const std::string& configPath, std::string_view key, std::string_view value)
 {
     std::string error;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        platform::openRegularFile(configPath, error), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::openRegularFile(configPath, error), &std::fclose);
     if (!file)
         return Status::failure(error);
     std::string bytes;
@@ -52,6 +51,8 @@ Status setCommonKey(const std::string& configPath, std::string_view key, std::st
         bytes.append(buffer, count);
     if (std::ferror(file.get()))
         return Status::failure(platform::describeFileError(configPath, "read", errno));
+    // Windows replaces no file that is still open.
+    file.reset();
 
     const std::string lowerKey = toLowerAscii(key);
     const std::vector<Line> lines = linesOf(bytes);

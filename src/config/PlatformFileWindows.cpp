@@ -346,7 +346,8 @@ std::unique_ptr<FileReplacement> FileReplacement::begin(
             return refuse(std::move(reason));
         if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
             return refuse("Cannot replace " + target + ": it is read-only.");
-    } else if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
+    } else if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+        // A missing folder is the folder's to tell, when the new file cannot be made in it.
         return refuse(describeSystemError(target, "replace", error));
     }
 
