@@ -1,5 +1,6 @@
 # The two commands a fresh Debian 12 machine needs: `make run` and `make test`.
-# Both install any missing Debian packages first, then build.
+# Both install any missing Debian packages first, then build. Every other
+# target takes the packages as installed (`make deps` installs them).
 
 BUILD_DIR    := build
 SANITIZE_DIR := build-sanitize
@@ -13,30 +14,36 @@ FUZZ_SECONDS ?= 60
 DEMO_DIR     := demo
 JOBS         ?= 2
 
-.PHONY: all deps build run test test-sanitize test-windows windows windows-test fuzz-build fuzz test-fuzz package test-package screenshots bench mutation format clean
+.PHONY: all deps build check run test test-sanitize test-windows windows windows-test fuzz-build fuzz test-fuzz package test-package screenshots bench mutation format clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
+build:
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
+# The everyday check: the build and the Linux tests, nothing else.
+check: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
 # Starts GOLV in demo/ beside a synthetic engine executable. A golv.cfg left
 # there by an earlier run is kept, so settings edited by hand survive.
-run: build
+run: deps
+	@$(MAKE) --no-print-directory build
 	@mkdir -p $(DEMO_DIR)
 	@$(BUILD_DIR)/make-test-exe --with-config $(DEMO_DIR)/quenb.exe
 	@cp languages/*.lng $(DEMO_DIR)/
 	@cd $(DEMO_DIR) && ../$(BUILD_DIR)/golv
 
-test: build test-sanitize test-windows test-fuzz test-package
-	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+# The full gate that CI runs.
+test: deps
+	@$(MAKE) --no-print-directory check test-sanitize test-windows test-fuzz test-package
 
 # The Qt-free core once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitize: deps
+test-sanitize:
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DGOLV_CORE_ONLY=ON -DGOLV_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -45,7 +52,7 @@ test-sanitize: deps
 # The core, make-test-exe and the core tests cross-built for Windows with
 # mingw-w64 and run under Wine, in a Wine prefix of their own in the build
 # folder, so that the user's own Wine setup is neither needed nor touched.
-test-windows: deps
+test-windows:
 	@cmake -S . -B $(WINDOWS_CORE_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DGOLV_CORE_ONLY=ON \
 		-DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_CORE_DIR) -j$(JOBS)
@@ -55,7 +62,8 @@ test-windows: deps
 # download golv-VERSION-windows-x64.zip beside it. The first run builds Qt
 # for Windows from Debian's source (about 15 minutes on two cores) into
 # $(WINDOWS_DIR)/qt; later runs only rebuild GOLV.
-windows: build
+windows: deps
+	@$(MAKE) --no-print-directory build
 	@scripts/build-windows-qt.sh $(WINDOWS_DIR)/qt $(WINDOWS_DIR)/qt-work $(JOBS)
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/golv-render-artwork $(WINDOWS_DIR)/artwork
 	@cmake -S . -B $(WINDOWS_DIR)/golv -DCMAKE_BUILD_TYPE=Release \
@@ -84,7 +92,7 @@ test-package: package
 # The readers and the codec under libFuzzer (clang, with AddressSanitizer and
 # UndefinedBehaviorSanitizer). New inputs go to $(FUZZ_DIR)/corpus, never into
 # the checked-in seeds; a finding is written to $(FUZZ_DIR)/ and fails the run.
-fuzz-build: deps
+fuzz-build:
 	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DGOLV_CORE_ONLY=ON -DGOLV_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j$(JOBS)
@@ -126,15 +134,15 @@ bench: build
 	status=$$?; rm -rf "$$folder"; exit $$status
 
 # How many single-point faults of the core the tests catch; not part of
-# `make test` (about 20 s a mutant on 2 cores). COUNT mutants, chosen by SEED.
-MUTATE ?= ../shared/tools/mutate.py
+# `make test` (about 20 s a fault on 2 cores). COUNT faults, chosen by SEED.
 COUNT ?= 100
 SEED ?= 1
-mutation: deps
-	@python3 $(MUTATE) --repo . --count $(COUNT) --seed $(SEED)
+mutation:
+	@python3 tools/mutate.py --count $(COUNT) --seed $(SEED) --jobs $(JOBS)
 
 format:
 	@find src app tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_CORE_DIR) $(WINDOWS_DIR)/golv $(WINDOWS_DIR)/artwork
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WINDOWS_CORE_DIR) $(WINDOWS_DIR)/golv $(WINDOWS_DIR)/artwork \
+		build-mutation

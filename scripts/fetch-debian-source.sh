@@ -10,8 +10,11 @@ set -eu
 
 binary=$1
 dest=$2
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-suite=${DEBIAN_SUITE:-bookworm}
+suite=${DEBIAN_SUITE:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
+# The mirror the machine's own package configuration names for that suite.
+mirror=${DEBIAN_MIRROR:-$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 'Created-By: Packages' \
+    | awk -v s="$suite" '$2 == s { sub("/$", "", $1); print $1; exit }')}
+[ -n "$mirror" ] || { echo "no package source of the machine serves $suite" >&2; exit 1; }
 keyring=/usr/share/keyrings/debian-archive-keyring.gpg
 
 package=$(dpkg-query -W -f='${source:Package}' "$binary")
