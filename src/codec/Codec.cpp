@@ -1,6 +1,5 @@
 #include "codec/Codec.h"
 
-#include "UserInteraction.h"
 #include "codec/Numbers.h"
 
 #include <algorithm>
@@ -56,62 +55,58 @@ std::string HexTail(std::string_view s, std::size_t n)
     return std::string(s.substr(n, 255));
 }
 
-void Codec::warn(std::string text, bool once)
+Converted<std::string> TrueHex2(std::string_view txthex, std::size_t nativelength)
 {
-    if (m_collected != nullptr) {
-        m_collected->push_back(std::move(text));
-        return;
-    }
-    if (once) {
-        if (m_hexErrorShown)
-            return;
-        m_hexErrorShown = true;
-    }
-    m_ui.message(text);
-}
-
-std::string Codec::TrueHex2(std::string_view txthex, std::size_t nativelength)
-{
+    Converted<std::string> hex;
     std::optional<std::int32_t> value;
     if (const auto number = strictNumber(txthex))
         value = roundToInt32(*number);
     if (!value) {
-        warn("Warning: possible error during DEC>HEX conversion. You have entered incorrect value ("
+        hex.warnings.push_back("Warning: possible error during DEC>HEX conversion. You have entered incorrect value ("
             + std::string(txthex) + ").");
         value = 0;
     }
-    std::string hex = toHex(static_cast<std::uint32_t>(*value));
-    if (hex.size() < nativelength)
-        hex.insert(0, nativelength - hex.size(), '0');
+    hex.value = toHex(static_cast<std::uint32_t>(*value));
+    if (hex.value.size() < nativelength)
+        hex.value.insert(0, nativelength - hex.value.size(), '0');
     return hex;
 }
 
-std::optional<Bytes> Codec::wb(std::string_view s)
+Converted<std::optional<Bytes>> wb(std::string_view s)
 {
+    Converted<std::optional<Bytes>> bytes;
     if (s.size() < 2) {
-        warn("Warning: possible error during DEC>HEX conversion. Resulting hex string length is less than 1 byte.\n"
+        bytes.warnings.push_back(
+            "Warning: possible error during DEC>HEX conversion. Resulting hex string length is less than 1 byte.\n"
             + quoted(s));
     }
+    auto digit = [&bytes](std::string_view pair) {
+        Converted<std::int32_t> value = HexToLong(pair);
+        bytes.warnings.insert(bytes.warnings.end(), value.warnings.begin(), value.warnings.end());
+        return static_cast<std::uint8_t>(value.value);
+    };
     if (s.empty())
-        return std::nullopt;
-    if (s.size() == 1)
-        return Bytes{static_cast<std::uint8_t>(HexToLong(s))};
-    if (s.size() % 2 != 0) {
-        warn("Warning: possible error during DEC>HEX conversion. Resulting hex string has an odd number of digits, "
-             "so its bytes cannot be told.\n"
-            + quoted(s));
-        return std::nullopt;
+        return bytes;
+    if (s.size() == 1) {
+        bytes.value = Bytes{digit(s)};
+        return bytes;
     }
-    Bytes bytes(s.size() / 2);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(HexToLong(s.substr(2 * i, 2)));
+    if (s.size() % 2 != 0) {
+        bytes.warnings.push_back("Warning: possible error during DEC>HEX conversion. Resulting hex string has an odd "
+                                 "number of digits, so its bytes cannot be told.\n"
+            + quoted(s));
+        return bytes;
+    }
+    bytes.value = Bytes(s.size() / 2);
+    for (std::size_t i = 0; i < bytes.value->size(); ++i)
+        (*bytes.value)[i] = digit(s.substr(2 * i, 2));
     return bytes;
 }
 
-std::int32_t Codec::HexToLong(std::string_view s)
+Converted<std::int32_t> HexToLong(std::string_view s)
 {
     if (s.empty())
-        return 0;
+        return {0, {}};
     const bool allHex = std::all_of(s.begin(), s.end(), [](char c) { return hexValue(c) >= 0; });
     std::string_view significant = s;
     while (significant.size() > 1 && significant.front() == '0')
@@ -120,39 +115,45 @@ std::int32_t Codec::HexToLong(std::string_view s)
         std::uint32_t value = 0;
         for (char c : significant)
             value = (value << 4) | static_cast<std::uint32_t>(hexValue(c));
-        return static_cast<std::int32_t>(value);
+        return {static_cast<std::int32_t>(value), {}};
     }
-    warn("There was an error when converting some hexadecimal value to a decimal.\n"
+    return {0,
+        {"There was an error when converting some hexadecimal value to a decimal.\n"
          "Make sure that config/preset file contains no wrong data.\n"
-            + quoted(s),
-        true);
-    return 0;
+            + quoted(s)}};
 }
 
-std::string Codec::LegacyHexValue(std::string_view value)
+namespace {
+
+// An old file's hex digits read as a number `offset` below their value.
+Converted<std::string> legacyHex(std::string_view value, std::string_view version, double offset)
 {
-    if (!m_configVersion.empty())
-        return std::string(value);
-    return formatNumber(HexToLong(value));
+    if (!version.empty())
+        return {std::string(value), {}};
+    Converted<std::int32_t> number = HexToLong(value);
+    return {formatNumber(static_cast<double>(number.value) - offset), std::move(number.warnings)};
 }
 
-std::string Codec::LegacyHexSByte(std::string_view value)
+} // namespace
+
+Converted<std::string> LegacyHexValue(std::string_view value, std::string_view version)
 {
-    if (!m_configVersion.empty())
-        return std::string(value);
-    return formatNumber(static_cast<double>(HexToLong(value)) - 256);
+    return legacyHex(value, version, 0);
 }
 
-std::string Codec::LegacyHexSWord(std::string_view value)
+Converted<std::string> LegacyHexSByte(std::string_view value, std::string_view version)
 {
-    if (!m_configVersion.empty())
-        return std::string(value);
-    return formatNumber(static_cast<double>(HexToLong(value)) - 65536);
+    return legacyHex(value, version, 256);
 }
 
-std::optional<std::string> Codec::LegacyNegValue(std::string_view value)
+Converted<std::string> LegacyHexSWord(std::string_view value, std::string_view version)
 {
-    if (m_configVersion == "0.672" || m_configVersion == "0.673")
+    return legacyHex(value, version, 65536);
+}
+
+std::optional<std::string> LegacyNegValue(std::string_view value, std::string_view version)
+{
+    if (version == "0.672" || version == "0.673")
         return std::string(value);
     const auto number = strictNumber(value);
     if (!number)

@@ -39,7 +39,7 @@ Status applyProgramKey(Session& session, const std::string& key, const std::stri
     if (key == "exename") {
         session.exeName = decodeText(value);
     } else if (key == "version") {
-        session.codec.setConfigVersion(value);
+        session.configVersion = value;
     } else if (key == "versioncheckoffset") {
         return readInteger(value, &roundToInt32, session.offsets[1], "VersionCheckOffset");
     } else if (key == "numbytestoread") {
@@ -56,15 +56,16 @@ Status dispatch(Session& session, const std::string& key, const std::string& val
 {
     if (session.parsers == nullptr)
         return Status::ok();
+    const SettingLine line{key, value, LineOrigin::Configuration, session.configVersion};
     if (session.currentCategory == kAllKeyword) {
         for (const Category category : kAllCategories) {
-            if (Status parsed = session.parsers->parse(category, key, value, LineOrigin::Configuration); !parsed)
+            if (Status parsed = takeParsedLine(session, session.parsers->parse(category, line)); !parsed)
                 return parsed;
         }
         return Status::ok();
     }
     if (const auto category = categoryFromKeyword(session.currentCategory))
-        return session.parsers->parse(*category, key, value, LineOrigin::Configuration);
+        return takeParsedLine(session, session.parsers->parse(*category, line));
     return Status::ok();
 }
 
@@ -146,7 +147,7 @@ Status ReadCommonSection(Session& session)
                 return handled;
             continue;
         }
-        if (session.codec.configVersion() != kCurrentVersion) {
+        if (session.configVersion != kCurrentVersion) {
             if (Status handled = regenerate(kOldConfig); !handled)
                 return handled;
             continue;
@@ -158,6 +159,15 @@ Status ReadCommonSection(Session& session)
         }
         return Status::ok();
     }
+}
+
+Status takeParsedLine(Session& session, ParsedLine parsed)
+{
+    if (!parsed.warnings.empty() && !session.hexErrorShown) {
+        session.hexErrorShown = true;
+        session.ui.message(parsed.warnings.front());
+    }
+    return std::move(parsed.status);
 }
 
 Status LoadCommonConfig(Session& session)

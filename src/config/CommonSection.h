@@ -2,6 +2,7 @@
 
 #include "Status.h"
 #include "config/TextFile.h"
+#include "settings/SettingsStore.h"
 
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ inline Status applyCommonSection(Session& session, std::vector<std::string> line
     LineList list(std::move(lines));
     return applyCommonSection(session, list);
 }
+
+// What a parsed line leaves for its reader: its failure, if any, and its
+// warnings shown the way a file's hex warnings are, only the first since
+// HexErrorShown was last cleared.
+Status takeParsedLine(Session& session, ParsedLine parsed);
 
 // The start-up entry: every category at once.
 Status LoadCommonConfig(Session& session);

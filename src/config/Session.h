@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Status.h"
-#include "codec/Codec.h"
 #include "config/VersionTables.h"
 #include "settings/Category.h"
 #include "settings/SettingsStore.h"
@@ -25,11 +24,10 @@ struct MainWindowStatus {
 // The program-wide values of one run of GOLV. Everything here lives as long as
 // the program; the readers fill it and the windows and the patch run read it.
 struct Session {
-    explicit Session(UserInteraction& userInteraction) : ui(userInteraction), codec(userInteraction) { }
+    explicit Session(UserInteraction& userInteraction) : ui(userInteraction) { }
 
     UserInteraction& ui;
-    Codec codec;                          // HexErrorShown, ConfigVersion and the conversions
-    SettingsStore settings{codec};        // the Settings store
+    SettingsStore settings;               // the Settings store
     CategoryParsers* parsers = &settings; // where the readers put setting lines; tests may listen instead
 
     // A run that only reads (a plan, an exported patch) writes no file of
@@ -45,6 +43,8 @@ struct Session {
     std::int16_t numBytesToRead = 0; // NumBytesToRead
     std::uint8_t silentPatch = 0;    // SilentPatch
     std::string languageFile;        // LanguageFile
+    std::string configVersion;       // ConfigVersion: the version of the file read last
+    bool hexErrorShown = false;      // HexErrorShown: a file's hex warning shown; a preset load clears it
     std::string currentCategory;     // CurrentCategory: "all", a keyword, or anything else
 
     std::string versionHex;    // VersionHex

@@ -31,7 +31,7 @@ std::span<const WriteRow> patchRunRows()
 
 PatchPlan planPatchRun(Session& session, const SettingValues& values, std::int64_t fileSize)
 {
-    PatchWriter writer(session.offsets, session.engineData, session.codec, fileSize);
+    PatchWriter writer(session.offsets, session.engineData, fileSize);
     for (const WriteRow& row : patchRunRows())
         writer.plan(row, values);
     return {writer.writes(), writer.problems()};

@@ -40,15 +40,19 @@ bool conditionsHold(const WriteRow& row, const SettingValues& values)
     return true;
 }
 
-PatchWriter::PatchWriter(const OffsetTable& offsets, const EngineData& engineData, Codec& codec, std::int64_t fileSize)
-    : m_offsets(offsets), m_engineData(engineData), m_codec(codec), m_fileSize(fileSize)
+PatchWriter::PatchWriter(const OffsetTable& offsets, const EngineData& engineData, std::int64_t fileSize)
+    : m_offsets(offsets), m_engineData(engineData), m_fileSize(fileSize)
+{
+}
+
+std::string PatchWriter::trueHex2(std::string_view text, std::size_t width)
 {
     // Warnings become problems of the write that caused them, not boxes in
     // the middle of a run.
-    m_codec.collectWarnings(&m_warnings);
+    Converted<std::string> hex = TrueHex2(text, width);
+    m_warnings.insert(m_warnings.end(), hex.warnings.begin(), hex.warnings.end());
+    return std::move(hex.value);
 }
-
-PatchWriter::~PatchWriter() { m_codec.collectWarnings(nullptr); }
 
 int PatchWriter::state(SettingId id) const { return static_cast<int>((*m_values)[id].number); }
 const std::string& PatchWriter::text(SettingId id) const { return (*m_values)[id].text; }
@@ -91,7 +95,7 @@ bool PatchWriter::withinLimits(SettingId id, double number)
 
 std::optional<std::string> PatchWriter::digitsOf(SettingId id, std::size_t width)
 {
-    std::string digits = m_codec.TrueHex2(text(id), width);
+    std::string digits = trueHex2(text(id), width);
     // A negative or too large number makes more digits than the field has
     // bytes, and would write over what follows it.
     if (digits.size() != width && m_warnings.empty()) {
@@ -128,7 +132,7 @@ bool PatchWriter::hexSetting(SettingId id)
 
 std::optional<std::string> PatchWriter::byteOf(std::string_view decimal, SettingId owner)
 {
-    std::string digits = m_codec.TrueHex2(decimal, 2);
+    std::string digits = trueHex2(decimal, 2);
     if (digits.size() != 2 && m_warnings.empty()) {
         problem(kSettings[owner].key, inQuotes(decimal) + " does not fit in one byte.");
         return std::nullopt;
@@ -191,8 +195,8 @@ std::optional<std::string> PatchWriter::digits(const Piece& piece, SettingId own
             return std::nullopt;
         const std::string negated = formatNumber(-*strictNumber(text(id)));
         if (piece.encoding == NegatedByte)
-            return HexTail(m_codec.TrueHex2(negated, 2), 6);
-        return Invrt(HexTail(m_codec.TrueHex2(negated, 4), 4));
+            return HexTail(trueHex2(negated, 2), 6);
+        return Invrt(HexTail(trueHex2(negated, 4), 4));
     }
     }
     return std::nullopt;
@@ -253,8 +257,8 @@ std::optional<PatchWrite> PatchWriter::planHex(const WriteRow& row, std::string_
         problem(what, inQuotes(hexString) + " has an odd number of hexadecimal digits, so its bytes cannot be told.");
         return std::nullopt;
     }
-    auto bytes = m_codec.wb(hexString);
-    if (!bytes || !m_warnings.empty()) {
+    auto [bytes, warnings] = wb(hexString);
+    if (!bytes || !warnings.empty()) {
         problem(what, inQuotes(hexString) + " gives no bytes.");
         m_warnings.clear();
         return std::nullopt;

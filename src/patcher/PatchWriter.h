@@ -44,10 +44,8 @@ bool conditionsHold(const WriteRow& row, const SettingValues& values);
 // fail, so that a run can be refused as a whole, with every reason.
 class PatchWriter {
 public:
-    // Writes into an executable of `fileSize` bytes; the codec's warnings are
-    // collected while the writer lives.
-    PatchWriter(const OffsetTable& offsets, const EngineData& engineData, Codec& codec, std::int64_t fileSize);
-    ~PatchWriter();
+    // Writes into an executable of `fileSize` bytes.
+    PatchWriter(const OffsetTable& offsets, const EngineData& engineData, std::int64_t fileSize);
     PatchWriter(const PatchWriter&) = delete;
     PatchWriter& operator=(const PatchWriter&) = delete;
 
@@ -80,6 +78,8 @@ private:
     bool acceptable(SettingId id);
     bool withinLimits(SettingId id, double number);
     void problem(std::string_view what, std::string why);
+    // TrueHex2, its warnings kept to become the problems of the write.
+    std::string trueHex2(std::string_view text, std::size_t width);
     // TrueHex2 of a setting's text when it makes exactly `width` digits.
     std::optional<std::string> digitsOf(SettingId id, std::size_t width);
     // Whether a setting's own hex text is hex digits that fill its field as
@@ -88,12 +88,11 @@ private:
 
     const OffsetTable& m_offsets;
     const EngineData& m_engineData;
-    Codec& m_codec;
     std::int64_t m_fileSize;
     const SettingValues* m_values = nullptr;
     std::vector<PatchWrite> m_writes;
     std::vector<PatchProblem> m_problems;
-    std::vector<std::string> m_warnings; // the codec's, while this writer plans
+    std::vector<std::string> m_warnings; // the codec's about the write being planned
 };
 
 } // namespace golv

@@ -144,7 +144,6 @@ private:
     const ExecutableBytes& m_executable;
     const SettingValues& m_start;
     SettingValues m_values;
-    Codec m_codec;
     PatchWriter m_writer;
     std::span<const WriteRow> m_rows;
     std::vector<Site> m_sites;
@@ -158,8 +157,8 @@ private:
 };
 
 Reader::Reader(Session& session, const ExecutableBytes& executable, const SettingValues& start)
-    : m_session(session), m_executable(executable), m_start(start), m_values(start), m_codec(session.ui),
-      m_writer(session.offsets, session.engineData, m_codec, executable.fileSize()), m_rows(patchRunRows()),
+    : m_session(session), m_executable(executable), m_start(start), m_values(start),
+      m_writer(session.offsets, session.engineData, executable.fileSize()), m_rows(patchRunRows()),
       m_sites(m_rows.size()), m_out(m_rows.size()), m_coverers(executable.count()), m_rowsOf(kSettingCount),
       m_spots(kSettingCount), m_fixed(kSettingCount, false), m_kept(kSettingCount, false)
 {

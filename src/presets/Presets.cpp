@@ -2,6 +2,7 @@
 
 #include "UserInteraction.h"
 #include "codec/Numbers.h"
+#include "config/CommonSection.h"
 #include "config/OwnFiles.h"
 #include "config/Session.h"
 #include "config/SplitKeyValue.h"
@@ -83,9 +84,10 @@ Status applyPreset(Session& session, LineSource& lines)
         if (split.kind == KeyValueLine::Kind::Skipped)
             continue;
         if (split.key == "version")
-            session.codec.setConfigVersion(split.value);
+            session.configVersion = split.value;
+        const SettingLine setting{split.key, split.value, LineOrigin::Preset, session.configVersion};
         for (const Category category : kAllCategories) {
-            if (Status parsed = session.parsers->parse(category, split.key, split.value, LineOrigin::Preset); !parsed)
+            if (Status parsed = takeParsedLine(session, session.parsers->parse(category, setting)); !parsed)
                 return parsed;
         }
     }
@@ -106,18 +108,18 @@ void savePreset(Session& session)
 
 Status readPresetFile(Session& session, const std::string& path)
 {
-    session.codec.setConfigVersion("");
+    session.configVersion.clear();
     std::string error;
     const auto file = TextFileReader::open(path, error);
     if (!file)
         return Status::failure(error);
-    session.codec.setHexErrorShown(false);
+    session.hexErrorShown = false;
     return applyPreset(session, *file);
 }
 
 void loadPreset(Session& session)
 {
-    session.codec.setConfigVersion("");
+    session.configVersion.clear();
     const auto path = session.ui.chooseFileToOpen(kLoadPresetTitle, kPresetFilter);
     if (!path)
         return;

@@ -114,9 +114,8 @@ std::vector<SettingId> dependents(SettingId id)
 
 } // namespace
 
-SettingsStore::SettingsStore(Codec& codec)
-    : m_codec(codec),
-      m_values(kSettings.size()), m_alignmentEntries{kOwnAlignmentEntries.begin(), kOwnAlignmentEntries.end()},
+SettingsStore::SettingsStore()
+    : m_values(kSettings.size()), m_alignmentEntries{kOwnAlignmentEntries.begin(), kOwnAlignmentEntries.end()},
       m_binocularEntries{"00", "05", "10", "20", "25", "30", "40", "50", "60", "70", "80", "90"}
 {
     for (SettingId id = 0; id < kSettings.size(); ++id) {
@@ -347,24 +346,31 @@ void SettingsStore::runFollowUp(SettingId id)
         setFlag(id, 1);
 }
 
-Status SettingsStore::parse(Category category, std::string_view key, std::string_view value, LineOrigin origin)
+ParsedLine SettingsStore::parse(Category category, const SettingLine& line)
 {
+    ParsedLine parsed;
     const auto& index = keyIndex();
-    const auto found = index.find(std::string(key));
+    const auto found = index.find(std::string(line.key));
     if (found == index.end() || kSettings[found->second].category != category)
-        return Status::ok();
-    if (Status applied = apply(found->second, value, origin); !applied)
-        return applied;
-    runFollowUp(found->second);
-    return Status::ok();
+        return parsed;
+    parsed.status = apply(found->second, line, parsed.warnings);
+    if (parsed.status)
+        runFollowUp(found->second);
+    return parsed;
 }
 
-Status SettingsStore::apply(SettingId id, std::string_view value, LineOrigin origin)
+Status SettingsStore::apply(SettingId id, const SettingLine& line, std::vector<std::string>& warnings)
 {
     const SettingDef& def = kSettings[id];
+    const std::string_view value = line.value;
+    // A value of an older file, with what its conversion had to say.
+    auto converted = [&warnings](Converted<std::string> legacy) {
+        warnings.insert(warnings.end(), legacy.warnings.begin(), legacy.warnings.end());
+        return std::move(legacy.value);
+    };
     switch (def.conversion) {
     case Conversion::LegacyHex:
-        setText(id, m_codec.LegacyHexValue(value));
+        setText(id, converted(LegacyHexValue(value, line.version)));
         return Status::ok();
     case Conversion::Number: {
         const auto number = leadingNumber(value);
@@ -379,8 +385,9 @@ Status SettingsStore::apply(SettingId id, std::string_view value, LineOrigin ori
     case Conversion::SignedByte:
     case Conversion::SignedWord: {
         const std::string legacy
-            = def.conversion == Conversion::SignedByte ? m_codec.LegacyHexSByte(value) : m_codec.LegacyHexSWord(value);
-        const auto negated = m_codec.LegacyNegValue(legacy);
+            = converted(def.conversion == Conversion::SignedByte ? LegacyHexSByte(value, line.version)
+                                                                 : LegacyHexSWord(value, line.version));
+        const auto negated = LegacyNegValue(legacy, line.version);
         if (!negated)
             return Status::failure(
                 "The value \"" + std::string(value) + "\" of " + std::string(def.key) + " is not a number.");
@@ -431,7 +438,7 @@ Status SettingsStore::apply(SettingId id, std::string_view value, LineOrigin ori
     }
     case Conversion::VariantFlag: {
         const auto number = leadingNumber(value);
-        if (!number || (origin == LineOrigin::Preset && !isBehaviour(id, *number)))
+        if (!number || (line.origin == LineOrigin::Preset && !isBehaviour(id, *number)))
             return outOfRange(id, value);
         setFlag(id, *number);
         return Status::ok();

@@ -14,22 +14,38 @@
 
 namespace golv {
 
-class Codec;
-
 // Which reader a line comes from. A preset that holds an ammunition flag no
 // letter stands for is refused as a whole; golv.cfg keeps it, and the patch
 // run names it instead of writing, so that one flag does not make the whole
 // configuration be written anew.
 enum class LineOrigin { Configuration, Preset };
 
+// One line of a file for the parsers: its key (lower case) and value, the
+// reader it comes from, and the version of its file (ConfigVersion), by which
+// values stored by older files are converted.
+struct SettingLine {
+    std::string_view key;
+    std::string_view value;
+    LineOrigin origin = LineOrigin::Configuration;
+    std::string_view version;
+};
+
+// What a line did: a failure for a value outside its control's range, and
+// the warnings its value deserves (hex digits of an older file that are
+// none), which the reader shows as it shows a file's warnings.
+struct [[nodiscard]] ParsedLine {
+    Status status = Status::ok();
+    std::vector<std::string> warnings;
+};
+
 // Lets the readers put file lines into settings; the configuration and preset
 // readers call it for every line (see Session::parsers).
 class CategoryParsers {
 public:
     virtual ~CategoryParsers() = default;
-    // Sets the setting of `key` (lower case) when it belongs to `category`;
-    // ignores other keys. Fails only for a value outside the control's range.
-    virtual Status parse(Category category, std::string_view key, std::string_view value, LineOrigin origin) = 0;
+    // Sets the setting of the line's key when it belongs to `category`;
+    // ignores other keys.
+    virtual ParsedLine parse(Category category, const SettingLine& line) = 0;
 };
 
 // The Settings store: the value of every setting, as the control that shows
@@ -38,7 +54,7 @@ public:
 // show and edit these values; the patch run and the preset writer read them.
 class SettingsStore final : public CategoryParsers {
 public:
-    explicit SettingsStore(Codec& codec);
+    SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -61,8 +77,7 @@ public:
     // settings (the save trigger greys the disable-save box, and so on).
     bool isEnabled(SettingId id) const;
 
-    Status parse(Category category, std::string_view key, std::string_view value,
-        LineOrigin origin = LineOrigin::Configuration) override;
+    ParsedLine parse(Category category, const SettingLine& line) override;
 
     // Whether a flag holds one of the behaviours its letter cycles through.
     static bool isBehaviour(SettingId id, double value);
@@ -139,7 +154,7 @@ private:
     using Change = std::pair<SettingId, SettingValue>;
     using History = std::vector<std::vector<Change>>;
 
-    Status apply(SettingId id, std::string_view value, LineOrigin origin);
+    Status apply(SettingId id, const SettingLine& line, std::vector<std::string>& warnings);
     void record(SettingId id);
     bool travel(History& from, History& to);
     void notifyDependents(SettingId id);
@@ -151,7 +166,6 @@ private:
     void notify(SettingId id);
     void touch(SettingId id);
 
-    Codec& m_codec;
     SettingValues m_values;
     std::array<std::string, 3> m_alignmentCaptions;
     std::vector<std::string> m_alignmentEntries;

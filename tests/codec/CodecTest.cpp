@@ -1,21 +1,18 @@
 #include "codec/Codec.h"
 
-#include "support/RecordingInteraction.h"
-
 #include <gtest/gtest.h>
 
 namespace golv {
 namespace {
 
+using Warnings = std::vector<std::string>;
+
 constexpr char kDecHexWarningStart[] = "Warning: possible error during DEC>HEX conversion. ";
+constexpr char kHexWarning[] = "There was an error when converting some hexadecimal value to a decimal.\n"
+                               "Make sure that config/preset file contains no wrong data.\n"
+                               "Source string: ''";
 
-class CodecTest : public ::testing::Test {
-protected:
-    test::RecordingInteraction ui;
-    Codec codec{ui};
-};
-
-TEST_F(CodecTest, TrueHex2WritesPaddedUpperCaseHex)
+TEST(Codec, TrueHex2WritesPaddedUpperCaseHex)
 {
     struct Row {
         const char* name;
@@ -34,17 +31,16 @@ TEST_F(CodecTest, TrueHex2WritesPaddedUpperCaseHex)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(codec.TrueHex2(row.text, row.width), row.expected);
+        const Converted<std::string> hex = TrueHex2(row.text, row.width);
+        EXPECT_EQ(hex.value, row.expected);
+        EXPECT_TRUE(hex.warnings.empty());
     }
-    EXPECT_TRUE(ui.messages.empty());
-
     for (const char* text : {"abc", "", "2147483648", "12x", "1 2", "0x10"}) {
         SCOPED_TRACE(text);
-        ui.messages.clear();
-        EXPECT_EQ(codec.TrueHex2(text, 4), "0000");
-        EXPECT_EQ(ui.messageTexts(),
-            std::vector<std::string>{
-                std::string(kDecHexWarningStart) + "You have entered incorrect value (" + text + ")."});
+        const Converted<std::string> hex = TrueHex2(text, 4);
+        EXPECT_EQ(hex.value, "0000");
+        EXPECT_EQ(hex.warnings,
+            Warnings{std::string(kDecHexWarningStart) + "You have entered incorrect value (" + text + ")."});
     }
 }
 
@@ -56,51 +52,45 @@ TEST(Invrt, reversesTheByteOrderAndLeavesOddTextForWbToRefuse)
     EXPECT_EQ(HexTail("FFFFFFFB", 6), "FB") << "the low byte of a negated value";
 }
 
-TEST_F(CodecTest, wbTurnsDigitPairsIntoBytesAndRefusesWhatIsNoWholeByte)
+TEST(Codec, wbTurnsDigitPairsIntoBytesAndRefusesWhatIsNoWholeByte)
 {
-    EXPECT_EQ(codec.wb("E9C0"), (Bytes{0xE9, 0xC0}));
-    EXPECT_EQ(codec.wb("a0b1"), (Bytes{0xA0, 0xB1})) << "lower case is read too";
-    EXPECT_TRUE(ui.messages.empty());
-
     const std::string shortWarning
         = std::string(kDecHexWarningStart) + "Resulting hex string length is less than 1 byte.\nSource string: ''";
-    EXPECT_EQ(codec.wb("A"), (Bytes{0x0A})) << "one digit still gives one byte";
-    EXPECT_FALSE(codec.wb("").has_value());
-    EXPECT_EQ(ui.messageTexts(), (std::vector<std::string>{shortWarning + "A''", shortWarning + "''"}));
-
-    // 300 as a byte gives "12C": writing 12 would put a wrong byte in the executable.
-    ui.messages.clear();
-    EXPECT_FALSE(codec.wb("12C").has_value());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text.find("Source string: ''12C''"), std::string::npos);
-
-    ui.messages.clear();
-    EXPECT_EQ(codec.wb("ZZ01"), (Bytes{0x00, 0x01})) << "bad digits give 0 with the hex warning";
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.rfind("There was an error", 0), 0u);
+    struct Row {
+        const char* text;
+        std::optional<Bytes> bytes;
+        Warnings warnings;
+    };
+    const Row rows[] = {
+        {"E9C0", Bytes{0xE9, 0xC0}, {}}, {"a0b1", Bytes{0xA0, 0xB1}, {}}, // lower case is read too
+        {"A", Bytes{0x0A}, {shortWarning + "A''"}},                       // one digit still gives one byte
+        {"", std::nullopt, {shortWarning + "''"}},
+        // 300 as a byte gives "12C": writing 12 would put a wrong byte in the executable.
+        {"12C", std::nullopt,
+            {std::string(kDecHexWarningStart)
+                + "Resulting hex string has an odd number of digits, so its bytes cannot be told.\nSource string: "
+                  "''12C''"}},
+        {"ZZ01", Bytes{0x00, 0x01}, {kHexWarning + std::string("ZZ''")}}, // bad digits give 0
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const auto [bytes, warnings] = wb(row.text);
+        EXPECT_EQ(bytes, row.bytes);
+        EXPECT_EQ(warnings, row.warnings);
+    }
 }
 
-TEST_F(CodecTest, HexToLongReadsEitherCaseAndWarnsOncePerRun)
+TEST(Codec, HexToLongReadsEitherCaseAndWarnsOfEverythingElse)
 {
-    EXPECT_EQ(codec.HexToLong(""), 0);
-    EXPECT_EQ(codec.HexToLong("ff"), 255);
-    EXPECT_EQ(codec.HexToLong("7FFFFFFF"), 2147483647);
-    EXPECT_EQ(codec.HexToLong("FFFFFFFF"), -1);
-    EXPECT_EQ(codec.HexToLong("000000001"), 1) << "leading zeros are not significant";
-    EXPECT_TRUE(ui.messages.empty());
-
-    EXPECT_EQ(codec.HexToLong("ZZ"), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-        "There was an error when converting some hexadecimal value to a decimal.\n"
-        "Make sure that config/preset file contains no wrong data.\n"
-        "Source string: ''ZZ''");
-    EXPECT_EQ(codec.HexToLong("123456789"), 0) << "nine significant digits";
-    EXPECT_EQ(ui.messages.size(), 1u) << "later failures stay silent";
-
-    codec.setHexErrorShown(false);
-    EXPECT_EQ(codec.HexToLong("G"), 0);
-    EXPECT_EQ(ui.messages.size(), 2u) << "a cleared flag warns again";
+    const std::pair<const char*, std::int32_t> rows[] = {{"", 0}, {"ff", 255}, {"7FFFFFFF", 2147483647},
+        {"FFFFFFFF", -1}, {"000000001", 1}, {"ZZ", 0}, {"123456789", 0}, {"G", 0}};
+    for (const auto& [text, value] : rows) {
+        SCOPED_TRACE(text);
+        const Converted<std::int32_t> number = HexToLong(text);
+        EXPECT_EQ(number.value, value);
+        const bool bad = value == 0 && std::string_view(text) != "";
+        EXPECT_EQ(number.warnings, bad ? Warnings{kHexWarning + std::string(text) + "''"} : Warnings{});
+    }
 }
 
 } // namespace

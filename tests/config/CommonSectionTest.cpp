@@ -36,7 +36,7 @@ TEST_F(CommonSectionTest, readsTheProgramKeysByTheirValueRules)
     EXPECT_EQ(session.offsets[1], 5);
     EXPECT_EQ(session.numBytesToRead, 2) << "halves round to even";
     EXPECT_EQ(session.silentPatch, 1) << "the leading number counts";
-    EXPECT_EQ(session.codec.configVersion(), "0.673");
+    EXPECT_EQ(session.configVersion, "0.673");
     EXPECT_EQ(session.languageFile, "golv.lng");
     EXPECT_TRUE(ui.messages.empty()) << "unknown keys are no error";
 }
@@ -86,7 +86,7 @@ TEST_F(CommonSectionTest, aDamagedOrOutdatedFileIsRegeneratedAndReadAgain)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ui.messages.clear();
-        session.codec.setConfigVersion("");
+        session.configVersion = "";
         std::filesystem::remove(folder.native("golv.cfg"));
         std::filesystem::remove(folder.native("golv.cfg.bak"));
         if (!row.lines.empty())
@@ -99,7 +99,7 @@ TEST_F(CommonSectionTest, aDamagedOrOutdatedFileIsRegeneratedAndReadAgain)
             EXPECT_EQ(folder.read("golv.cfg.bak"), test::crlfText(row.lines));
         }
         EXPECT_EQ(configText(), defaultFileText());
-        EXPECT_EQ(session.codec.configVersion(), "0.673") << "the default text was read after the regeneration";
+        EXPECT_EQ(session.configVersion, "0.673") << "the default text was read after the regeneration";
     }
 }
 

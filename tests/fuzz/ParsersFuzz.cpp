@@ -43,13 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     golv::fuzz::QuietInteraction interaction;
     golv::Session session(interaction);
-    session.codec.setConfigVersion(data[0] % 2 == 0 ? "" : "0.673");
+    const std::string_view version = data[0] % 2 == 0 ? "" : "0.673";
     for (const std::string& line : golv::fuzz::linesOf(data + 1, size - 1)) {
         const std::size_t equals = line.find('=');
         const std::string key = line.substr(0, equals);
         const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
         for (const golv::Category category : golv::kAllCategories)
-            (void)session.settings.parse(category, key, value);
+            (void)session.settings.parse(category, {key, value, golv::LineOrigin::Configuration, version});
     }
     requireShowable(session.settings);
     return 0;

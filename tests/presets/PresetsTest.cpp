@@ -131,6 +131,17 @@ TEST_F(PresetsTest, olderPresetVersionsAreConverted)
     }
 }
 
+// Damaged hex digits of an old preset read as 0 and warn once a load.
+TEST_F(PresetsTest, damagedHexDigitsWarnOnceALoad)
+{
+    for (std::size_t load = 1; load <= 2; ++load) {
+        loadLines({"[preset]", "HMainColourR=ZZ", "HMainColourG=YY"});
+        ASSERT_EQ(ui.messages.size(), load);
+        EXPECT_EQ(ui.messages.back().text.rfind("There was an error when converting", 0), 0u);
+        EXPECT_EQ(textOf("HMainColourR"), "0");
+    }
+}
+
 // The alignment list is saved and read by its position; older files hold the
 // text the list showed, which loads to that text's position.
 TEST_F(PresetsTest, theAlignmentGoesByPositionAndOlderTextsLoadToTheirs)
@@ -230,7 +241,7 @@ TEST_F(PresetsTest, followUpActionsRunInFileOrder)
 
 TEST_F(PresetsTest, theDialogsAndCancelling)
 {
-    session.codec.setConfigVersion("0.673");
+    session.configVersion = "0.673";
     const Lines before = presetLines(store());
     loadPreset(session); // nothing queued: the user cancels
     savePreset(session);
@@ -240,7 +251,7 @@ TEST_F(PresetsTest, theDialogsAndCancelling)
     EXPECT_EQ(ui.fileDialogs[1].title, "Save GOLV preset");
     EXPECT_EQ(ui.fileDialogs[1].filter, ui.fileDialogs[0].filter);
     EXPECT_EQ(presetLines(store()), before);
-    EXPECT_EQ(session.codec.configVersion(), "") << "a cancelled load still clears the version";
+    EXPECT_EQ(session.configVersion, "") << "a cancelled load still clears the version";
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -11,14 +11,13 @@ namespace {
 
 class SettingsStoreTest : public test::ConfigFixture {
 protected:
-    SettingsStoreTest() { session.codec.setConfigVersion("0.673"); }
-
     SettingsStore& store() { return session.settings; }
 
     Status put(std::string_view key, std::string_view value)
     {
         const SettingId id = *findSetting(key);
-        return store().parse(kSettings[id].category, toLowerAscii(key), value);
+        const std::string lower = toLowerAscii(key);
+        return store().parse(kSettings[id].category, {lower, value, LineOrigin::Configuration, "0.673"}).status;
     }
 
     std::string textOf(std::string_view key) { return store().text(*findSetting(key)); }
@@ -82,15 +81,16 @@ TEST_F(SettingsStoreTest, aParserTakesOnlyItsOwnKeys)
     loadDefaults();
     int changes = 0;
     store().addObserver([&](SettingId) { ++changes; });
-    EXPECT_TRUE(store().parse(Category::Weapons, "hmaincolourr", "1")) << "a key of another category";
+    EXPECT_TRUE(store().parse(Category::Weapons, {"hmaincolourr", "1", LineOrigin::Configuration, "0.673"}).status)
+        << "a key of another category";
     for (const char* key : {"forcelockstickastrigger", "enablesavetrigger", "enableremoveammotrigger", "version"}) {
         for (const Category category : kAllCategories)
-            EXPECT_TRUE(store().parse(category, key, "1")) << key;
+            EXPECT_TRUE(store().parse(category, {key, "1", LineOrigin::Configuration, "0.673"}).status) << key;
     }
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(textOf("HMainColourR"), "255");
 
-    EXPECT_TRUE(store().parse(Category::Main, "enabletwinponytail", "2"));
+    EXPECT_TRUE(store().parse(Category::Main, {"enabletwinponytail", "2", LineOrigin::Configuration, "0.673"}).status);
     EXPECT_EQ(stateOf("PonytailMode"), 2) << "the older name of the ponytail setting";
 }
 
