@@ -366,6 +366,15 @@ Status SettingsStore::apply(SettingId id, std::string_view value, LineOrigin ori
     case Conversion::LegacyHex:
         setText(id, m_codec.LegacyHexValue(value));
         return Status::ok();
+    case Conversion::DigitText:
+        // The secrets count is written as its characters: "07" writes other
+        // bytes than "7", so a value the field could hold keeps its spelling.
+        if (!value.empty() && value.size() <= def.maxLength
+            && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            setText(id, std::string(value));
+            return Status::ok();
+        }
+        [[fallthrough]];
     case Conversion::Number: {
         const auto number = leadingNumber(value);
         if (!number)
