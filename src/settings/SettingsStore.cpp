@@ -207,6 +207,35 @@ void SettingsStore::setFlag(SettingId id, double number)
     notify(id);
 }
 
+void SettingsStore::load(const SettingValues& values)
+{
+    const Step step(*this);
+    // Loaded before its flags are put in, which it would set back to 1.
+    loadWeaponsWindow();
+    // The table's order, as a preset's: the box that couples two amounts
+    // comes before them.
+    static_assert(kSeparateAmount < kSmallMedkits && kSeparateAmount < kFlares);
+    for (SettingId id = 0; id < kSettings.size(); ++id) {
+        switch (kindOf(kSettings[id].conversion)) {
+        case ControlKind::Text:
+            setText(id, values[id].text);
+            break;
+        case ControlKind::Flag:
+            setFlag(id, values[id].number);
+            break;
+        case ControlKind::List:
+            if (kSettings[id].conversion == Conversion::ListText) {
+                setText(id, values[id].text);
+                break;
+            }
+            [[fallthrough]];
+        default:
+            setState(id, static_cast<int>(values[id].number));
+            break;
+        }
+    }
+}
+
 void SettingsStore::beginStep()
 {
     if (m_stepDepth++ == 0) {
