@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/FieldValidation.h"
+#include "settings/SettingId.h"
 #include "settings/SettingsStore.h"
 
 #include <random>
