@@ -2,15 +2,20 @@
 // request to the window shown and painted once, in a fresh program every
 // repetition (the windows are created on first use). The main window's own
 // creation is the yardstick. Prints the median of each, in milliseconds.
-// Then the processor time the program takes while its window timers run:
-// the bars window's blink and the weapons window's 10 ms gunflash preview.
+// Then the time every mark of what "modify" would change takes to follow one
+// edit, with every window open: the plan against the executable's bytes,
+// each window's controls and the counts on the main window's buttons. Then
+// the processor time the program takes while its window timers run: the
+// bars window's blink and the weapons window's 10 ms gunflash preview.
 //
 //   make bench   (or, in a folder with golv.cfg and quenb.exe,
 //                 QT_QPA_PLATFORM=offscreen build/bench/golv-window-bench [REPETITIONS])
 
 #include "UserInteraction.h"
 #include "config/Session.h"
+#include "settings/SettingId.h"
 #include "startup/Startup.h"
+#include "ui/ChangeMarks.h"
 #include "ui/CustWeapons.h"
 #include "ui/MainWindow.h"
 #include "ui/Windows.h"
@@ -105,13 +110,31 @@ int main(int argc, char* argv[])
     for (const std::string& name : order)
         std::printf("  %-32s %7.2f %7.2f\n", name.c_str(), median(times[name]), times[name].front());
 
-    // Processor time while the timers run, over a few seconds of idling.
     SilentInteraction interaction;
     golv::Session session(interaction);
     if (golv::runStartup(session, std::filesystem::current_path()) != golv::StartupResult::ShowWindow)
         return 1;
     golv::Windows windows(session);
     showPainted(windows.form1());
+
+    // Each edit turns the pistol damage's mark and the weapons count on or off.
+    for (int index = 0; index <= static_cast<int>(golv::Window::CustPhys); ++index) {
+        if (windows.hasCustomizer(static_cast<golv::Window>(index)))
+            showPainted(*windows.customizer(static_cast<golv::Window>(index)));
+    }
+    std::vector<double> refreshes;
+    for (int edit = 0; edit < 10 * repetitions + 1; ++edit) {
+        session.settings.setText(golv::settingId("PistolDamage"), edit % 2 == 0 ? "7" : "1");
+        QElapsedTimer clock;
+        clock.start();
+        windows.marks().refresh();
+        refreshes.push_back(milliseconds(clock));
+        QCoreApplication::processEvents();
+    }
+    std::printf("every mark after one edit, every window open: %.3f ms (median of %zu edits)\n", median(refreshes),
+        refreshes.size());
+
+    // Processor time while the timers run, over a few seconds of idling.
     showPainted(*windows.customizer(golv::Window::CustBars));
     auto* weapons = static_cast<golv::CustWeapons*>(windows.customizer(golv::Window::CustWeapons));
     showPainted(*weapons);

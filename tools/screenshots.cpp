@@ -4,12 +4,16 @@
 //   golv-screenshots OUTPUT-FOLDER [LANGUAGE-FILE]
 //
 // Like GOLV it works on the folder it is started in, which should hold
-// golv.cfg and quenb.exe (`make screenshots` prepares one). It prints each file
-// it wrote and ends with 1 when a file could not be written.
+// golv.cfg and quenb.exe (`make screenshots` prepares one). A few settings of
+// every window are changed first, as a preset load would, so that the marks
+// of what "modify" would change and the counts on the main window's buttons
+// show. It prints each file it wrote and ends with 1 when a file could not be
+// written.
 
 #include "config/PlatformFile.h"
 #include "config/Session.h"
 #include "language/LanguageFile.h"
+#include "presets/Presets.h"
 #include "startup/Startup.h"
 #include "ui/AboutBox.h"
 #include "ui/DialogFont.h"
@@ -29,7 +33,9 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -59,6 +65,14 @@ const std::array kShots = {
     Shot{customizer<golv::Window::CustOxmaHP>, 0ms},
     Shot{customizer<golv::Window::CustPhys>, 0ms},
 };
+
+// Settings of every window, and of every kind of control, that the synthetic
+// executable does not hold.
+const std::vector<std::string> kChangedSettings = {"[preset]", "version=0.673", "DrawingDistanceRange=5",
+    "RemoveLookTransparency=1", "PonytailMode=1", "NoAmmoBugSoundID=40", "PistolDamage=7", "GrenNormFlag=2",
+    "HMainColourR=200", "HHide=1", "MainFontMainColourR=100", "MainMenuAlign=2", "ShadowA=50", "SparkleAmount=9",
+    "PistolFlashArea=20", "BinocsRange=05", "FlareColour=2", "DefBigMedkits=2", "SkeletonHP=99", "ShellGravity=7",
+    "SwimSpeed=0030", "BatDmg=5", "InDartsLeakage=9"};
 
 // Long enough for a shown window to be laid out and painted.
 constexpr std::chrono::milliseconds kMinimumSettle = 100ms;
@@ -127,6 +141,10 @@ int main(int argc, char* argv[])
 
     golv::Windows windows(session);
     interaction.setParent(&windows.form1());
+    if (!golv::applyPreset(session, kChangedSettings)) {
+        std::cerr << "the settings to mark could not be loaded\n";
+        return 1;
+    }
     bool allRight = true;
     for (const Shot& shot : kShots) {
         QWidget& window = shot.open(windows);

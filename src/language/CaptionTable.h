@@ -28,12 +28,13 @@ namespace detail::captions {
 // windows take their built-in captions from here, so what a language file
 // replaces is always what the window showed. The enemy labels are addressed
 // by index whatever they show: the key "skeleton" sets Label1(1), "Baddy 1:".
-// "exportpatch" is GOLV's own: the main window's button beside "modify".
+// "exportpatch" and "readexecutable" are GOLV's own: the main window's
+// buttons beside "modify".
 // A line whose control is its key is no control's caption but a text of
 // GOLV's own that the window shows or readers hear: a name or description,
 // a line of help, the words of the find and language commands. Words that
 // several windows use stand with the main window.
-consteval std::array<CaptionEntry, 408> entries()
+consteval std::array<CaptionEntry, 411> entries()
 {
     using enum Window;
     // clang-format off
@@ -133,6 +134,7 @@ consteval std::array<CaptionEntry, 408> entries()
         {"loadpreset",                        Form1,       "Command12",   "load preset"},
         {"savepreset",                        Form1,       "Command16",   "save preset"},
         {"modify",                            Form1,       "Command3",    "modify"},
+        {"readexecutable",                    Form1,       "Command26",   "read executable"},
         {"exportpatch",                       Form1,       "Command22",   "export patch..."},
         {"restoreoriginal",                   Form1,       "Command23",   "restore original"},
         {"quit",                              Form1,       "Command1",    "quit"},
@@ -158,6 +160,8 @@ consteval std::array<CaptionEntry, 408> entries()
         {"languagename",                      Form1,       "languagename", "English"},
         {"builtinlanguage",                   Form1,       "builtinlanguage", "built in"},
         {"languagenotkept",                   Form1,       "languagenotkept", "The language could not be kept in golv.cfg."},
+        {"changesexecutable",                 Form1,       "changesexecutable", "changes the executable"},
+        {"changingsettings",                  Form1,       "changingsettings", "settings that change the executable:"},
         {"bcwindowtitle",                     CustBars,    "",            "Bar customizer"},
         {"healthbar",                         CustBars,    "Label22",     "health bar"},
         {"airbar",                            CustBars,    "Label1",      "air bar"},
@@ -452,8 +456,8 @@ consteval std::array<CaptionEntry, 408> entries()
 
 } // namespace detail::captions
 
-inline constexpr std::array<CaptionEntry, 408> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 350;
+inline constexpr std::array<CaptionEntry, 411> kCaptions = detail::captions::entries();
+inline constexpr std::size_t kCaptionKeyCount = 353;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", while the list says "right" until a

@@ -14,10 +14,16 @@ namespace {
 
 constexpr std::string_view kPresetVersion = "0.673";
 
+// Whether a preset holds every setting a load can put back, or what "save
+// preset" writes.
+enum class Content { Saved, Whole };
+
 // The text a setting's line carries, or nothing when the line is left out.
-std::optional<std::string> presetValue(const SettingsStore& settings, SettingId id)
+std::optional<std::string> presetValue(const SettingsStore& settings, SettingId id, Content content)
 {
     const SettingDef& def = kSettings[id];
+    if (content == Content::Whole && def.conversion == Conversion::ListIndex && settings.state(id) < 0)
+        return "-1";
     switch (def.conversion) {
     case Conversion::CheckState:
     case Conversion::ScrollPosition:
@@ -40,25 +46,37 @@ std::optional<std::string> presetValue(const SettingsStore& settings, SettingId 
     }
 }
 
-} // namespace
-
-std::vector<std::string> presetLines(const SettingsStore& settings)
+std::vector<std::string> linesOf(const SettingsStore& settings, Content content, const std::vector<bool>& leftOut)
 {
     std::vector<std::string> lines = {"[preset]", "", "version=" + std::string(kPresetVersion), ""};
     lines.reserve(lines.size() + kSettings.size());
     for (SettingId id = 0; id < kSettings.size(); ++id) {
-        if (id == settingId("InDartsLeakage"))
+        if ((content == Content::Saved && id == settingId("InDartsLeakage")) || (!leftOut.empty() && leftOut[id]))
             continue;
-        if (const auto value = presetValue(settings, id))
+        if (const auto value = presetValue(settings, id, content))
             lines.push_back(std::string(kSettings[id].key) + "=" + *value);
     }
     return lines;
 }
 
+} // namespace
+
+std::vector<std::string> presetLines(const SettingsStore& settings) { return linesOf(settings, Content::Saved, {}); }
+
+std::vector<std::string> wholePresetLines(const SettingsStore& settings, const std::vector<bool>& leftOut)
+{
+    return linesOf(settings, Content::Whole, leftOut);
+}
+
 Status writePreset(const SettingsStore& settings, const std::string& path)
 {
+    return writePresetLines(presetLines(settings), path);
+}
+
+Status writePresetLines(const std::vector<std::string>& lines, const std::string& path)
+{
     std::string content;
-    for (const std::string& line : presetLines(settings)) {
+    for (const std::string& line : lines) {
         content += line;
         content += "\r\n";
     }

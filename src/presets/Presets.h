@@ -24,9 +24,16 @@ inline constexpr std::string_view kPresetErrorMessage
 // is InDartsLeakage, which presets have never held.
 std::vector<std::string> presetLines(const SettingsStore& settings);
 
+// The lines of a preset that puts every setting back as it stands, for
+// settings read from an executable: as presetLines, with InDartsLeakage and,
+// for an alignment list that shows no entry, "MainMenuAlign=-1", which a
+// load takes. The settings `leftOut` flags (by SettingId) are left out.
+std::vector<std::string> wholePresetLines(const SettingsStore& settings, const std::vector<bool>& leftOut);
+
 // Writes the preset with CR LF line ends through a new file that replaces the
 // old one only once it is whole on disk.
 Status writePreset(const SettingsStore& settings, const std::string& path);
+Status writePresetLines(const std::vector<std::string>& lines, const std::string& path);
 
 // Applies the lines after the first "[preset]" line through every category
 // parser, line by line; the lines before a failure keep their effect.

@@ -16,6 +16,7 @@ namespace golv {
 enum class Conversion : std::uint8_t {
     LegacyHex,      // text: the value, or its hex digits as decimal when the file has no version
     Number,         // text: the value's leading number, written back as shortest decimal ("08" -> "8")
+    DigitText,      // text: as Number, but digits alone that fit the field stay as typed ("07")
     Plain,          // text: the value unchanged (hex digits or raw numbers in every file version)
     SignedByte,     // text: LegacyNegValue(LegacyHexSByte(value))
     SignedWord,     // text: LegacyNegValue(LegacyHexSWord(value))
@@ -35,6 +36,7 @@ constexpr ControlKind kindOf(Conversion conversion)
     switch (conversion) {
     case Conversion::LegacyHex:
     case Conversion::Number:
+    case Conversion::DigitText:
     case Conversion::Plain:
     case Conversion::SignedByte:
     case Conversion::SignedWord:

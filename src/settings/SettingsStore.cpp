@@ -206,6 +206,35 @@ void SettingsStore::setFlag(SettingId id, double number)
     notify(id);
 }
 
+void SettingsStore::load(const SettingValues& values)
+{
+    const Step step(*this);
+    // Loaded before its flags are put in, which it would set back to 1.
+    loadWeaponsWindow();
+    // The table's order, as a preset's: the box that couples two amounts
+    // comes before them.
+    static_assert(kSeparateAmount < kSmallMedkits && kSeparateAmount < kFlares);
+    for (SettingId id = 0; id < kSettings.size(); ++id) {
+        switch (kindOf(kSettings[id].conversion)) {
+        case ControlKind::Text:
+            setText(id, values[id].text);
+            break;
+        case ControlKind::Flag:
+            setFlag(id, values[id].number);
+            break;
+        case ControlKind::List:
+            if (kSettings[id].conversion == Conversion::ListText) {
+                setText(id, values[id].text);
+                break;
+            }
+            [[fallthrough]];
+        default:
+            setState(id, static_cast<int>(values[id].number));
+            break;
+        }
+    }
+}
+
 void SettingsStore::beginStep()
 {
     if (m_stepDepth++ == 0) {
@@ -372,6 +401,15 @@ Status SettingsStore::apply(SettingId id, const SettingLine& line, std::vector<s
     case Conversion::LegacyHex:
         setText(id, converted(LegacyHexValue(value, line.version)));
         return Status::ok();
+    case Conversion::DigitText:
+        // The secrets count is written as its characters: "07" writes other
+        // bytes than "7", so a value the field could hold keeps its spelling.
+        if (!value.empty() && value.size() <= def.maxLength
+            && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            setText(id, std::string(value));
+            return Status::ok();
+        }
+        [[fallthrough]];
     case Conversion::Number: {
         const auto number = leadingNumber(value);
         if (!number)

@@ -73,6 +73,12 @@ public:
     void setText(SettingId id, std::string text);
     void setFlag(SettingId id, double value);
 
+    // Puts every value into its control, as a preset that held them all
+    // would: one step, the rules running on each, and every value ending as
+    // given where the rules allow it (while the small medkits and flares
+    // mirror each other, both end as the flares).
+    void load(const SettingValues& values);
+
     // Whether the setting's control takes input now. Follows from other
     // settings (the save trigger greys the disable-save box, and so on).
     bool isEnabled(SettingId id) const;

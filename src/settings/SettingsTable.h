@@ -331,7 +331,7 @@ consteval std::array<SettingDef, 328> settings()
         control("DisableSave",                 Inventory, CheckState,     CustInv,     "Check6",     "0"),
         control("FixCompassBug",               Inventory, CheckState,     CustInv,     "Check9",     "0"),
         control("DisableCompassCheats",        Inventory, CheckState,     CustInv,     "Check8",     "0"),
-        text(   "Secrets",                     Inventory, Number,         CustInv,     "Text1(4)",   "70",       2,  Digits,       notEmpty,      atMost(99)),
+        text(   "Secrets",                     Inventory, DigitText,      CustInv,     "Text1(4)",   "70",       2,  Digits,       notEmpty,      atMost(99)),
         text(   "ItemRotateSpeed",             Inventory, Plain,          CustInv,     "Text2(3)",   "03FE",     4,  Hex,          hexDigits(2)),
         text(   "AmmoRotateSpeed",             Inventory, Plain,          CustInv,     "Text2(5)",   "03FE",     4,  Hex,          hexDigits(2)),
 

@@ -73,4 +73,25 @@ void nameForReaders(QWidget* control, std::initializer_list<AccessibleNamePart> 
         list->lineEdit()->setAccessibleName(name);
 }
 
+void describeForReaders(QWidget* control, const char* part, const QString& text)
+{
+    // Each part under a property of its own, in a list that keeps their order.
+    const QByteArray property = QByteArrayLiteral("golvDescription.") + part;
+    QStringList parts = control->property("golvDescriptionParts").toStringList();
+    if (!parts.contains(QLatin1String(part))) {
+        parts << QLatin1String(part);
+        control->setProperty("golvDescriptionParts", parts);
+    }
+    control->setProperty(property.constData(), text);
+    QStringList texts;
+    for (const QString& name : parts) {
+        const QString shown = control->property(("golvDescription." + name).toLatin1().constData()).toString();
+        if (!shown.isEmpty())
+            texts << shown;
+    }
+    const QString description = texts.join(QStringLiteral("; "));
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
 } // namespace golv

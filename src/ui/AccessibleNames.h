@@ -18,4 +18,11 @@ using AccessibleNamePart = std::variant<const QWidget*, QString>;
 // language file is read before any window exists), so a name is made once.
 void nameForReaders(QWidget* control, std::initializer_list<AccessibleNamePart> parts);
 
+// Sets one part of what readers hear as a control's description, keeping its
+// other parts: a field's decimal value, a flag's letter and "changes the
+// executable" come from different places and change at different times.
+// Parts are joined in the order in which they were first set; an empty
+// text takes a part out.
+void describeForReaders(QWidget* control, const char* part, const QString& text);
+
 } // namespace golv

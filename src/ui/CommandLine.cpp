@@ -6,7 +6,9 @@
 #include "language/CaptionTable.h"
 #include "patcher/ModifyExe.h"
 #include "patcher/PatchPreview.h"
+#include "patcher/ReadExecutable.h"
 #include "presets/Presets.h"
+#include "settings/SettingId.h"
 #include "startup/Startup.h"
 
 #include <QCommandLineParser>
@@ -23,6 +25,7 @@ namespace {
 constexpr int kPatched = 0;
 constexpr int kUnusableConfiguration = 1;
 constexpr int kNothingWritten = 2;
+constexpr int kSettingsDiffer = 3;
 constexpr int kUsage = 64;
 
 // Every message goes to standard error; nobody is there to answer.
@@ -50,6 +53,14 @@ struct Options {
         QStringLiteral("Write the changes as a VCDIFF patch to FILE (for xdelta3 -d -s quenb.exe FILE out.exe), "
                        "without touching the executable."),
         QStringLiteral("FILE")};
+    QCommandLineOption readSettings{QStringLiteral("read-settings"),
+        QStringLiteral("Write the settings the executable holds to the preset FILE; settings whose bytes no value "
+                       "of theirs would write are named on standard error and left out."),
+        QStringLiteral("FILE")};
+    QCommandLineOption compare{QStringLiteral("compare"),
+        QStringLiteral("Print the settings whose values differ between the executable and OTHER, an executable "
+                       "of the same build (quenb.exe.orig, say): setting, value here, value there."),
+        QStringLiteral("OTHER")};
     QCommandLineOption restore{QStringLiteral("restore"),
         QStringLiteral("Put back the executable's original, kept beside it with \".orig\" added to its name by the "
                        "first patch, when it is this executable's own.")};
@@ -64,12 +75,13 @@ void describe(QCommandLineParser& parser, const Options& options)
     parser.setApplicationDescription(QStringLiteral(
         "GOLV changes engine behaviour that level data cannot reach, in the engine executable named by golv.cfg.\n"
         "Without arguments it opens its window.\n"
-        "Exit codes: 0 done, 1 golv.cfg can be neither read nor written anew, 2 nothing written\n"
-        "(the executable is as it was), 64 the command line is not understood."));
+        "Exit codes: 0 done (--compare: no setting differs), 1 golv.cfg can be neither read nor written\n"
+        "anew, 2 nothing written (the executable is as it was) or nothing could be read or compared,\n"
+        "3 --compare found settings that differ, 64 the command line is not understood."));
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const QCommandLineOption* option :
-        {&options.silent, &options.plan, &options.exportPatch, &options.restore, &options.preset, &options.folder})
+    for (const QCommandLineOption* option : {&options.silent, &options.plan, &options.exportPatch,
+             &options.readSettings, &options.compare, &options.restore, &options.preset, &options.folder})
         parser.addOption(*option);
 }
 
@@ -96,6 +108,61 @@ std::optional<std::string> wholeFolder(const std::optional<std::string>& given, 
         return std::nullopt;
     }
     return platform::utf8Path(folder);
+}
+
+// Reads the executable for --read-settings and --compare; says why not.
+std::optional<SettingsReading> readingOf(Session& session, const std::string& path)
+{
+    ExecutableBytes bytes;
+    if (Status read = readBuildBytes(session, path, bytes, nullptr); !read) {
+        session.ui.message("Cannot read " + path + ".", {}, read.reason());
+        return std::nullopt;
+    }
+    SettingsReading reading = readSettings(session, bytes, session.settings.values());
+    if (!reading.problems.empty())
+        session.ui.message(
+            "The run with the settings read from " + path + " cannot be made.", {}, describeProblems(reading.problems));
+    return reading;
+}
+
+int readSettingsInto(Session& session, const std::string& preset)
+{
+    if (Status own = refuseOwnFile(session, preset); !own) {
+        session.ui.message("The preset could not be saved.\n" + own.reason());
+        return kNothingWritten;
+    }
+    const auto reading = readingOf(session, session.exePath);
+    if (!reading)
+        return kNothingWritten;
+    std::vector<bool> leftOut(kSettingCount, false);
+    std::string undetermined;
+    for (const UndeterminedSetting& setting : reading->undetermined)
+        leftOut[setting.setting] = true;
+    for (const std::string& line : undeterminedLines(*reading))
+        undetermined += "\n" + line;
+    if (!undetermined.empty())
+        session.ui.message("Left out of " + preset + ": " + session.exeName
+            + " holds bytes there that no value their window takes would write." + undetermined);
+    session.settings.load(reading->values);
+    if (Status written = writePresetLines(wholePresetLines(session.settings, leftOut), preset); !written) {
+        session.ui.message("The preset could not be saved.\n" + written.reason());
+        return kNothingWritten;
+    }
+    return kPatched;
+}
+
+int compareWith(Session& session, const std::string& other)
+{
+    const auto here = readingOf(session, session.exePath);
+    const auto there = here ? readingOf(session, other) : std::nullopt;
+    if (!there)
+        return kNothingWritten;
+    const std::vector<std::string> lines = differingSettings(*here, session.exeName, *there, other);
+    if (lines.empty())
+        std::printf("No setting differs between %s and %s.\n", session.exeName.c_str(), other.c_str());
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+    return lines.empty() ? kPatched : kSettingsDiffer;
 }
 
 } // namespace
@@ -140,10 +207,15 @@ int runCommandLine(const QStringList& arguments)
     }
     if (!parser.positionalArguments().isEmpty())
         return usage(QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+    const bool reads = parser.isSet(options.readSettings) || parser.isSet(options.compare);
     const int commands = int(parser.isSet(options.silent)) + int(parser.isSet(options.plan))
-        + int(parser.isSet(options.exportPatch)) + int(parser.isSet(options.restore));
+        + int(parser.isSet(options.exportPatch)) + int(parser.isSet(options.readSettings))
+        + int(parser.isSet(options.compare)) + int(parser.isSet(options.restore));
     if (commands != 1)
-        return usage(QStringLiteral("Give one of --silent, --plan, --export-patch and --restore."));
+        return usage(
+            QStringLiteral("Give one of --silent, --plan, --export-patch, --read-settings, --compare and --restore."));
+    if (reads && parser.isSet(options.preset))
+        return usage(QStringLiteral("--read-settings and --compare read the executable, not a preset."));
 
     StderrInteraction interaction;
     std::string noFolder;
@@ -155,8 +227,8 @@ int runCommandLine(const QStringList& arguments)
         return kUnusableConfiguration;
     }
     Session session(interaction);
-    // A plan or an exported patch only reads: it leaves golv.cfg as it is.
-    session.writesFiles = !parser.isSet(options.plan) && !parser.isSet(options.exportPatch);
+    // A plan, an exported patch or a reading only reads: it leaves golv.cfg as it is.
+    session.writesFiles = !parser.isSet(options.plan) && !parser.isSet(options.exportPatch) && !reads;
     if (runStartup(session, *folder) == StartupResult::Fatal)
         return kUnusableConfiguration;
     // Putting the original back needs only the executable's name: it is the
@@ -184,6 +256,11 @@ int runCommandLine(const QStringList& arguments)
             return kNothingWritten;
         }
     }
+
+    if (parser.isSet(options.readSettings))
+        return readSettingsInto(session, parser.value(options.readSettings).toStdString());
+    if (parser.isSet(options.compare))
+        return compareWith(session, parser.value(options.compare).toStdString());
 
     if (parser.isSet(options.silent)) {
         const PatchOutcome outcome = ModifyExe(session);

@@ -7,9 +7,10 @@
 
 namespace golv {
 
-// GOLV's command line, for scripts: --silent, --plan and --export-patch run
-// without a window or a message box and end with an exit code (see the
-// README); --help and --version say what they say. Without arguments, or
+// GOLV's command line, for scripts: --silent, --plan, --export-patch,
+// --read-settings, --compare and --restore run without a window or a
+// message box and end with an exit code (see the README); --help and
+// --version say what they say. Without arguments, or
 // with --folder alone, the window starts.
 
 // Whether the arguments ask for a command rather than the window.

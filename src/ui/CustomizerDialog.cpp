@@ -54,7 +54,7 @@ void CustomizerDialog::finish(QLayout* content, const QString& help)
     else
         layout->addLayout(m_form.commandRow({}, {defaults, apply}));
 
-    m_binder = new SettingsBinder(session().settings, m_windows.ui(), m_form.id(), this);
+    m_binder = new SettingsBinder(session().settings, m_windows.ui(), m_form.id(), this, &m_windows.marks());
     m_form.setGate([this] { return m_binder->checkPendingField(); });
 
     // A dialog makes its first auto-default button the one Return in any

@@ -276,7 +276,7 @@ void FormBuilder::explainHex(QLineEdit* field, HexReading reading) const
             value -= 0x10000;
         const QString explained = read ? QStringLiteral("%1 %2").arg(value).arg(inDecimal) : QString();
         field->setToolTip(explained);
-        field->setAccessibleDescription(explained);
+        describeForReaders(field, "decimal", explained);
     });
 }
 
@@ -392,7 +392,7 @@ Swatch* Section::colourRow(
     for (QLineEdit* edit : edits) {
         swatch->opensFrom(edit);
         edit->setToolTip(opensColourDialog);
-        edit->setAccessibleDescription(opensColourDialog);
+        describeForReaders(edit, "colourdialog", opensColourDialog);
     }
 
     const int line = m_rows->rowCount();

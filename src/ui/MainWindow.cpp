@@ -8,10 +8,12 @@
 #include "language/LanguageFile.h"
 #include "patcher/ModifyExe.h"
 #include "patcher/PatchPreview.h"
+#include "patcher/ReadExecutable.h"
 #include "presets/Presets.h"
 #include "settings/SettingId.h"
 #include "ui/AboutBox.h"
 #include "ui/Artwork.h"
+#include "ui/ChangeMarks.h"
 #include "ui/FindDialog.h"
 #include "ui/FormBuilder.h"
 #include "ui/LanguageDialog.h"
@@ -101,7 +103,7 @@ MainWindow::MainWindow(Windows& windows, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(m_form->caption(kWindowTitle.data()));
     buildLayout();
-    m_binder = new SettingsBinder(m_session.settings, windows.ui(), Window::Form1, this);
+    m_binder = new SettingsBinder(m_session.settings, windows.ui(), Window::Form1, this, &windows.marks());
     m_form->setGate([this] { return m_binder->checkPendingField(); });
     connectCommands();
     m_observer = m_session.settings.addObserver([this](SettingId id) {
@@ -110,6 +112,8 @@ MainWindow::MainWindow(Windows& windows, QWidget* parent)
     });
     refreshRangeWarning();
     showStartupStatus();
+    connect(&windows.marks(), &ChangeMarks::refreshed, this, &MainWindow::showCounts);
+    showCounts();
 }
 
 MainWindow::~MainWindow() { m_session.settings.removeObserver(m_observer); }
@@ -193,11 +197,12 @@ void MainWindow::buildLayout()
     QPushButton* load = make.button("Command12");
     QPushButton* save = make.button("Command16");
     QPushButton* defaults = make.button("Command9");
+    QPushButton* read = make.button("Command26");
     QPushButton* exportPatch = make.button("Command22");
     QPushButton* restore = make.button("Command23");
     QPushButton* modify = make.button("Command3");
     QPushButton* quit = make.button("Command1");
-    layout->addLayout(make.commandRow({load, save, defaults}, {exportPatch, restore, modify, quit}));
+    layout->addLayout(make.commandRow({load, save, defaults}, {read, exportPatch, restore, modify, quit}));
 }
 
 void MainWindow::connectCommands()
@@ -215,13 +220,20 @@ void MainWindow::connectCommands()
     });
     onClick("Command16", [this] { savePreset(m_session); });
     onClick("Command9", [this] { restoreDefaults(); });
+    // A command refused for an executable that changed may have read it anew.
     onClick("Command3", [this] {
-        // A run refused for an executable that changed may have read it anew.
         modifyCommand(m_session);
-        showStartupStatus();
+        executableTouched();
+    });
+    onClick("Command26", [this] {
+        readExecutableCommand(m_session);
+        executableTouched();
     });
     onClick("Command22", [this] { exportPatchCommand(m_session); });
-    onClick("Command23", [this] { restoreCommand(m_session); });
+    onClick("Command23", [this] {
+        restoreCommand(m_session);
+        executableTouched();
+    });
     onClick("Command1", [this] { m_windows.unloadAll(); });
     onClick("Command8", [this] { m_windows.form2().exec(); });
     onClick("Command24", [this] { findSetting(); });
@@ -298,11 +310,37 @@ void MainWindow::refreshRangeWarning()
     }
 }
 
+void MainWindow::executableTouched()
+{
+    showStartupStatus();
+    m_windows.marks().readExecutable();
+}
+
+void MainWindow::showCounts()
+{
+    for (const auto buttons :
+        {std::span<const WindowButton>(kGraphicWindows), std::span<const WindowButton>(kMiscWindows)}) {
+        for (const WindowButton& button : buttons) {
+            const int count = m_windows.marks().count(button.window);
+            const QString caption = m_form->caption(button.name);
+            auto* shown = findChild<QPushButton*>(QString::fromLatin1(button.name));
+            // Readers hear the count after the button's name, which stays its caption.
+            const QString counted = count > 0 ? QStringLiteral("%1 (%2)").arg(caption).arg(count) : caption;
+            if (shown->text() != counted) {
+                shown->setText(counted);
+                shown->setAccessibleName(caption);
+                describeForReaders(shown, "changes",
+                    count > 0 ? QStringLiteral("%1 %2").arg(m_form->shared("changingsettings")).arg(count) : QString());
+            }
+        }
+    }
+}
+
 void MainWindow::showStartupStatus()
 {
     findChild<QLabel*>(QStringLiteral("Label6"))->setText(QString::fromStdString(m_session.window.statusLabel));
-    // Exporting plans the same run, so it needs what "modify" needs.
-    for (const char* name : {"Command3", "Command22"})
+    // Exporting and reading go by the build found, as "modify" does.
+    for (const char* name : {"Command3", "Command22", "Command26"})
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(m_session.window.modifyEnabled);
 }
 

@@ -15,8 +15,9 @@ class Windows;
 struct Session;
 
 // Form1, the main window: the main settings, the drawing-distance presets,
-// the buttons that open the customizer windows and the about box, and the
-// commands "load preset", "save preset", "defaults", "modify" and "quit".
+// the buttons that open the customizer windows (each with the number of its
+// settings "modify" would change) and the about box, and the commands "load
+// preset", "save preset", "defaults", "read executable", "modify" and "quit".
 // Every setting lives in the Settings store; the window binds its controls
 // to it by name.
 class MainWindow final : public QWidget {
@@ -41,6 +42,9 @@ private:
     void findSetting();
     void chooseLanguage();
     void refreshRangeWarning();
+    // What the executable holds changed, or its bytes may have: marks anew.
+    void executableTouched();
+    void showCounts();
 
     Windows& m_windows;
     Session& m_session;

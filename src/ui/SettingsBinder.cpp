@@ -4,6 +4,8 @@
 #include "settings/FieldValidation.h"
 #include "settings/SettingId.h"
 #include "settings/SettingsStore.h"
+#include "ui/AccessibleNames.h"
+#include "ui/ChangeMarks.h"
 #include "ui/KeyFilterValidator.h"
 
 #include <QApplication>
@@ -53,8 +55,9 @@ bool userMovedOn(Qt::FocusReason reason)
 
 } // namespace
 
-SettingsBinder::SettingsBinder(SettingsStore& store, UserInteraction& ui, Window window, QWidget* root)
-    : QObject(root), m_store(store), m_ui(ui)
+SettingsBinder::SettingsBinder(
+    SettingsStore& store, UserInteraction& ui, Window window, QWidget* root, const ChangeMarks* marks)
+    : QObject(root), m_store(store), m_ui(ui), m_marks(marks)
 {
     for (SettingId id = 0; id < kSettings.size(); ++id) {
         if (kSettings[id].window == window)
@@ -72,6 +75,10 @@ SettingsBinder::SettingsBinder(SettingsStore& store, UserInteraction& ui, Window
     }
     m_observer = m_store.addObserver([this](SettingId id) { refresh(id); });
     refreshAll();
+    if (m_marks != nullptr) {
+        connect(m_marks, &ChangeMarks::refreshed, this, &SettingsBinder::showMarks);
+        showMarks();
+    }
 
     // Undo and redo reach every setting from every window, a field's own
     // typing included: the store keeps the one history.
@@ -230,7 +237,7 @@ void SettingsBinder::refresh(SettingId id)
             } else if (auto* flag = qobject_cast<QAbstractButton*>(widget)) {
                 const std::string_view letter = m_store.flagLetter(id);
                 flag->setText(QString::fromLatin1(letter.data(), static_cast<qsizetype>(letter.size())));
-                flag->setAccessibleDescription(flag->text());
+                describeForReaders(flag, "letter", flag->text());
             }
         }
     }
@@ -245,6 +252,26 @@ void SettingsBinder::refresh(SettingId id)
         // Black text, but white on the black of the weakest light.
         palette.setColor(QPalette::Text, background == QColor(Qt::black) ? QColor(Qt::white) : QColor(Qt::black));
         box->setPalette(palette);
+    }
+}
+
+void SettingsBinder::showMarks()
+{
+    for (const auto& [id, widgets] : m_widgets) {
+        const bool changes = m_marks->changes(id);
+        for (const QPointer<QWidget>& widget : widgets) {
+            if (widget.isNull())
+                continue;
+            // An option group shows its sign at the option chosen; readers
+            // hear it at every one.
+            const auto* option = qobject_cast<const QRadioButton*>(widget.data());
+            const std::pair<bool, bool> state{changes, changes && (option == nullptr || option->isChecked())};
+            std::pair<bool, bool>& shown = m_marked[widget.data()];
+            if (shown != state) {
+                shown = state;
+                m_marks->mark(widget, state.first, state.second);
+            }
+        }
     }
 }
 

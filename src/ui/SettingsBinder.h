@@ -13,6 +13,7 @@ class QWidget;
 
 namespace golv {
 
+class ChangeMarks;
 class SettingsStore;
 class UserInteraction;
 
@@ -22,13 +23,15 @@ class UserInteraction;
 // store's value and enabled state in it, and puts every edit back into the
 // store, whose rules then run. Text fields get their length, key filter and
 // leave-field checks from the settings table; display boxes beside scroll
-// bars follow their bar.
+// bars follow their bar. With `marks`, every control whose setting "modify"
+// would change is marked so.
 class SettingsBinder final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsBinder)
 
 public:
-    SettingsBinder(SettingsStore& store, UserInteraction& ui, Window window, QWidget* root);
+    SettingsBinder(
+        SettingsStore& store, UserInteraction& ui, Window window, QWidget* root, const ChangeMarks* marks = nullptr);
     ~SettingsBinder() override;
 
     // Shows every bound setting as the store holds it.
@@ -49,12 +52,16 @@ protected:
 private:
     void bind(SettingId id, QWidget* root);
     void refresh(SettingId id);
+    void showMarks();
 
     SettingsStore& m_store;
     UserInteraction& m_ui;
     std::map<SettingId, std::vector<QPointer<QWidget>>> m_widgets;
     std::map<QObject*, SettingId> m_settingOf;
     std::map<SettingId, QPointer<QWidget>> m_displays;
+    const ChangeMarks* m_marks;
+    // As each control was last marked: whether it changes, and shows the sign.
+    std::map<QWidget*, std::pair<bool, bool>> m_marked;
     int m_observer = -1;
     bool m_refreshing = false;
     bool m_checking = false;

@@ -3,6 +3,7 @@
 #include "config/Session.h"
 #include "settings/SettingId.h"
 #include "ui/AboutBox.h"
+#include "ui/ChangeMarks.h"
 #include "ui/CustBars.h"
 #include "ui/CustEnemy.h"
 #include "ui/CustFonts.h"
@@ -44,6 +45,7 @@ Windows::Windows(Session& session) : m_session(session)
     m_factories[Window::CustEnemy] = make<CustEnemy>;
     m_factories[Window::CustOxmaHP] = make<CustOxmaHP>;
     m_factories[Window::CustPhys] = make<CustPhys>;
+    m_marks = std::make_unique<ChangeMarks>(session);
     m_chooseColour = [](const QColor& initial, QWidget* parent) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(initial, parent);
         if (!chosen.isValid())

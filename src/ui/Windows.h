@@ -16,6 +16,7 @@ class QWidget;
 namespace golv {
 
 class AboutBox;
+class ChangeMarks;
 class MainWindow;
 class UserInteraction;
 struct Session;
@@ -33,6 +34,9 @@ public:
     Session& session() { return m_session; }
     // Messages and questions go through the session's user interaction.
     UserInteraction& ui();
+
+    // Which settings "modify" would change, for every window's marks.
+    ChangeMarks& marks() { return *m_marks; }
 
     MainWindow& form1();
     // The about box is unloaded by its "close", so every opening is a new one.
@@ -77,6 +81,7 @@ private:
     std::map<Window, Factory> m_factories;
     std::map<Window, QPointer<QDialog>> m_customizers;
     ColourChooser m_chooseColour;
+    std::unique_ptr<ChangeMarks> m_marks;
     std::unique_ptr<MainWindow> m_form1;
     QPointer<AboutBox> m_form2;
     bool m_unloading = false;

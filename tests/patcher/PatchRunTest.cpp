@@ -6,7 +6,7 @@
 #include "patcher/PatchPreview.h"
 #include "patcher/ReadSettings.h"
 #include "presets/Presets.h"
-#include "settings/FieldValidation.h"
+#include "support/RandomSettings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -56,40 +56,6 @@ protected:
         return readSettings(session, read, start);
     }
 };
-
-// Values every window would take, drawn from the settings table: any state of
-// a box, bar, option group or list, any flag behaviour, and texts of the
-// field's keys that its checks let through (hex texts of whole bytes, the
-// run's condition).
-SettingValues randomValues(std::mt19937& random, const SettingsStore& store)
-{
-    const auto below = [&](std::size_t count) { return random() % count; };
-    SettingValues values = store.values();
-    for (SettingId id = 0; id < kSettingCount; ++id) {
-        const SettingDef& def = kSettings[id];
-        SettingValue& value = values[id];
-        if (def.conversion == Conversion::ListText) {
-            value.text = store.listEntries(id)[below(store.listEntries(id).size())];
-        } else if (kindOf(def.conversion) == ControlKind::Check) {
-            value.number = static_cast<double>(below(3));
-        } else if (kindOf(def.conversion) == ControlKind::Flag) {
-            value.number = static_cast<double>(1 + below(static_cast<std::size_t>(kSettings[id].high)));
-        } else if (kindOf(def.conversion) != ControlKind::Text) {
-            value.number = def.low + static_cast<double>(below(static_cast<std::size_t>(def.high - def.low + 1)));
-        } else {
-            const std::string_view keys = def.input == Input::Hex ? "0123456789ABCDEF" : "0123456789";
-            do {
-                std::string text;
-                if (def.input == Input::SignedDigits && below(2) == 0)
-                    text.push_back('-');
-                for (std::size_t n = 1 + below(def.maxLength - text.size()); n > 0; --n)
-                    text.push_back(keys[below(keys.size())]);
-                value.text = std::move(text);
-            } while (!fieldAccepts(def, value.text) || (def.input == Input::Hex && value.text.size() % 2 != 0));
-        }
-    }
-    return values;
-}
 
 // The settings that write inside another setting's bytes: an operand inside a
 // code string, the pick-up amount where the unlimited-ammo switch otherwise
@@ -257,11 +223,14 @@ TEST_F(PatchRunTest, anExecutablePatchedWithAnySettingsReadsBackAsSettingsThatPa
             for (std::uint8_t& byte : base)
                 byte = static_cast<std::uint8_t>(random());
         }
-        const Bytes executable = patched(randomValues(random, store()), base);
-        const SettingsReading reading = readBack(executable, randomValues(random, store()));
+        const Bytes executable = patched(test::randomValues(random, store()), base);
+        const SettingsReading reading = readBack(executable, test::randomValues(random, store()));
         EXPECT_EQ(reading.undetermined.size(), 0u);
         EXPECT_EQ(reading.problems, std::vector<PatchProblem>{});
         EXPECT_TRUE(patched(reading.values, executable) == executable);
+        // Loaded into the windows, where the store's rules run on each value.
+        store().load(reading.values);
+        EXPECT_TRUE(patched(store().values(), executable) == executable);
     }
 }
 
@@ -280,7 +249,7 @@ TEST_F(PatchRunTest, theSyntheticExecutableReadsAsTheEnginesOwnValues)
     }();
     const SettingValues defaults = store().values();
     std::mt19937 random(1);
-    const SettingValues start = randomValues(random, store());
+    const SettingValues start = test::randomValues(random, store());
     const SettingsReading asMade = readBack(synthetic, start);
     EXPECT_EQ(asMade.undetermined.size(), 0u);
     std::vector<std::string_view> kept;

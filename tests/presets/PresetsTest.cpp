@@ -122,6 +122,7 @@ TEST_F(PresetsTest, olderPresetVersionsAreConverted)
         {"a listed number with text after it, too", {"[preset]", "version=0.673", "BinocsRange=5[x"}, "BinocsRange",
             "05"},
         {"a blank list text chooses no entry", {"[preset]", "version=0.673", "BinocsRange="}, "BinocsRange", ""},
+        {"secrets keep their characters", {"[preset]", "version=0.673", "Secrets=07"}, "Secrets", "07"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,7 +1,10 @@
 #include "language/CaptionTable.h"
 #include "language/LanguageFile.h"
+#include "presets/Presets.h"
 #include "settings/SettingId.h"
 #include "support/StartedProgram.h"
+#include "ui/ChangeMarks.h"
+#include "ui/FormBuilder.h"
 #include "ui/Swatch.h"
 
 #include <QAbstractButton>
@@ -105,15 +108,23 @@ private slots:
     // (a group of options once) but the displays, the swatches (their fields
     // are reached) and the physics window's picture buttons, which only lead
     // into a field. Every window fits a 1366 by 768 screen with room for its
-    // frame and a task bar.
+    // frame and a task bar. So it stays while settings of every window and
+    // kind would change the executable: readers hear that of exactly those,
+    // after what the control's description says already.
     void everyInputIsNamedAndReachedByTab()
     {
         QFETCH(QString, languageFile);
         test::StartedProgram program;
         program.session.languageFile = languageFile.toStdString();
         LoadLanguageFile(program.session);
+        QVERIFY(applyPreset(program.session,
+            {"[preset]", "DrawingDistanceRange=5", "PonytailMode=1", "PistolDamage=7", "GrenNormFlag=2",
+                "HMainColourR=200", "HHide=1", "MainMenuAlign=2", "ShadowA=50", "SparkleAmount=9", "BinocsRange=05",
+                "DefBigMedkits=2", "SkeletonHP=99", "SwimSpeed=0030", "BatDmg=5"}));
+        const QString changes = captionText(program.session, Window::Form1, "changesexecutable");
         const QStringList texts = shownTexts(program.session);
         for (const auto& [id, window] : program.showAll()) {
+            int marked = 0;
             QVERIFY2(window->width() <= 1366 && window->height() <= 700,
                 qPrintable(QStringLiteral("%1 is %2 by %3")
                                .arg(window->objectName())
@@ -154,11 +165,20 @@ private slots:
                     : (focused->focusPolicy() & Qt::TabFocus) != 0;
                 QVERIFY2(aside || !input->isVisibleTo(window) || reached,
                     qPrintable(describe(input) + QStringLiteral(" cannot be reached by Tab")));
+                auto setting = settingOfControl(id, input->objectName().toStdString());
+                if (!setting)
+                    setting = settingOfControl(id, group.toStdString());
+                const QString description = input->accessibleDescription();
+                const bool changing = setting && program.windows->marks().changes(*setting);
+                QVERIFY2(description.endsWith(changes) == changing && description.count(changes) <= 1,
+                    qPrintable(describe(input) + QStringLiteral(" is described as \"") + description + '"'));
+                marked += changing ? 1 : 0;
                 if (auto* swatch = qobject_cast<Swatch*>(input)) {
                     QVERIFY2(std::ranges::find(chain, swatch) == chain.end(),
                         qPrintable(describe(swatch) + QStringLiteral(" takes the focus")));
                 }
             }
+            QVERIFY2(marked > 0, qPrintable(window->objectName() + QStringLiteral(" shows no change")));
             // The text box of a list (the binoculars range) is called as its
             // list (whose own name Qt announces as its value on this system).
             for (QLineEdit* text : window->findChildren<QLineEdit*>()) {
@@ -179,6 +199,9 @@ private slots:
                         + describe(chain[i])));
             }
         }
+        QCOMPARE(
+            test::child<QWidget>(program.show(Window::CustPhys), QStringLiteral("Text2(10)"))->accessibleDescription(),
+            QStringLiteral("48 %1; %2").arg(captionText(program.session, Window::Form1, "indecimal"), changes));
     }
 
     // A list's entry is picked, never typed, but the keys that move on or

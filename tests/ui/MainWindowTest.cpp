@@ -135,6 +135,44 @@ private slots:
         QVERIFY(window().isVisible());
     }
 
+    // What "modify" would change is marked and counted after an edit, a run,
+    // "defaults", a reading of the executable and an undo. "read executable"
+    // asks first, names the settings the bytes do not tell, and loads the
+    // others as one step.
+    void theMarksFollowTheExecutableAndReadingItIsOneStep()
+    {
+        SettingsStore& settings = m_program->session.settings;
+        auto marked
+            = [this] { return child<QCheckBox>("Check3")->accessibleDescription() == "changes the executable"; };
+        auto counted = [this](const char* weapons, const char* bars) {
+            return child<QPushButton>("Command20")->text() == weapons
+                && child<QPushButton>("Command11")->text() == bars;
+        };
+        child<QCheckBox>("Check3")->click();
+        settings.setText(settingId("PistolDamage"), "7");
+        QTRY_VERIFY(marked() && counted("weapons... (1)", "bars..."));
+        m_program->ui.confirmAnswers = {true, true};
+        click("Command3");
+        QVERIFY(!marked() && counted("weapons...", "bars..."));
+        click("Command9");
+        QTRY_VERIFY(marked() && counted("weapons... (1)", "bars..."));
+
+        std::string bytes = image();
+        const auto left = static_cast<std::size_t>(m_program->session.offsets[offsetSlot("LBarXOffset")]);
+        bytes[left - 1] = '\xC8'; // beyond the 127 its field takes
+        m_program->folder.write("quenb.exe", bytes);
+        click("Command26");
+        QCOMPARE(m_program->ui.questions.back().title, "Confirm file reading");
+        QVERIFY2(m_program->ui.questions.back().text.find("LLeft (bars window) at " + std::to_string(left) + ": C8")
+                != std::string::npos,
+            m_program->ui.questions.back().text.c_str());
+        QVERIFY(settings.state(settingId("RemoveLookTransparency")) == 1
+            && settings.text(settingId("PistolDamage")) == "7" && settings.text(settingId("LLeft")) == "20");
+        QTRY_VERIFY(!marked() && counted("weapons...", "bars... (1)"));
+        settings.undo();
+        QTRY_VERIFY(marked() && counted("weapons... (1)", "bars... (1)"));
+    }
+
     // Every window's settings, the main window's among them.
     void defaultsPutEveryEditBack()
     {

@@ -1,4 +1,8 @@
 #include "config/DefaultConfig.h"
+#include "config/Session.h"
+#include "config/VersionTables.h"
+#include "support/RandomSettings.h"
+#include "support/RecordingInteraction.h"
 #include "support/TempFolder.h"
 
 #include <QProcess>
@@ -70,6 +74,23 @@ public:
                                              : std::string("(not a file)");
         }
         return found;
+    }
+
+    // Every position of golv.cfg within 1500 bytes, over bytes at random:
+    // writes cover one another.
+    void coverPositions(std::mt19937& random) const
+    {
+        std::vector<std::string> lines = defaultConfigLines();
+        for (std::string& line : lines) {
+            const std::string key = line.substr(0, line.find('='));
+            if (!key.empty() && key != kOffsetKeys[0] && std::ranges::find(kOffsetKeys, key) != kOffsetKeys.end())
+                line = key + "=" + std::to_string(256 + random() % 1500);
+        }
+        folder.write("golv.cfg", test::crlfText(lines));
+        std::string image = folder.read("quenb.exe");
+        for (std::size_t i = 0; i < 2012; ++i)
+            image[i] = static_cast<char>(random());
+        folder.write("quenb.exe", image);
     }
 
     static constexpr std::size_t kDrawingDistance = 730271;
@@ -191,6 +212,16 @@ private slots:
         row("an executable that is a link") << ""
                                             << ""
                                             << "link" << silent << 2 << "is a link to";
+        row("settings read over golv.cfg")
+            << ""
+            << ""
+            << "" << QStringList{QStringLiteral("--read-settings"), QStringLiteral("golv.cfg")} << 2
+            << "it is GOLV's configuration";
+        row("a compare with an executable of another build")
+            << ""
+            << ""
+            << "other build" << QStringList{QStringLiteral("--compare"), QStringLiteral("other.exe")} << 2
+            << "other.exe is not of the build";
         row("a folder that is not there")
             << ""
             << ""
@@ -215,6 +246,10 @@ private slots:
             std::string updated = files.read("quenb.exe");
             updated[16] = static_cast<char>(updated[16] ^ 0x55);
             files.write("quenb.exe", updated);
+        } else if (setUp == QLatin1String("other build")) {
+            std::string other = files.read("quenb.exe");
+            other[730225 - 1] = 'X';
+            files.write("other.exe", other);
         } else if (setUp == QLatin1String("empty original")) {
             files.write("quenb.exe.orig", std::string_view());
         } else if (setUp == QLatin1String("link")) {
@@ -227,6 +262,45 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(said), qPrintable(run.err));
         QVERIFY2(folder.files() == before, "every file is as it was");
+    }
+
+    // An executable patched with settings any window takes, on the synthetic
+    // build and on a configuration whose positions cover one another, reads
+    // back as a preset that plans no change and patches it to the same
+    // bytes; --compare tells it from its original but not from a copy.
+    void whatIsReadPatchesTheSameBytes()
+    {
+        for (const std::uint32_t seed : {1u, 3u, 10u, 12u}) {
+            std::mt19937 random(seed);
+            const Folder folder;
+            if (seed % 2 == 0)
+                folder.coverPositions(random);
+            test::RecordingInteraction ui;
+            const Session session(ui);
+            const SettingValues values = test::randomValues(random, session.settings);
+            std::vector<std::string> preset = {"[preset]", "version=0.673"};
+            for (SettingId id = 0; id < kSettingCount; ++id) {
+                const bool text = kindOf(kSettings[id].conversion) == ControlKind::Text
+                    || kSettings[id].conversion == Conversion::ListText;
+                preset.push_back(std::string(kSettings[id].key) + "="
+                    + (text ? values[id].text : std::to_string(static_cast<int>(values[id].number))));
+            }
+            folder.folder.write("random.qpt", test::crlfText(preset));
+            const QStringList withPreset{QStringLiteral("--preset"), QStringLiteral("read.qpt")};
+            QCOMPARE(folder.golv({QStringLiteral("--silent"), QStringLiteral("--preset"), QStringLiteral("random.qpt")})
+                         .exitCode,
+                0);
+            const std::string patched = folder.folder.read("quenb.exe");
+            const Folder::Run read = folder.golv({QStringLiteral("--read-settings"), QStringLiteral("read.qpt")});
+            QVERIFY2(read.exitCode == 0 && read.err.isEmpty(), qPrintable(read.err));
+            QVERIFY(folder.golv(QStringList{QStringLiteral("--plan")} + withPreset)
+                        .out.endsWith(QStringLiteral("\n0 writes change the executable.\n")));
+            QCOMPARE(folder.golv(QStringList{QStringLiteral("--silent")} + withPreset).exitCode, 0);
+            QVERIFY2(folder.folder.read("quenb.exe") == patched, "the same bytes");
+            folder.folder.write("copy.exe", patched);
+            QCOMPARE(folder.golv({QStringLiteral("--compare"), QStringLiteral("copy.exe")}).exitCode, 0);
+            QCOMPARE(folder.golv({QStringLiteral("--compare"), QStringLiteral("quenb.exe.orig")}).exitCode, 3);
+        }
     }
 
     void aDamagedConfigurationIsRefusedWithItsReasons()
