@@ -30,9 +30,10 @@ COPIED = ["CMakeLists.txt", "cmake", "src", "tests", "tools", "languages", "pack
 FAULTS = [
     ("== to !=", r"(?<![=!<>])==(?!=)", "!="),
     ("!= to ==", r"!=", "=="),
-    ("< to <=", r"(?<![<\-])<(?![<=])(?=\s)", "<="),
+    # Comparisons stand between spaces; a template's brackets do not.
+    ("< to <=", r"(?<=\s)<(?=\s)", "<="),
     ("<= to <", r"<=", "<"),
-    ("> to >=", r"(?<![>\-])>(?![>=])(?=\s)", ">="),
+    ("> to >=", r"(?<=\s)>(?=\s)", ">="),
     (">= to >", r">=", ">"),
     ("&& to ||", r"&&", "||"),
     ("|| to &&", r"\|\|", "&&"),
