@@ -29,34 +29,6 @@ TEST(SettingsTable, keysAndControlsAreUnique)
     }
 }
 
-TEST(SettingsTable, everyCategoryHasItsWindowAndItsRows)
-{
-    struct Row {
-        Category category;
-        Window window;
-        int rows;
-    };
-    const Row expected[] = {{Category::Physics, Window::CustPhys, 13}, {Category::Weapons, Window::CustWeapons, 32},
-        {Category::Inventory, Window::CustInv, 38}, {Category::Main, Window::Form1, 19},
-        {Category::Bars, Window::CustBars, 66}, {Category::Gfx, Window::CustGfx, 45},
-        {Category::Gfx2, Window::CustGfx2, 18}, {Category::Lite, Window::CustLite, 7},
-        {Category::Enemies, Window::CustEnemy, 26}, {Category::Fonts, Window::CustFonts, 30},
-        {Category::OxmaHP, Window::CustOxmaHP, 34}};
-    for (const Row& category : expected) {
-        SCOPED_TRACE(std::string(keyword(category.category)));
-        int rows = 0;
-        for (const SettingDef& row : kSettings) {
-            if (row.category != category.category)
-                continue;
-            ++rows;
-            EXPECT_EQ(row.window, category.window) << describe(row);
-        }
-        EXPECT_EQ(rows, category.rows);
-    }
-    // The main window writes it, but the inventory window shows and resets it.
-    EXPECT_EQ(definition(settingId("DisableInventory")).category, Category::Inventory);
-}
-
 TEST(SettingsTable, coversTheDefaultTextsCommonSectionOnceWithEqualInitialValues)
 {
     const std::set<std::string> notSettings
