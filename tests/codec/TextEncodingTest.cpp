@@ -38,6 +38,7 @@ TEST(TextEncoding, everyEncodingDecodesToItsCharactersUpToItsLimits)
             std::string("\xC3\xB4") + kBad + "\xE2\x82\xAC\xE2\x82\xAC"},
         {"overlong: Windows-1252", "\xC0\xAF", "\xC3\x80\xC2\xAF"},
         {"surrogate in UTF-8: Windows-1252", "\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"the last surrogate in UTF-8: Windows-1252", "\xED\xBF\xBF", "\xC3\xAD\xC2\xBF\xC2\xBF"},
         {"cut short at the end: Windows-1252", "a\xC3", "a\xC3\x83"},
         {"Windows-1252 euro, a byte without a character, y diaeresis", "\x80\x81\x9F\xFF",
             std::string("\xE2\x82\xAC") + kBad + "\xC5\xB8\xC3\xBF"},

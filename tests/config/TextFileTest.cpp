@@ -36,6 +36,7 @@ TEST(TextFile, acceptsEveryLineEndAndStopsAtAnEndlessLine)
         {"a\rb\r", {"a", "b"}},
         {"a\r\n\r\nb", {"a", "", "b"}}, // a last line without an end counts
         {"a\n\rb", {"a", "", "b"}},     // LF CR is two line ends
+        {"\r\nb", {"", "b"}},           // a text may begin with a line end
         {"", {}},
         {longLine + "\r\nz", {longLine, "z"}},
         {std::string(longest, 'x') + "\nz", {std::string(longest, 'x'), "z"}},
