@@ -489,7 +489,7 @@ TEST_F(PatchRunTest, theModifyCommandAsksFirst)
     ui.confirmAnswers = {false, false};
     modifyCommand(session);
     EXPECT_EQ(ui.questions.back().details,
-        "weapons window:\n  PistolDamage at " + std::to_string(744868) + ": 01 -> 07\n"
+        "weapons window:\n  PistolDamage at " + std::to_string(offset("WeaponOffset") + 5) + ": 01 -> 07\n"
             + "enemy HP window:\n  SkeletonHP at " + std::to_string(offset("SkeletonHPOffset")) + ": 0F 00 -> 10 00");
     store().setText(settingId("PistolDamage"), "1");
     store().setText(settingId("SkeletonHP"), "15");
