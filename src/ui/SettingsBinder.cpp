@@ -23,24 +23,17 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace golv {
 namespace {
 
-// The read-only boxes that show a scroll bar's value as text.
-constexpr std::array<std::pair<SettingId, const char*>, 4> kDisplays = {{
-    {settingId("DrawingDistanceRange"), "Text2"},
-    {settingId("DistantFogRange"), "Text3"},
-    {settingId("SampleRate"), "Text1"},
-    {settingId("DynLightPower"), "Text4"},
-}};
-
-QString controlName(const SettingDef& def)
+QString controlName(std::string_view name)
 {
-    return QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
+
+QString controlName(const SettingDef& def) { return controlName(def.control); }
 
 QString optionName(const SettingDef& def, int index) { return controlName(def) + QStringLiteral("(%1)").arg(index); }
 
@@ -60,13 +53,12 @@ SettingsBinder::SettingsBinder(
     : QObject(root), m_store(store), m_ui(ui), m_marks(marks)
 {
     for (SettingId id = 0; id < kSettings.size(); ++id) {
-        if (kSettings[id].window == window)
-            bind(id, root);
-    }
-    for (const auto& [id, name] : kDisplays) {
         if (kSettings[id].window != window)
             continue;
-        if (auto* display = root->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+        bind(id, root);
+        if (kSettings[id].display.rows.empty())
+            continue;
+        if (auto* display = root->findChild<QLineEdit*>(controlName(kSettings[id].display.control))) {
             display->setReadOnly(true);
             display->setFocusPolicy(Qt::NoFocus);
             display->setAutoFillBackground(true);
