@@ -7,6 +7,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/ChangeMarks.h"
 #include "ui/KeyFilterValidator.h"
+#include "ui/WindowKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,14 +29,7 @@
 namespace golv {
 namespace {
 
-QString controlName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QString controlName(const SettingDef& def) { return controlName(def.control); }
-
-QString optionName(const SettingDef& def, int index) { return controlName(def) + QStringLiteral("(%1)").arg(index); }
+QString optionName(const SettingDef& def, int index) { return controlName(def.control, index); }
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
@@ -93,7 +87,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
     std::vector<QPointer<QWidget>> widgets;
     switch (kindOf(def.conversion)) {
     case ControlKind::Text:
-        if (auto* edit = root->findChild<QLineEdit*>(controlName(def))) {
+        if (auto* edit = root->findChild<QLineEdit*>(controlName(def.control))) {
             edit->setValidator(new KeyFilterValidator(def.input, def.maxLength, edit));
             connect(edit, &QLineEdit::textEdited, this,
                 [this, id](const QString& text) { m_store.typeText(id, text.toStdString()); });
@@ -102,7 +96,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Check:
-        if (auto* box = root->findChild<QCheckBox*>(controlName(def))) {
+        if (auto* box = root->findChild<QCheckBox*>(controlName(def.control))) {
             // A click checks an unchecked or greyed box and unchecks a checked one.
             connect(
                 box, &QCheckBox::clicked, this, [this, id] { m_store.setState(id, m_store.state(id) == 1 ? 0 : 1); });
@@ -110,7 +104,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Scroll:
-        if (auto* bar = root->findChild<QScrollBar*>(controlName(def))) {
+        if (auto* bar = root->findChild<QScrollBar*>(controlName(def.control))) {
             bar->setRange(def.low, def.high);
             bar->setSingleStep(1);
             bar->setPageStep(1);
@@ -130,7 +124,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::List:
-        if (auto* list = root->findChild<QComboBox*>(controlName(def))) {
+        if (auto* list = root->findChild<QComboBox*>(controlName(def.control))) {
             connect(list, &QComboBox::activated, this, [this, id](int index) {
                 if (kSettings[id].conversion == Conversion::ListIndex) {
                     m_store.setState(id, index);
@@ -143,7 +137,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Flag:
-        if (auto* flag = root->findChild<QAbstractButton*>(controlName(def))) {
+        if (auto* flag = root->findChild<QAbstractButton*>(controlName(def.control))) {
             connect(flag, &QAbstractButton::clicked, this, [this, id] {
                 if (checkPendingField())
                     m_store.advanceFlag(id);
