@@ -57,18 +57,12 @@ void CustomizerDialog::finish(QLayout* content, Commands commands, const QString
 
     m_binder = new SettingsBinder(session().settings, m_windows.ui(), m_form.id(), this, &m_windows.marks());
     m_form.setGate([this] { return m_binder->checkPendingField(); });
-
-    // A dialog makes its first auto-default button the one Return in any
-    // field clicks: here that is "defaults", the preview or recalculate, so
-    // Return after typing a value would throw the window's values away or
-    // run a command nobody chose. No button is a default; Return runs only
-    // the button that has the focus (keyPressEvent).
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setAutoDefault(false);
 }
 
 void CustomizerDialog::keyPressEvent(QKeyEvent* event)
 {
+    // No button of the window is a default (FormBuilder::ownButton): Return
+    // runs the focused one alone.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr && button->isEnabled())
             button->click();

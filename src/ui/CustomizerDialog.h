@@ -39,7 +39,6 @@ public:
 protected:
     FormBuilder& form() { return m_form; }
     Session& session();
-    SettingsBinder& binder() { return *m_binder; }
 
     // The captions of the window's "defaults" and "apply" buttons.
     struct Commands {

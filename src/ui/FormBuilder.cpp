@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -139,9 +140,14 @@ QPushButton* FormBuilder::ownButton(std::string_view name, const QString& captio
 {
     auto* button = make<QPushButton>(m_window, name);
     button->setText(caption);
-    // Enter on a focused button runs it. The customizer windows run it
-    // themselves instead, so that no button of theirs becomes a default.
-    button->setAutoDefault(true);
+    // Enter on a focused button runs it, through its auto-default in the
+    // main window. In a dialog the first auto-default button is also the one
+    // Return in any field clicks: there that is "defaults", the preview or
+    // recalculate, so Return after typing a value would throw the window's
+    // values away or run a command nobody chose. A dialog's buttons are
+    // therefore none, and the customizer windows run the focused button
+    // themselves (CustomizerDialog::keyPressEvent).
+    button->setAutoDefault(qobject_cast<QDialog*>(m_window) == nullptr);
     if (!accessibleName.isEmpty())
         button->setAccessibleName(accessibleName);
     return button;
