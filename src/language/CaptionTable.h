@@ -3,7 +3,9 @@
 #include "settings/SettingDef.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 namespace golv {
@@ -478,6 +480,82 @@ constexpr std::optional<std::string_view> builtInCaption(Window window, std::str
     }
     return std::nullopt;
 }
+
+// A row of kCaptions that code names. Windows pick their rows by key, never
+// by control name: the control names stay declared here alone, in the
+// table language files address, and a key is what a window's code means
+// ("healthbar"). A key that captions several controls of one window (the
+// six "main colour:" labels of the bars window) is told apart by its place
+// among them. Both are checked when the window compiles (captionId), so a
+// caption can never be missing when a window is made.
+struct CaptionId {
+    std::size_t row = 0;
+    bool operator==(const CaptionId&) const = default;
+};
+
+constexpr const CaptionEntry& entry(CaptionId id) { return kCaptions[id.row]; }
+
+namespace detail::captions {
+
+constexpr std::size_t rowCount(Window window, std::string_view key)
+{
+    std::size_t count = 0;
+    for (const CaptionEntry& entry : kCaptions)
+        count += entry.window == window && entry.key == key ? 1 : 0;
+    return count;
+}
+
+} // namespace detail::captions
+
+// The row of a key that sets one control (or text) of a window. A key that
+// sets several controls of the window is named with its place among them
+// (below); without one it fails to compile, as does a key the window lacks.
+consteval CaptionId captionId(Window window, std::string_view key)
+{
+    if (detail::captions::rowCount(window, key) != 1)
+        throw std::logic_error("the window has no caption of this key, or several: name one by its place");
+    for (std::size_t row = 0; row < kCaptions.size(); ++row) {
+        if (kCaptions[row].window == window && kCaptions[row].key == key)
+            return {row};
+    }
+    return {};
+}
+
+// The row of a key that sets several controls of a window, by its place
+// among them in the table (0 for the first), which is the order in which a
+// language file sets them.
+consteval CaptionId captionId(Window window, std::string_view key, std::size_t place)
+{
+    if (detail::captions::rowCount(window, key) < 2)
+        throw std::logic_error("a key of one control of the window needs no place");
+    for (std::size_t row = 0; row < kCaptions.size(); ++row) {
+        if (kCaptions[row].window == window && kCaptions[row].key == key && place-- == 0)
+            return {row};
+    }
+    throw std::logic_error("the key sets fewer controls of the window than its place says");
+}
+
+// The caption row of a window's control; none for a control no key names.
+constexpr std::optional<CaptionId> captionOfControl(Window window, std::string_view control)
+{
+    for (std::size_t row = 0; row < kCaptions.size(); ++row) {
+        if (kCaptions[row].window == window && kCaptions[row].control == control)
+            return CaptionId{row};
+    }
+    return std::nullopt;
+}
+
+static_assert(
+    [] {
+        for (int window = 0; window <= static_cast<int>(Window::Form2); ++window) {
+            if (!captionOfControl(static_cast<Window>(window), kWindowTitle))
+                return false;
+        }
+        return true;
+    }(),
+    "every window has a title key");
+
+constexpr CaptionId titleCaption(Window window) { return *captionOfControl(window, kWindowTitle); }
 
 // The version the main window's title shows.
 inline constexpr std::string_view kProgramVersion = "0.67 alpha RC3";

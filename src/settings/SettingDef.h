@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Category.h"
+#include "settings/Displays.h"
 
 #include <array>
 #include <cstddef>
@@ -131,6 +132,7 @@ using FieldChecks = std::array<FieldCheck, kMaxFieldChecks>;
 //   maxLength   text fields: at most this many characters (0: no limit)
 //   input       text fields: the key filter
 //   checks      text fields: what leaving the field checks, in order
+//   display     scroll bars: the read-only box beside the bar that shows its position as text
 struct SettingDef {
     std::string_view key;
     Category category;
@@ -143,6 +145,7 @@ struct SettingDef {
     std::uint8_t maxLength = 0;
     Input input = Input::Any;
     FieldChecks checks{};
+    DisplayBox display{};
 };
 
 // The index of a setting's row in kSettings (settings/SettingsTable.h).

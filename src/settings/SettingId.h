@@ -32,6 +32,13 @@ consteval SettingId settingId(std::string_view key)
 
 constexpr const SettingDef& definition(SettingId id) { return kSettings[id]; }
 
+// What a scroll bar's display box shows at a position; none for a setting
+// without a box.
+constexpr std::optional<DisplayRow> displayOf(SettingId id, int position)
+{
+    return displayRow(kSettings[id].display, position);
+}
+
 // The setting a window's control shows; no value for a control that shows none.
 constexpr std::optional<SettingId> settingOfControl(Window window, std::string_view control)
 {

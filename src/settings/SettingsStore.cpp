@@ -3,6 +3,7 @@
 #include "codec/AsciiCase.h"
 #include "codec/Codec.h"
 #include "codec/Numbers.h"
+#include "settings/Rules.h"
 #include "settings/SettingId.h"
 
 #include <algorithm>
@@ -14,22 +15,6 @@
 namespace golv {
 namespace {
 
-constexpr SettingId kSaveTrigger = settingId("SaveTrigger");
-constexpr SettingId kDisableSave = settingId("DisableSave");
-constexpr SettingId kPoisonSwitch = settingId("EnablePoisonDamageChanging");
-constexpr SettingId kPoisonDamage = settingId("XBowPoisonDamage");
-constexpr SettingId kReviveGunflash = settingId("ReviveShotGunflash");
-constexpr SettingId kGunflashX = settingId("SGFlashXPos");
-constexpr SettingId kGunflashY = settingId("SGFlashYPos");
-constexpr SettingId kRemovePistolAmmo = settingId("RemovePistolAmmo");
-constexpr SettingId kStartUpPistolAmmo = settingId("StartUpPistolAmmo");
-constexpr SettingId kPistolAmmoLabel = settingId("DisableUnlPistAmmoLabel");
-constexpr SettingId kPistolAmmo = settingId("PistolAmmo");
-constexpr SettingId kScorpionSwitch = settingId("EnableSmallScorpionHPChange");
-constexpr SettingId kScorpionHP = settingId("SmallScorpionHP");
-constexpr SettingId kSeparateAmount = settingId("SeperateAmount");
-constexpr SettingId kSmallMedkits = settingId("DefSmallMedkits");
-constexpr SettingId kFlares = settingId("DefFlares");
 constexpr SettingId kXBowExplosiveFlag = settingId("XBowExplosiveFlag");
 constexpr SettingId kGrenFlshFlag = settingId("GrenFlshFlag");
 constexpr SettingId kMainMenuAlign = settingId("MainMenuAlign");
@@ -47,17 +32,6 @@ constexpr std::array<SettingId, 3> kGrenadeFlags
     = {settingId("GrenNormFlag"), settingId("GrenSupaFlag"), kGrenFlshFlag};
 constexpr std::array<std::string_view, 3> kCrossbowLetters = {"n", "p", "e"};
 constexpr std::array<std::string_view, 5> kGrenadeLetters = {"n", "s", "f", "u", "x"};
-
-// The inventory window's check-box array: a click on any of them re-runs its
-// enabling rule.
-constexpr std::array<SettingId, 6> kInventoryCheckArray = {
-    settingId("DefGetPistols"),
-    settingId("DefGetBinoculars"),
-    settingId("DefGetCrowbar"),
-    kRemovePistolAmmo,
-    kPistolAmmoLabel,
-    settingId("DisableShotgunAmmoDivider"),
-};
 
 bool contains(std::span<const SettingId> ids, SettingId id)
 {
@@ -92,24 +66,6 @@ std::optional<int> controlNumber(std::string_view value, int low, int high)
     if (!rounded || *rounded < low || *rounded > high)
         return std::nullopt;
     return *rounded;
-}
-
-// Which ids' enabled state follows from a setting.
-std::vector<SettingId> dependents(SettingId id)
-{
-    if (id == kSaveTrigger)
-        return {kDisableSave};
-    if (id == kPoisonSwitch)
-        return {kPoisonDamage};
-    if (id == kReviveGunflash)
-        return {kGunflashX, kGunflashY};
-    if (id == kRemovePistolAmmo)
-        return {kStartUpPistolAmmo};
-    if (id == kPistolAmmoLabel)
-        return {kPistolAmmo};
-    if (id == kScorpionSwitch)
-        return {kScorpionHP};
-    return {};
 }
 
 } // namespace
@@ -211,9 +167,8 @@ void SettingsStore::load(const SettingValues& values)
     const Step step(*this);
     // Loaded before its flags are put in, which it would set back to 1.
     loadWeaponsWindow();
-    // The table's order, as a preset's: the box that couples two amounts
-    // comes before them.
-    static_assert(kSeparateAmount < kSmallMedkits && kSeparateAmount < kFlares);
+    // The table's order, as a preset's: a box comes before the texts it
+    // couples (kRules).
     for (SettingId id = 0; id < kSettings.size(); ++id) {
         switch (kindOf(kSettings[id].conversion)) {
         case ControlKind::Text:
@@ -315,54 +270,33 @@ bool SettingsStore::travel(History& from, History& to)
 
 bool SettingsStore::isEnabled(SettingId id) const
 {
-    // Each rule follows one check box; "checked" is the value 1 alone.
-    auto checked = [this](SettingId box) { return state(box) == 1; };
-    switch (id) {
-    case kDisableSave:
-        return !checked(kSaveTrigger);
-    case kPoisonDamage:
-        return checked(kPoisonSwitch);
-    case kGunflashX:
-    case kGunflashY:
-        return checked(kReviveGunflash);
-    case kStartUpPistolAmmo:
-        return checked(kRemovePistolAmmo);
-    case kPistolAmmo:
-        // The pick-up amount only reaches the executable with the label
-        // switched off, so the field takes input exactly then.
-        return checked(kPistolAmmoLabel);
-    case kScorpionHP:
-        return checked(kScorpionSwitch);
-    default:
-        return true;
+    for (const Rule& rule : kRules) {
+        if (rule.target == id && rule.kind != Rule::Kind::Couples)
+            return (state(rule.box) == 1) == (rule.kind == Rule::Kind::Enables);
     }
+    return true;
 }
 
 void SettingsStore::notifyDependents(SettingId id)
 {
     // The enabling rules need no action of their own: isEnabled follows the
     // values; the dependents only have to be told.
-    for (const SettingId dependent : dependents(id))
-        notify(dependent);
-    if (contains(kInventoryCheckArray, id)) {
-        notify(kStartUpPistolAmmo);
-        notify(kPistolAmmo);
+    for (const Rule& rule : kRules) {
+        if (rule.box == id && rule.kind != Rule::Kind::Couples)
+            notify(rule.target);
     }
 }
 
 void SettingsStore::runChangeRules(SettingId id)
 {
     notifyDependents(id);
-
-    // While the small medkit and flare amounts are not separate, each mirrors
-    // the other; unchecking the box makes the flares follow the medkits.
-    if (state(kSeparateAmount) == 0) {
-        if (id == kSmallMedkits)
-            setText(kFlares, m_values[kSmallMedkits].text);
-        else if (id == kFlares)
-            setText(kSmallMedkits, m_values[kFlares].text);
-        else if (id == kSeparateAmount)
-            setText(kFlares, m_values[kSmallMedkits].text);
+    for (const Rule& rule : kRules) {
+        if (rule.kind != Rule::Kind::Couples || state(rule.box) != 0)
+            continue;
+        if (id == rule.target || id == rule.box)
+            setText(*rule.partner, m_values[rule.target].text);
+        else if (id == *rule.partner)
+            setText(rule.target, m_values[*rule.partner].text);
     }
 }
 

@@ -79,8 +79,8 @@ public:
     // mirror each other, both end as the flares).
     void load(const SettingValues& values);
 
-    // Whether the setting's control takes input now. Follows from other
-    // settings (the save trigger greys the disable-save box, and so on).
+    // Whether the setting's control takes input now: the check boxes of
+    // kRules (settings/Rules.h) switch their targets.
     bool isEnabled(SettingId id) const;
 
     ParsedLine parse(Category category, const SettingLine& line) override;

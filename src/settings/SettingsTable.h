@@ -47,14 +47,18 @@ constexpr SettingDef control(std::string_view key, Category category, Conversion
 // A scroll bar, an option group, the alignment list or an ammunition flag,
 // from low to high: a flag's range is the behaviours its letter cycles through.
 constexpr SettingDef ranged(std::string_view key, Category category, Conversion conversion, Window window,
-    std::string_view name, std::string_view initial, std::int16_t low, std::int16_t high)
+    std::string_view name, std::string_view initial, std::int16_t low, std::int16_t high, DisplayBox display = {})
 {
     using enum Conversion;
     if ((conversion != ScrollPosition && conversion != OptionIndex && conversion != ListIndex
             && conversion != VariantFlag && conversion != ByteFlag)
         || low >= high)
         throw std::logic_error("only a scroll bar, an option group, a list index or a flag has a range");
-    return {key, category, conversion, window, name, low, high, initial};
+    if (!display.rows.empty()
+        && (conversion != ScrollPosition || display.rows.front().position != low
+            || display.rows.back().position != high))
+        throw std::logic_error("a display box shows every position of its scroll bar");
+    return {key, category, conversion, window, name, low, high, initial, 0, Input::Any, {}, display};
 }
 
 // The rows in the order in which the preset writer writes them: a file is
@@ -62,7 +66,8 @@ constexpr SettingDef ranged(std::string_view key, Category category, Conversion 
 // follow-up action looks at. InDartsLeakage, which presets leave out, keeps
 // its place after InSteamLeakage as in the default text. The columns are those
 // of SettingDef; a text row ends with its length, key filter and checks, a
-// ranged row with its low and high.
+// ranged row with its low and high, and a scroll bar with a display box with
+// the box.
 consteval std::array<SettingDef, 328> settings()
 {
     using enum Category;
@@ -72,15 +77,15 @@ consteval std::array<SettingDef, 328> settings()
 
     // clang-format off
     return {{
-        ranged( "DrawingDistanceRange",        Main,      ScrollPosition, Form1,       "HScroll1",   "2",        -3, 10),
-        ranged( "DistantFogRange",             Main,      ScrollPosition, Form1,       "HScroll2",   "2",        -2, 29),
+        ranged( "DrawingDistanceRange",        Main,      ScrollPosition, Form1,       "HScroll1",   "2",        -3, 10, {"Text2", displays::kDrawingDistance}),
+        ranged( "DistantFogRange",             Main,      ScrollPosition, Form1,       "HScroll2",   "2",        -2, 29, {"Text3", displays::kDistantFog}),
         control("TurnOffDistDLimit",           Main,      CheckState,     Form1,       "Check1",     "0"),
         control("TurnOffDistFog",              Main,      CheckState,     Form1,       "Check2",     "0"),
         control("RemoveLookTransparency",      Main,      CheckState,     Form1,       "Check3",     "0"),
         control("DisableBlinkFlare",           Main,      CheckState,     Form1,       "Check8",     "0"),
         control("DisableDEnemyLand",           Main,      CheckState,     Form1,       "Check4",     "0"),
         control("DisableDEnemyWatr",           Main,      CheckState,     Form1,       "Check6",     "0"),
-        ranged( "SampleRate",                  Main,      ScrollPosition, Form1,       "HScroll3",   "1",        0,  3),
+        ranged( "SampleRate",                  Main,      ScrollPosition, Form1,       "HScroll3",   "1",        0,  3,  {"Text1", displays::kSampleRate}),
         control("FixUWDoorBug",                Main,      CheckState,     Form1,       "Check5",     "0"),
         text(   "UWDoorBugSoundID",            Main,      LegacyHex,      Form1,       "Text5(18)",  "50",       3,  Digits,       cappedAt(127), notEmpty),
         control("FixNoAmmoBug",                Main,      CheckState,     Form1,       "Check7",     "0"),
@@ -288,7 +293,7 @@ consteval std::array<SettingDef, 328> settings()
         text(   "FadeoutsSpeed",               Gfx2,      Number,         CustGfx2,    "Text1(14)",  "3",        3,  Digits,       notEmpty,      atMost(255)),
         text(   "FadeoutsDuration",            Gfx2,      Number,         CustGfx2,    "Text1(13)",  "8",        3,  Digits,       notEmpty,      atMost(255)),
 
-        ranged( "DynLightPower",               Lite,      ScrollPosition, CustLite,    "HScroll4",   "3",        -1, 10),
+        ranged( "DynLightPower",               Lite,      ScrollPosition, CustLite,    "HScroll4",   "3",        -1, 10, {"Text4", displays::kBlendIntensity}),
         text(   "PistolFlashArea",             Lite,      LegacyHex,      CustLite,    "Text1(0)",   "10",       3,  Digits,       atMost(255),   notEmpty),
         text(   "RevolverFlashArea",           Lite,      LegacyHex,      CustLite,    "Text1(2)",   "12",       3,  Digits,       atMost(255),   notEmpty),
         text(   "ShotgunFlashArea",            Lite,      LegacyHex,      CustLite,    "Text1(3)",   "12",       3,  Digits,       atMost(255),   notEmpty),

@@ -3,6 +3,7 @@
 #include "language/CaptionTable.h"
 #include "ui/Artwork.h"
 #include "ui/FormBuilder.h"
+#include "ui/OwnControls.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -30,19 +31,20 @@ void setTextGrey(QLabel& label, int grey)
 
 AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(captionText(session, Window::Form2, kWindowTitle.data()));
+    using Caption = CaptionKey<Window::Form2>;
+    setObjectName(controlName(windowName(Window::Form2)));
+    setWindowTitle(captionText(session, titleCaption(Window::Form2)));
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QSize logoSize = artwork::logoSize();
     auto* logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setObjectName(controlName(own::kLogo));
     logo->setPixmap(artwork::logo(logoSize));
     logo->setFixedSize(logoSize);
-    logo->setAccessibleName(captionText(session, Window::Form2, "logo"));
+    logo->setAccessibleName(captionText(session, Caption("logo")));
 
     auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Shape1"));
+    panel->setObjectName(controlName(own::kCreditPanel));
     panel->setAutoFillBackground(true);
     QPalette black = panel->palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -51,7 +53,7 @@ AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
     panel->setFixedWidth(logoSize.width());
 
     m_creditLabel = new QLabel(panel);
-    m_creditLabel->setObjectName(QStringLiteral("Label2"));
+    m_creditLabel->setObjectName(controlName(own::kCreditLine));
     m_creditLabel->setTextFormat(Qt::PlainText);
     m_creditLabel->setAutoFillBackground(true);
     m_creditLabel->setPalette(black);
@@ -67,8 +69,9 @@ AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
     panelLayout->setContentsMargins(8, 6, 8, 6);
     panelLayout->addWidget(m_creditLabel);
 
-    auto* closeButton = new QPushButton(captionText(session, Window::Form2, "Command3"), this);
-    closeButton->setObjectName(QStringLiteral("Command3"));
+    constexpr Caption close = "close";
+    auto* closeButton = new QPushButton(captionText(session, close), this);
+    closeButton->setObjectName(controlName(entry(close).control));
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &AboutBox::closeBox);
 
@@ -86,7 +89,7 @@ AboutBox::AboutBox(const Session& session, QWidget* parent) : QDialog(parent)
     layout->addSpacing(10);
     layout->addLayout(buttons);
 
-    m_creditTimer = windowTimer(this, "Timer1", kTickMilliseconds, &AboutBox::showNextCredit);
+    m_creditTimer = windowTimer(this, own::kCreditTimer, kTickMilliseconds, &AboutBox::showNextCredit);
     m_creditTimer->start();
 }
 

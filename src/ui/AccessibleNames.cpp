@@ -1,5 +1,7 @@
 #include "ui/AccessibleNames.h"
 
+#include "settings/SettingId.h"
+
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -7,6 +9,9 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
+
+#include <algorithm>
+#include <string>
 
 namespace golv {
 namespace {
@@ -28,10 +33,18 @@ public:
     }
 };
 
+// Only the lists of the windows, those of settings; Qt's own dialogs have
+// lists too.
+bool isSettingsList(const QObject* object)
+{
+    const std::string name = object->objectName().toStdString();
+    return std::ranges::any_of(kSettings,
+        [&name](const SettingDef& def) { return kindOf(def.conversion) == ControlKind::List && def.control == name; });
+}
+
 QAccessibleInterface* accessibleList(const QString& className, QObject* object)
 {
-    // Only the lists of the windows: their control names are "Combo1" and "Combo1(0)".
-    if (className == QLatin1String("QComboBox") && object->objectName().startsWith(QLatin1String("Combo")))
+    if (className == QLatin1String("QComboBox") && isSettingsList(object))
         return new AccessibleList(static_cast<QWidget*>(object));
     return nullptr;
 }

@@ -14,8 +14,8 @@ namespace golv {
 using AccessibleNamePart = std::variant<const QWidget*, QString>;
 
 // Names `control` by its parts: "health bar", "main colour:" and "red" make
-// "health bar main colour red". Captions are final once a window is built (a
-// language file is read before any window exists), so a name is made once.
+// "health bar main colour red". Captions are final once a window is built
+// (choosing a language makes every window anew), so a name is made once.
 void nameForReaders(QWidget* control, std::initializer_list<AccessibleNamePart> parts);
 
 // Sets one part of what readers hear as a control's description, keeping its

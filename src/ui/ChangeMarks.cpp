@@ -131,8 +131,8 @@ void ChangeMarks::mark(QWidget* control, bool changes, bool sign) const
         corner = new CornerSign(control);
     if (corner != nullptr)
         corner->show(changes && sign);
-    describeForReaders(
-        control, "changes", changes ? captionText(m_session, Window::Form1, "changesexecutable") : QString());
+    describeForReaders(control, "changes",
+        changes ? captionText(m_session, CaptionKey<Window::Form1>("changesexecutable")) : QString());
 }
 
 } // namespace golv

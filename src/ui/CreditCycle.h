@@ -47,7 +47,6 @@ public:
     void rewind() { m_lineIndex = 0; }
 
     int brightness() const { return m_brightness; }
-    std::size_t lineIndex() const { return m_lineIndex; }
 
 private:
     int m_brightness = 0;

@@ -4,6 +4,7 @@
 #include "config/Session.h"
 #include "settings/SettingId.h"
 #include "ui/Artwork.h"
+#include "ui/OwnControls.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,33 +16,40 @@
 namespace golv {
 namespace {
 
+using Caption = CaptionKey<Window::CustFonts>;
+using Setting = SettingKey<Window::CustFonts>;
+
 struct FontSection {
-    const char* title;
-    const char* mainLabel;
-    std::array<const char*, 3> main; // red, green, blue
-    const char* fadeLabel;
-    std::array<const char*, 3> fade;
+    Caption title;
+    Caption mainLabel;
+    std::array<Setting, 3> main; // red, green, blue
+    Caption fadeLabel;
+    std::array<Setting, 3> fade;
 };
 
 // clang-format off
 constexpr FontSection kFonts[] = {
-    {"Label22(0)", "Label21", {"Text1(0)",  "Text1(1)",  "Text1(2)"},  "Label29", {"Text1(3)",  "Text1(4)",  "Text1(5)"}},
-    {"Label1",     "Label2",  {"Text1(6)",  "Text1(7)",  "Text1(8)"},  "Label9",  {"Text1(11)", "Text1(10)", "Text1(9)"}},
-    {"Label10",    "Label11", {"Text1(12)", "Text1(13)", "Text1(14)"}, "Label18", {"Text1(17)", "Text1(16)", "Text1(15)"}},
-    {"Label30",    "Label38", {"Text1(24)", "Text1(23)", "Text1(22)"}, "Label31", {"Text1(19)", "Text1(20)", "Text1(21)"}},
+    {"mainfont",           {"maincolour", 0}, {"MainFontMainColourR", "MainFontMainColourG", "MainFontMainColourB"},
+                           {"fadecolour", 0}, {"MainFontFadeColourR", "MainFontFadeColourG", "MainFontFadeColourB"}},
+    {"optiontitlefont",    {"maincolour", 1}, {"OptsFontMainColourR", "OptsFontMainColourG", "OptsFontMainColourB"},
+                           {"fadecolour", 1}, {"OptsFontFadeColourR", "OptsFontFadeColourG", "OptsFontFadeColourB"}},
+    {"inventorytitlefont", {"maincolour", 2}, {"InvtFontMainColourR", "InvtFontMainColourG", "InvtFontMainColourB"},
+                           {"fadecolour", 2}, {"InvtFontFadeColourR", "InvtFontFadeColourG", "InvtFontFadeColourB"}},
+    {"inventoryitemfont",  {"maincolour", 3}, {"ItemFontMainColourR", "ItemFontMainColourG", "ItemFontMainColourB"},
+                           {"fadecolour", 3}, {"ItemFontFadeColourR", "ItemFontFadeColourG", "ItemFontFadeColourB"}},
 };
 
 // The four main-menu entries: the entry's caption, "effect #:" and the field.
 struct EffectRow {
-    const char* entry;
-    const char* effectLabel;
-    const char* field;
+    Caption entry;
+    Caption effectLabel;
+    Setting field;
 };
 constexpr EffectRow kEffects[] = {
-    {"Label39(0)", "Label39(4)",  "Text1(25)"},
-    {"Label39(1)", "Label39(2)",  "Text1(26)"},
-    {"Label39(6)", "Label39(7)",  "Text1(27)"},
-    {"Label39(9)", "Label39(10)", "Text1(28)"},
+    {"mainmenunewgame",  {"effectnr", 0}, "MainMenuNewGameEffectID"},
+    {"mainmenuloadgame", {"effectnr", 1}, "MainMenuLoadGameEffectID"},
+    {"mainmenuoptions",  {"effectnr", 2}, "MainMenuOptsEffectID"},
+    {"mainmenuexit",     {"effectnr", 3}, "MainMenuExitEffectID"},
 };
 // clang-format on
 
@@ -63,23 +71,23 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
         left->addLayout(section.layout());
     }
 
-    Section legend(make, nullptr);
+    Section legend(make);
     // The field before its test button, as they stand.
-    QLineEdit* legendTime = make.field("Text1(18)");
+    QLineEdit* legendTime = make.field(Setting("LegendDispTime"));
     const QSize pictureSize = artwork::pictureSize(artwork::Picture::LegendTest);
-    QPushButton* test = make.pictureButton(
-        "Command18", artwork::picture(artwork::Picture::LegendTest, pictureSize), make.caption("testlegend"));
-    m_testString = make.label("Label19");
+    QPushButton* test = make.pictureButton(own::kLegendTestButton,
+        artwork::picture(artwork::Picture::LegendTest, pictureSize), make.caption(Caption("testlegend")));
+    m_testString = make.label(Caption("teststring"));
     QPalette grey = m_testString->palette();
     grey.setColor(QPalette::WindowText, QColor(64, 64, 64));
     m_testString->setPalette(grey);
     FormBuilder::reserveSpace(m_testString);
     m_testString->hide();
-    legend.row(make.label("Label20"), {legendTime, test, m_testString});
+    legend.row(make.label(Caption("legenddisplayingtime")), {legendTime, test, m_testString});
     left->addLayout(legend.layout());
     left->addStretch();
 
-    Section effects(make, "Label22(1)");
+    Section effects(make, Caption("texteffects"));
     for (const EffectRow& effect : kEffects) {
         QLabel* entry = make.label(effect.entry);
         QLabel* effectLabel = make.label(effect.effectLabel);
@@ -88,7 +96,7 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
         effects.wideRow(entry);
         effects.row(effectLabel, {field});
     }
-    effects.row(make.label("Label39(11)"), {make.list("Combo1(0)")});
+    effects.row(make.label(Caption("alignto")), {make.list(Setting("MainMenuAlign"))});
     auto* right = new QVBoxLayout;
     right->addLayout(effects.layout());
     right->addStretch();
@@ -97,9 +105,9 @@ CustFonts::CustFonts(Windows& windows, QWidget* parent)
     columns->addLayout(left);
     columns->addSpacing(16);
     columns->addLayout(right);
-    finish(columns);
+    finish(columns, {Caption("defaults"), Caption("apply")});
 
-    m_timer = windowTimer(this, "Timer2", kLegendTickMilliseconds, &CustFonts::legendTick);
+    m_timer = windowTimer(this, own::kLegendTimer, kLegendTickMilliseconds, &CustFonts::legendTick);
     onCommand(test, [this] { startLegendTest(); });
 }
 

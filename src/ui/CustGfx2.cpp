@@ -1,32 +1,37 @@
 #include "ui/CustGfx2.h"
 
 #include <QCheckBox>
-
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <algorithm>
+
 #include <optional>
+#include <vector>
 
 namespace golv {
 namespace {
 
+using Caption = CaptionKey<Window::CustGfx2>;
+using Row = FieldRow<Window::CustGfx2>;
+
 struct FieldSection {
-    const char* title;
-    std::array<FieldRow, 6> rows; // rows without a label are left out
+    Caption title;
+    std::vector<Row> rows;
 };
 
 // clang-format off
-constexpr FieldSection kLeftColumn[] = {
-    {"Label1", {{{"Label3",  "Text1(1)"}, {"Check1", nullptr}, {"Label2", "Text1(0)"},
-                 {"Label5",  "Text1(3)"}, {"Label4", "Text1(2)"}}}},
-    {"Label6", {{{"Label7",  "Text1(4)"}, {"Label8", "Text1(5)"}, {"Label13", "Text1(7)"},
-                 {"Label10", "Text1(6)"}, {"Label11", "Text2(1)"}, {"Label12", "Text2(3)"}}}},
+const FieldSection kLeftColumn[] = {
+    {"sparkles", {{"amountofsparkles", "SparkleAmount"}, {{}, "UnifyAmount"},
+                  {"sparklefalloffdelay", "SparkleFallOffDelay"}, {"addonspriteinitialsize", "SparkleSpriteInitSize"},
+                  {"addonspriteid", "SparkleSpriteID"}}},
+    {"crossbowboltexplosion", {{"fireballspritesize", "FireballSpriteSize"}, {"fireballduration", "FireballDuration"},
+                               {"fireballdispersion", "FireballDispersion"}, {"blastradius", "BlastRadius"},
+                               {"rawblasttimeout", "BlastTimeout"}, {"rawblastsize", "BlastSize"}}},
 };
-constexpr FieldSection kRightColumn[] = {
-    {"Label9",  {{{"Label14", "Text1(8)"}}}},
-    {"Label15", {{{"Label16", "Text1(9)"},  {"Label17", "Text1(10)"}}}},
-    {"Label18", {{{"Label19", "Text1(11)"}, {"Label20", "Text1(12)"}}}},
-    {"Label21", {{{"Label23", "Text1(14)"}, {"Label22", "Text1(13)"}}}},
+const FieldSection kRightColumn[] = {
+    {"animtextures",        {{"framechangeinterval", "AnimTextInterval"}}},
+    {"flybywidescreenbars", {{"barsheight", "FlybyBarsHeight"}, {"barsopeningspeed", "FlybyBarsSpeed"}}},
+    {"underwaterdust",      {{"maximumamount", "UWDustMaxAmount"}, {"meltspeed", "UWDustMeltSpeed"}}},
+    {"fadeouts",            {{"fadeoutsspeed", "FadeoutsSpeed"}, {"fadeoutsduration", "FadeoutsDuration"}}},
 };
 // clang-format on
 
@@ -42,9 +47,7 @@ CustGfx2::CustGfx2(Windows& windows, QWidget* parent)
         for (const FieldSection& block : sections) {
             Section section = first ? Section(make, block.title, *first) : Section(make, block.title);
             section.titleInNames();
-            const auto used = std::find_if(
-                block.rows.begin(), block.rows.end(), [](const FieldRow& row) { return row.label == nullptr; });
-            section.fieldRows(std::span<const FieldRow>(block.rows.begin(), used));
+            section.fieldRows(block.rows);
             if (!first)
                 first.emplace(section);
         }
@@ -56,7 +59,7 @@ CustGfx2::CustGfx2(Windows& windows, QWidget* parent)
     columns->addLayout(build(kLeftColumn));
     columns->addSpacing(16);
     columns->addLayout(build(kRightColumn));
-    finish(columns);
+    finish(columns, {Caption("defaults"), Caption("apply")});
 }
 
 } // namespace golv

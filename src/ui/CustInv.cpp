@@ -8,46 +8,57 @@
 namespace golv {
 namespace {
 
+using Caption = CaptionKey<Window::CustInv>;
+using Setting = SettingKey<Window::CustInv>;
+
 // A row of a section: a label with its field, a check box alone, or a check
 // box with the field it switches on.
 struct Row {
     enum class Kind { Field, Check, CheckedField };
     Kind kind;
-    const char* control; // the label, or the check box
-    const char* field = nullptr;
+    Setting control; // the field, or the check box
+    Caption label{}; // a field's label
+    Setting field{}; // the field a check box switches on
 };
 using enum Row::Kind;
 
 struct InventorySection {
-    const char* title;
+    Caption title;
     std::vector<Row> rows;
 };
 
 // clang-format off
-const InventorySection kStartUp = {"Label22", {
-    {Check, "Check1(0)"}, {Check, "Check1(1)"}, {Check, "Check1(2)"},
-    {Field, "Label1", "Text1(0)"}, {Field, "Label3", "Text1(1)"}, {Field, "Label2", "Text1(2)"},
-    {Check, "Check2"}, {Check, "Check1(4)"}, {Check, "Check4"},
-    {CheckedField, "Check1(3)", "Text1(17)"},
-    {Check, "Check1(5)"},
-    {Field, "Label5", "Text2(0)"}, {Field, "Label9", "Text2(1)"}, {Field, "Label4", "Text2(2)"},
+const InventorySection kStartUp = {"startupinventory", {
+    {Check, "DefGetPistols"}, {Check, "DefGetBinoculars"}, {Check, "DefGetCrowbar"},
+    {Field, "DefBigMedkits", "amountofbigmedkits"}, {Field, "DefSmallMedkits", "amountofsmallmedkits"},
+    {Field, "DefFlares", "amountofflares"},
+    {Check, "SeperateAmount"}, {Check, "DisableUnlPistAmmoLabel"}, {Check, "ReplacePistolsWithAmmo"},
+    {CheckedField, "RemovePistolAmmo", {}, "StartUpPistolAmmo"},
+    {Check, "DisableShotgunAmmoDivider"},
+    {Field, "StartupHealth", "healthatstartup"}, {Field, "StartupAir", "airatstartup"},
+    {Field, "StartupSprint", "sprintatstartup"},
 }};
-const InventorySection kPickUps = {"Label7", {
-    {Field, "Label8(10)", "Text1(16)"}, {Field, "Label8(0)",  "Text1(6)"},  {Field, "Label11(0)", "Text1(5)"},
-    {Field, "Label11(1)", "Text1(7)"},  {Field, "Label8(1)",  "Text1(8)"},  {Field, "Label8(2)",  "Text1(9)"},
-    {Field, "Label8(3)",  "Text1(10)"}, {Field, "Label8(4)",  "Text1(11)"}, {Field, "Label8(9)",  "Text1(3)"},
-    {Field, "Label8(6)",  "Text1(13)"}, {Field, "Label8(7)",  "Text1(14)"}, {Field, "Label8(8)",  "Text1(15)"},
-    {Field, "Label8(5)",  "Text1(12)"},
+const InventorySection kPickUps = {"pickupsquantity", {
+    {Field, "PistolAmmo",        "pistols/pistolammo"},  {Field, "ShotgunNormalAmmo", "shotgunnormalammo"},
+    {Field, "ShotgunWideAmmo",   "shotgunwideshotammo"}, {Field, "UziAmmo",           "uziammo"},
+    {Field, "RevolverAmmo",      "revolverammo"},        {Field, "XBowNormalAmmo",    "crossbownormalammo"},
+    {Field, "XBowPoisonAmmo",    "crossbowpoisonammo"},  {Field, "XBowExplosiveAmmo", "crossbowexplosiveammo"},
+    {Field, "GrenadeGunDefAmmo", "grenadegundefaultammo"}, {Field, "GrenadeNormalAmmo", "grenadedefaultammo"},
+    {Field, "GrenadeSuperAmmo",  "grenadesuperammo"},    {Field, "GrenadeFlashAmmo",  "grenadeflashammo"},
+    {Field, "Flares",            "flares"},
 }};
-const InventorySection kItemEffect = {"Label13", {{Field, "Label14", "Text2(4)"}, {Check, "Check3"}}};
-const InventorySection kMisc = {"Label12", {
-    {Check, "Check7"}, {Check, "Check5"}, {Check, "Check6"}, {Check, "Check9"}, {Check, "Check8"},
-    {Field, "Label15", "Text1(4)"}, {Field, "Label6", "Text2(3)"}, {Field, "Label16", "Text2(5)"},
+const InventorySection kItemEffect = {"itemeffect", {
+    {Field, "SmallMediEffect", "smallmedkiteffect"}, {Check, "InvertSmallMediEffect"}}};
+const InventorySection kMisc = {"misc", {
+    {Check, "DisableInventory"}, {Check, "DisableLoad"}, {Check, "DisableSave"}, {Check, "FixCompassBug"},
+    {Check, "DisableCompassCheats"},
+    {Field, "Secrets", "overallsecrets"}, {Field, "ItemRotateSpeed", "itemrotatespeed"},
+    {Field, "AmmoRotateSpeed", "ammorotatespeed"},
 }};
 // clang-format on
 
 // The rotation speeds, whose four hex digits are easier read as a number.
-constexpr const char* kRotationFields[] = {"Text2(3)", "Text2(5)"};
+constexpr Setting kRotationFields[] = {"ItemRotateSpeed", "AmmoRotateSpeed"};
 
 } // namespace
 
@@ -64,7 +75,7 @@ CustInv::CustInv(Windows& windows, QWidget* parent)
         for (const Row& row : block.rows) {
             switch (row.kind) {
             case Field:
-                section->fieldRow(row.control, row.field);
+                section->fieldRow(row.label, row.control);
                 break;
             case Check:
                 section->wideRow(make.checkBox(row.control));
@@ -83,11 +94,11 @@ CustInv::CustInv(Windows& windows, QWidget* parent)
 
     const auto startUp = build(kStartUp);
     // "Amount of ammo:" heads the column of pick-up fields.
-    const auto pickUps = build(kPickUps, make.label("Label10"));
+    const auto pickUps = build(kPickUps, make.label(Caption("amountofammo")));
     const auto itemEffect = build(kItemEffect);
     const auto misc = build(kMisc, nullptr, itemEffect.get());
-    for (const char* name : kRotationFields)
-        make.explainHex(findChild<QLineEdit*>(QString::fromLatin1(name)), FormBuilder::HexReading::Signed16);
+    for (const Setting rotation : kRotationFields)
+        make.explainHex(rotation, FormBuilder::HexReading::Signed16);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(column({startUp.get()}));
@@ -95,7 +106,7 @@ CustInv::CustInv(Windows& windows, QWidget* parent)
     columns->addLayout(column({pickUps.get()}));
     columns->addSpacing(16);
     columns->addLayout(column({itemEffect.get(), misc.get()}));
-    finish(columns);
+    finish(columns, {Caption("defaults"), Caption("apply")});
 }
 
 } // namespace golv

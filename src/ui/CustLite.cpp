@@ -11,28 +11,31 @@
 namespace golv {
 namespace {
 
-constexpr FieldRow kAreas[] = {
-    {"Label3(0)", "Text1(0)"},
-    {"Label3(2)", "Text1(2)"},
-    {"Label3(3)", "Text1(3)"},
-    {"Label3(1)", "Text1(1)"},
+using Caption = CaptionKey<Window::CustLite>;
+using Setting = SettingKey<Window::CustLite>;
+using Row = FieldRow<Window::CustLite>;
+
+constexpr Row kAreas[] = {
+    {"pistoluziflash", "PistolFlashArea"},
+    {"revolverflash", "RevolverFlashArea"},
+    {"shotgunflash", "ShotgunFlashArea"},
+    {"flameemitter1", "FlameEmitter1Area"},
 };
 
-// The flare colour buttons show their colour instead of a caption. The two
-// blue ones stay hidden: they stand for no colour the engine has.
+// The flare colour buttons show their colour instead of a caption, and are
+// named for readers by the word for it. The two blue ones stay hidden: they
+// stand for no colour the engine has.
 struct FlareOption {
-    const char* name;
     QColor colour;
-    Window wordOf; // the window whose text names the colour
-    const char* word;
+    CaptionId word;
     bool shown;
 };
 const FlareOption kFlareOptions[] = {
-    {"Option1(0)", QColor(0, 192, 0), Window::Form1, "green", true},
-    {"Option1(1)", QColor(255, 255, 0), Window::CustLite, "yellow", true},
-    {"Option1(2)", QColor(255, 0, 0), Window::Form1, "red", true},
-    {"Option1(3)", QColor(0, 0, 255), Window::Form1, "blue", false},
-    {"Option1(4)", QColor(0, 0, 255), Window::Form1, "blue", false},
+    {QColor(0, 192, 0), CaptionKey<Window::Form1>("green"), true},
+    {QColor(255, 255, 0), Caption("yellow"), true},
+    {QColor(255, 0, 0), CaptionKey<Window::Form1>("red"), true},
+    {QColor(0, 0, 255), CaptionKey<Window::Form1>("blue"), false},
+    {QColor(0, 0, 255), CaptionKey<Window::Form1>("blue"), false},
 };
 
 } // namespace
@@ -42,33 +45,35 @@ CustLite::CustLite(Windows& windows, QWidget* parent)
 {
     const FormBuilder& make = form();
 
-    Section general(make, "Label2");
-    QLabel* intensity = make.label("Label10");
-    QLineEdit* display = make.display("Text4", 9);
+    Section general(make, Caption("general"));
+    QLabel* intensity = make.label(Caption("blendintensity"));
+    const Setting blend = "DynLightPower";
+    QLineEdit* display = make.display(blend, 9);
     nameForReaders(display, {intensity, make.shared("value")});
-    general.row(intensity, {make.scrollBar("HScroll4"), display});
+    general.row(intensity, {make.scrollBar(blend), display});
 
     // One grid for the window, so that its controls stand in line from block to block.
-    Section areas(make, "Label1", general);
+    Section areas(make, Caption("effectiveareas"), general);
     areas.fieldRows(kAreas);
-    areas.row(make.label("Label3(4)"), {make.list("Combo1")});
+    areas.row(make.label(Caption("binocularslightrange")), {make.list(Setting("BinocsRange"))});
 
-    Section colours(make, "Label4", general);
-    QLabel* flare = make.label("Label5");
+    Section colours(make, Caption("colours"), general);
+    QLabel* flare = make.label(Caption("flarecolour"));
     std::vector<QWidget*> options;
-    for (const FlareOption& option : kFlareOptions) {
-        QRadioButton* button = make.option(option.name);
+    for (std::size_t index = 0; index < std::size(kFlareOptions); ++index) {
+        const FlareOption& option = kFlareOptions[index];
+        QRadioButton* button = make.option(Setting("FlareColour"), static_cast<int>(index));
         QPixmap chip(button->iconSize());
         chip.fill(option.colour);
         button->setIcon(chip);
         if (!option.shown)
             button->hide();
-        nameForReaders(button, {flare, captionText(session(), option.wordOf, option.word)});
+        nameForReaders(button, {flare, make.caption(option.word)});
         options.push_back(button);
     }
     colours.row(flare, options);
 
-    finish(column({&general, &areas, &colours}));
+    finish(column({&general, &areas, &colours}), {Caption("defaults"), Caption("apply")});
 }
 
 } // namespace golv

@@ -18,22 +18,32 @@
 namespace golv {
 namespace {
 
+using Caption = CaptionKey<Window::CustOxmaHP>;
+using Setting = SettingKey<Window::CustOxmaHP>;
+using Row = FieldRow<Window::CustOxmaHP>;
+
 // clang-format off
-constexpr FieldRow kDrain[] = {
-    {"Label8", "Text1(0)"}, {"Label9", "Text1(1)"}, {"Label11", "Text1(2)"}, {"Label10", "Text1(3)"},
-    {"Label31", "Text1(23)"},
+constexpr Row kDrain[] = {
+    {"noairdrain", "NoAirLeakage"}, {"onfiredrain", "OnFireLeakage"}, {"inspikesdrain", "InSpikesLeakage"},
+    {"insteamdrain", "InSteamLeakage"}, {"indartsdrain", "InDartsLeakage"},
 };
-constexpr FieldRow kEnemies[] = {
-    {"Label13", "Text1(4)"},  {"Label29", "Text1(18)"}, {"Label32", "Text1(20)"}, {"Label15", "Text1(6)"},
-    {"Label19", "Text1(9)"},  {"Label33", "Text1(19)"}, {"Label17", "Text1(8)"},  {"Label21", "Text1(11)"},
-    {"Label16", "Text1(7)"},  {"Label14", "Text1(5)"},  {"Label26", "Text1(16)"}, {"Label22", "Text1(12)"},
-    {"Label23", "Text1(13)"}, {"Label37", "Text1(24)"}, {"Label20", "Text1(10)"}, {"Label25", "Text1(15)"},
-    {"Label35", "Text1(17)"}, {"Label27", "Text1(21)"}, {"Label36", "Text1(22)"}, {"Label28", "Text2(6)"},
-    {"Label34", "Text2(8)"},  {"Label30", "Text2(7)"},  {"Label18", "Text2(5)"},  {"Label24", "Text1(14)"},
+constexpr Row kEnemies[] = {
+    {"baddyuzidmg", "BaddyUZIDmg"},           {"sasmachinegundmg", "SASMachinegunDmg"},
+    {"turretdmg", "TurretDmg"},               {"batdmg", "BatDmg"},
+    {"crocodileuwdmg", "CrocodileUWDmg"},     {"crocodilelanddmg", "CrocodileLANDDmg"},
+    {"locustdmg", "LocustDmg"},               {"mummydmg", "MummyDmg"},
+    {"baddysworddmg", "BaddySwordDmg"},       {"smallscorpiondmg", "SmallScorpionDmg"},
+    {"dogdmg", "DogDmg"},                     {"skeletonattack1dmg", "SkeletonDmg1"},
+    {"skeletonattack2dmg", "SkeletonDmg2"},   {"wildboardmg", "WildBoarDmg"},
+    {"harpydmg", "HarpyDmg"},                 {"scorpiondmg", "ScorpionDmg"},
+    {"hammerheaddmg", "HammerheadDmg"},       {"knighttemplardmg", "KnightTemplarDmg"},
+    {"bigbeetledmg", "BigBeetleDmg"},         {"sphinxdmg", "SphinxDmg"},
+    {"setattack1dmg", "SetAttack1DmgParameter"}, {"setattack2dmg", "SetAttack2Dmg"},
+    {"littlebeetledisp", "LittleBeetleDisp"}, {"magicattackdivider", "MagicAttackDivider"},
 };
 // clang-format on
 
-constexpr const char* kMaximum = "Text2(0)";
+constexpr Setting kMaximum = "MaxHPBarValue";
 const QColor kFresh(255, 255, 255);
 const QColor kStale(255, 192, 192);
 
@@ -44,30 +54,30 @@ CustOxmaHP::CustOxmaHP(Windows& windows, QWidget* parent)
 {
     const FormBuilder& make = form();
 
-    Section limits(make, "Label2");
-    QLineEdit* maximum = limits.fieldRow("Label1", kMaximum);
+    Section limits(make, Caption("limits"));
+    QLineEdit* maximum = limits.fieldRow(Caption("maxhpbarvalue"), kMaximum);
     // The range and divider follow from the maximum; grey says so.
-    QLabel* rangeLabel = make.label("Label5");
-    QLineEdit* range = make.field("Text2(3)", kDerivedInk);
-    make.explainHex(range, FormBuilder::HexReading::Unsigned32);
+    QLabel* rangeLabel = make.label(Caption("rawhpbarrange"));
+    QLineEdit* range = make.field(Setting("RawHPBarRange"), kDerivedInk);
+    make.explainHex(Setting("RawHPBarRange"), FormBuilder::HexReading::Unsigned32);
     limits.row(rangeLabel, {range});
-    limits.row(make.label("Label4"), {make.field("Text2(4)", kDerivedInk)});
-    m_recalculate = make.button("Command3");
+    limits.row(make.label(Caption("divider")), {make.field(Setting("Divider"), kDerivedInk)});
+    m_recalculate = make.button(Caption("recalculatehpbarrange"));
     m_recalculate->setAutoFillBackground(true);
     limits.wideRow(m_recalculate);
-    limits.fieldRow("Label3", "Text2(1)");
-    limits.fieldRow("Label6", "Text2(2)");
+    limits.fieldRow(Caption("medkitshplimiter"), Setting("MedkitsHPLimiter"));
+    limits.fieldRow(Caption("normalcriticalthreshold"), Setting("CriticalHPThresh"));
 
     // The drain fields stand in line with the limits above them.
-    Section drain(make, "Label7", limits);
+    Section drain(make, Caption("hpdrain"), limits);
     drain.fieldRows(kDrain);
 
     // The enemies in two columns under their title: in one, the window
     // would not fit a screen 768 pixels high.
     const std::size_t half = (std::size(kEnemies) + 1) / 2;
-    Section enemies(make, "Label12");
+    Section enemies(make, Caption("enemydamagebehaviour"));
     enemies.fieldRows(std::span(kEnemies).first(half));
-    Section moreEnemies(make, nullptr);
+    Section moreEnemies(make);
     // Room for a title, so that the rows of both columns stand in line.
     QLabel* aboveRows = make.ownLabel(QString());
     aboveRows->setFixedHeight(enemies.title()->sizeHint().height());
@@ -85,7 +95,8 @@ CustOxmaHP::CustOxmaHP(Windows& windows, QWidget* parent)
     columns->addLayout(column({&limits, &drain}));
     columns->addSpacing(16);
     columns->addLayout(enemyBlock);
-    finish(columns, make.caption("brownhelp") + QLatin1Char('\n') + make.caption("bluehelp"));
+    finish(columns, {Caption("defaults"), Caption("apply")},
+        make.caption(Caption("brownhelp")) + QLatin1Char('\n') + make.caption(Caption("bluehelp")));
 
     maximum->installEventFilter(this);
     // A paste with the mouse changes the maximum as much as a key does.
@@ -99,7 +110,7 @@ bool CustOxmaHP::eventFilter(QObject* watched, QEvent* event)
     // A key typed, as the key filter sees it (a swallowed letter too), or
     // Delete; moving about the field or out of it with Tab leaves the range
     // as fresh as it was.
-    if (event->type() == QEvent::KeyPress && watched->objectName() == QLatin1String(kMaximum)) {
+    if (event->type() == QEvent::KeyPress && watched->objectName() == controlName(definition(kMaximum).control)) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         const bool typed = !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
         if (typed || key->key() == Qt::Key_Delete)
@@ -139,7 +150,7 @@ void CustOxmaHP::markRangeStale(bool stale)
         QStringLiteral("QPushButton { background: %1; border: 1px solid palette(dark); border-radius: 2px; "
                        "padding: 3px 10px; } QPushButton:focus { border: 2px solid palette(highlight); }")
             .arg(fill.name()));
-    const QString description = stale ? form().caption("rangeoutofdate") : QString();
+    const QString description = stale ? form().caption(Caption("rangeoutofdate")) : QString();
     if (m_recalculate->accessibleDescription() != description) {
         m_recalculate->setAccessibleDescription(description);
         QAccessibleEvent changed(m_recalculate, QAccessible::DescriptionChanged);

@@ -1,6 +1,7 @@
 #include "ui/CustPhys.h"
 
 #include "ui/Artwork.h"
+#include "ui/OwnControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,44 +12,55 @@
 
 #include <map>
 #include <optional>
+#include <string>
 
 namespace golv {
 namespace {
 
 using artwork::Picture;
+using Caption = CaptionKey<Window::CustPhys>;
+using Setting = SettingKey<Window::CustPhys>;
 
 // A speed field under its picture button, which has the field's index. The
 // buttons without a picture of their own take one from another button when
-// the window loads: 7 and 0 that of 1, 8 and 3 that of 2.
+// the window loads: the turns in the air and swimming take those on ground.
 struct Speed {
-    int index;
-    const char* name; // what a reader calls the field (no caption names it)
+    Setting field;
+    Caption name; // what a reader calls the field (no caption names it)
     std::optional<Picture> picture;
-    int pictureFrom = -1;
+    Setting pictureFrom{};
 };
 
 struct SpeedGroup {
     Picture picture;
-    const char* name;
+    Caption name;
     std::vector<Speed> speeds;
 };
 
-// The names are the window's texts in the caption table.
 const SpeedGroup kGroups[] = {
     {Picture::OnGround, "onground",
-        {{1, "turnleftonground", Picture::TurnLeft}, {2, "turnrightonground", Picture::TurnRight},
-            {5, "turnleftbackwards", Picture::TurnBackLeft}, {6, "turnrightbackwards", Picture::TurnBackRight}}},
-    {Picture::InAir, "inair", {{7, "turnleftinair", std::nullopt, 1}, {8, "turnrightinair", std::nullopt, 2}}},
+        {{"RotOnGroundFrontLeft", "turnleftonground", Picture::TurnLeft},
+            {"RotOnGroundFrontRight", "turnrightonground", Picture::TurnRight},
+            {"RotOnGroundBackLeft", "turnleftbackwards", Picture::TurnBackLeft},
+            {"RotOnGroundBackRight", "turnrightbackwards", Picture::TurnBackRight}}},
+    {Picture::InAir, "inair",
+        {{"InAirFrontLeft", "turnleftinair", std::nullopt, "RotOnGroundFrontLeft"},
+            {"InAirFrontRight", "turnrightinair", std::nullopt, "RotOnGroundFrontRight"}}},
     {Picture::Swimming, "swimming",
-        {{10, "swimmingspeed", Picture::SwimForward}, {0, "turnleftswimming", std::nullopt, 1},
-            {3, "turnrightswimming", std::nullopt, 2}}},
+        {{"SwimSpeed", "swimmingspeed", Picture::SwimForward},
+            {"SwimRotLeft", "turnleftswimming", std::nullopt, "RotOnGroundFrontLeft"},
+            {"SwimRotRight", "turnrightswimming", std::nullopt, "RotOnGroundFrontRight"}}},
 };
+
+constexpr Setting kSwitches[] = {"DoNotExplodeMotorbike", "DoNotExplodeJeep", "KillClimbDelay"};
 
 QPixmap drawn(Picture picture) { return artwork::picture(picture, artwork::pictureSize(picture)); }
 
-QByteArray indexed(const char* array, int index)
+// The index of an array element's name, the number in its parentheses.
+int indexOf(std::string_view element)
 {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index).toLatin1();
+    const std::size_t open = element.find('(');
+    return std::stoi(std::string(element.substr(open + 1)));
 }
 
 } // namespace
@@ -58,9 +70,9 @@ CustPhys::CustPhys(Windows& windows, QWidget* parent)
 {
     const FormBuilder& make = form();
 
-    Section speeds(make, "Label2");
+    Section speeds(make, Caption("speeds"));
     auto* grid = new QGridLayout;
-    std::map<int, QPushButton*> buttons;
+    std::map<SettingId, QPushButton*> buttons;
     int line = 0;
     for (const SpeedGroup& group : kGroups) {
         auto* picture = new QLabel(this);
@@ -71,18 +83,20 @@ CustPhys::CustPhys(Windows& windows, QWidget* parent)
         int column = 1;
         for (const Speed& speed : group.speeds) {
             const QString name = make.caption(speed.name);
-            QPushButton* button = make.pictureButton(indexed("Command1", speed.index).constData(),
-                speed.picture ? drawn(*speed.picture) : QPixmap(), make.caption("goto") + QLatin1Char(' ') + name);
+            const std::string buttonName
+                = controlName(own::kSpeedButtons, indexOf(definition(speed.field).control)).toStdString();
+            QPushButton* button = make.pictureButton(buttonName, speed.picture ? drawn(*speed.picture) : QPixmap(),
+                make.caption(Caption("goto")) + QLatin1Char(' ') + name);
             button->setToolTip(name);
             // Only a mouse needs the way into the field; Tab goes there directly.
             button->setFocusPolicy(Qt::NoFocus);
-            QLineEdit* field = make.field(indexed("Text2", speed.index).constData());
+            QLineEdit* field = make.field(speed.field);
             nameForReaders(field, {name});
-            make.explainHex(field, FormBuilder::HexReading::Signed16);
+            make.explainHex(speed.field, FormBuilder::HexReading::Signed16);
             grid->addWidget(button, line, column, Qt::AlignHCenter);
             grid->addWidget(field, line + 1, column);
             ++column;
-            buttons[speed.index] = button;
+            buttons[speed.field] = button;
             onCommand(button, [field] { field->setFocus(Qt::OtherFocusReason); });
         }
         line += 2;
@@ -90,22 +104,23 @@ CustPhys::CustPhys(Windows& windows, QWidget* parent)
     // Window load: the borrowed pictures.
     for (const SpeedGroup& group : kGroups) {
         for (const Speed& speed : group.speeds) {
-            if (speed.pictureFrom >= 0) {
+            if (speed.pictureFrom) {
                 QPushButton* lender = buttons.at(speed.pictureFrom);
-                buttons.at(speed.index)->setIcon(lender->icon());
-                buttons.at(speed.index)->setIconSize(lender->iconSize());
+                buttons.at(speed.field)->setIcon(lender->icon());
+                buttons.at(speed.field)->setIconSize(lender->iconSize());
             }
         }
     }
     grid->setColumnStretch(5, 1);
     speeds.layout()->addLayout(grid);
 
-    Section misc(make, "Label4");
-    misc.fieldRow("Label5", "Text1(1)");
-    for (const char* name : {"Check1", "Check2", "Check3"})
-        misc.wideRow(make.checkBox(name));
+    Section misc(make, Caption("misc"));
+    misc.fieldRow(Caption("shellcasinggravity"), Setting("ShellGravity"));
+    for (const Setting box : kSwitches)
+        misc.wideRow(make.checkBox(box));
 
-    finish(column({&speeds, &misc}));
+    // The key "defaults" captions the apply button too.
+    finish(column({&speeds, &misc}), {Caption("defaults", 0), Caption("defaults", 1)});
 }
 
 } // namespace golv

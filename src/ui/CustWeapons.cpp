@@ -2,6 +2,7 @@
 
 #include "codec/Numbers.h"
 #include "ui/Artwork.h"
+#include "ui/OwnControls.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,59 +18,62 @@
 namespace golv {
 namespace {
 
+using Caption = CaptionKey<Window::CustWeapons>;
+using Setting = SettingKey<Window::CustWeapons>;
+using Row = FieldRow<Window::CustWeapons>;
+
 // The grid: a row a weapon, a column a quantity, in the order of kColumns.
 struct WeaponRow {
-    const char* label;
-    std::array<const char*, 4> fields; // damage, rate, dispersion, flash duration
-    const char* option;                // chooses the weapon for the preview
+    Caption label;
+    std::array<Setting, 4> fields; // damage, rate, dispersion, flash duration
 };
 
-constexpr std::array<const char*, 4> kColumns = {"Label15", "Label17", "Label18", "Label16"};
+constexpr std::array<Caption, 4> kColumns = {"damage", "rate", "dispersion", "flashdur"};
 constexpr std::size_t kRate = 1;
 constexpr std::size_t kFlash = 3;
 
+// The shotgun's rate is no setting (its slot is empty): the preview takes
+// this fixed period.
 // clang-format off
 constexpr WeaponRow kGrid[] = {
-    {"Label12", {"Text5(0)",  "Text5(1)",  "Text5(2)",  "Text5(3)"},  "Option1(0)"},
-    {"Label13", {"Text5(15)", "Text5(6)",  "Text5(5)",  "Text5(4)"},  "Option1(1)"},
-    {"Label14", {"Text5(13)", "Text5(9)",  "Text5(8)",  "Text5(7)"},  "Option1(2)"},
-    {"Label20", {"Text5(14)", "Text5(12)", "Text5(11)", "Text5(10)"}, "Option1(3)"},
+    {"pistols",  {"PistolDamage",  "PistolRate", "PistolDisp",  "PistolFlash"}},
+    {"uzis",     {"UziDamage",     "UziRate",    "UziDisp",     "UziFlash"}},
+    {"revolver", {"RevolDamage",   "RevolRate",  "RevolDisp",   "RevolFlash"}},
+    {"shotgun",  {"ShotgunDamage", {},           "ShotgunDisp", "ShotgunFlash"}},
 };
 
 // The crossbow's poison damage row also carries the box that switches it on.
-constexpr FieldRow kMiscBefore[] = {{"Label4", "Text5(18)"}};
-constexpr FieldRow kMiscAfter[] = {{"Label1", "Text5(16)"}, {"Label5", "Text5(19)"}};
-constexpr FieldRow kMisc2[] = {{"Label6", "Text5(20)"}, {"Label24", "Text5(21)"}};
-constexpr FieldRow kGunflash[] = {{"Label27", "Text5(22)"}, {"Label28", "Text5(23)"}, {"Label29", "Text5(24)"}};
+constexpr Row kMiscBefore[] = {{"crossbownormaldamage", "XBowDamage"}};
+constexpr Row kMiscAfter[] = {{"explosiveweaponsdamage", "ExplosiveDamage"}, {"shotgunshotamount", "ShotgunShotAmount"}};
+constexpr Row kMisc2[] = {{"crossbowboltflyspeed", "XBowFlySpeed"}, {"grenadetimer", "GrenadeTimeout"}};
+constexpr Row kGunflash[] = {
+    {"xposition", "SGFlashXPos"}, {"yposition", "SGFlashYPos"}, {"shotgunsmokepuffyposition", "SGSmokePuffYPos"}};
 
-// The ammunition flags: the row's label, the slots' column letters and the flags.
-struct FlagRow {
-    const char* label;
-    std::array<const char*, 3> columns;
-    std::array<const char*, 3> flags;
+// The ammunition flags: the row's label, the slots' column letters and the
+// flags; then, for the help, the letters each flag cycles through with the
+// behaviour each stands for.
+struct Letter {
+    char letter;
+    Caption behaviour;
 };
-constexpr FlagRow kFlagRows[] = {
-    {"Label2",  {"n", "p", "e"}, {"Label30(0)", "Label30(1)", "Label30(2)"}},
-    {"Label35", {"n", "s", "f"}, {"Label31(0)", "Label31(1)", "Label31(2)"}},
+struct FlagRow {
+    Caption label;
+    std::array<const char*, 3> columns;
+    std::array<Setting, 3> flags;
+    std::vector<Letter> letters;
+};
+const FlagRow kFlagRows[] = {
+    {"crossbowammoflags", {"n", "p", "e"}, {"XBowNormFlag", "XBowPoisonFlag", "XBowExplosiveFlag"},
+        {{'n', "normalammo"}, {'p', "poisonammo"}, {'e', "explosiveammo"}}},
+    {"grenadeammoflags",  {"n", "s", "f"}, {"GrenNormFlag", "GrenSupaFlag", "GrenFlshFlag"},
+        {{'n', "normalammo"}, {'s', "superammo"}, {'f', "flashammo"}, {'u', "ultraammo"}, {'x', "fragammo"}}},
 };
 // clang-format on
 
-// The shotgun's rate is no setting: the preview takes this fixed period.
 constexpr const char* kShotgunRate = "32";
-constexpr const char* kShotgunRateField = "Text5(12)";
 // The ink of the grid's decimal fields.
 constexpr QColor kWeaponInk(64, 0, 0);
 constexpr int kTickMilliseconds = 10;
-
-// The help: each flag row's caption, then its letters with the behaviour each stands for.
-struct HelpBlock {
-    const char* caption;
-    std::vector<std::pair<char, const char*>> letters;
-};
-const HelpBlock kHelp[] = {
-    {"Label2", {{'n', "normalammo"}, {'p', "poisonammo"}, {'e', "explosiveammo"}}},
-    {"Label35", {{'n', "normalammo"}, {'s', "superammo"}, {'f', "flashammo"}, {'u', "ultraammo"}, {'x', "fragammo"}}},
-};
 
 double numberIn(const QLineEdit* field) { return leadingNumber(field->text().toStdString()).value_or(0); }
 
@@ -83,21 +87,22 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
     FormBuilder& make = form();
     make.setPositiveInk(kWeaponInk);
 
-    Section grid(make, "Label22");
+    Section grid(make, Caption("complexweaponmodifiers"));
     auto* top = new QHBoxLayout;
-    QLabel* previewCaption = make.label("Label19");
+    QLabel* previewCaption = make.label(Caption("preview"));
     top->addLayout(buildGrid(previewCaption));
     top->addSpacing(16);
     top->addLayout(buildPreview(previewCaption));
     top->addStretch();
     grid.layout()->addLayout(top);
 
-    Section misc(make, "Label26");
+    Section misc(make, Caption("misc"));
     misc.fieldRows(kMiscBefore);
-    misc.row(make.label("Label3"), {make.field("Text5(17)"), make.checkBox("Check1")});
+    misc.row(make.label(Caption("crossbowpoisondamage")),
+        {make.field(Setting("XBowPoisonDamage")), make.checkBox(Setting("EnablePoisonDamageChanging"))});
     misc.fieldRows(kMiscAfter);
 
-    Section misc2(make, "Label7");
+    Section misc2(make, Caption("misc2"));
     misc2.fieldRows(kMisc2);
     for (const FlagRow& flags : kFlagRows) {
         QLabel* label = make.label(flags.label);
@@ -116,8 +121,8 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
         misc2.row(label, buttons);
     }
 
-    Section gunflash(make, "Label25");
-    gunflash.wideRow(make.checkBox("Check2"));
+    Section gunflash(make, Caption("gunflash"));
+    gunflash.wideRow(make.checkBox(Setting("ReviveShotGunflash")));
     gunflash.fieldRows(kGunflash);
 
     auto* lower = new QHBoxLayout;
@@ -128,16 +133,16 @@ CustWeapons::CustWeapons(Windows& windows, QWidget* parent)
     layout->addLayout(grid.layout());
     layout->addLayout(lower);
     QStringList help;
-    for (const HelpBlock& block : kHelp) {
+    for (const FlagRow& flags : kFlagRows) {
         if (!help.isEmpty())
             help << QString();
-        help << make.caption(block.caption);
-        for (const auto& [letter, behaviour] : block.letters)
+        help << make.caption(flags.label);
+        for (const auto& [letter, behaviour] : flags.letters)
             help << QStringLiteral("   %1 = %2").arg(QChar::fromLatin1(letter)).arg(make.caption(behaviour));
     }
-    finish(layout, help.join(QLatin1Char('\n')));
+    finish(layout, {Caption("defaults"), Caption("apply")}, help.join(QLatin1Char('\n')));
 
-    m_timer = windowTimer(this, "Timer1", kTickMilliseconds, &CustWeapons::previewTick);
+    m_timer = windowTimer(this, own::kPreviewTimer, kTickMilliseconds, &CustWeapons::previewTick);
     onCommand(m_previewButton, [this] { togglePreview(); });
     stopPreview();
 }
@@ -158,13 +163,12 @@ QLayout* CustWeapons::buildGrid(QLabel* previewCaption)
         grid->addWidget(label, row, 0);
         std::array<QLineEdit*, 4> fields{};
         for (std::size_t column = 0; column < weapon.fields.size(); ++column) {
-            const char* name = weapon.fields[column];
-            if (std::string_view(name) == kShotgunRateField) {
-                fields[column] = make.display(name, 3);
+            if (const Setting field = weapon.fields[column]) {
+                fields[column] = make.field(field);
+            } else {
+                fields[column] = make.ownDisplay(own::kShotgunRate, 3);
                 fields[column]->setText(QString::fromLatin1(kShotgunRate));
                 fields[column]->setEnabled(false);
-            } else {
-                fields[column] = make.field(name);
             }
             nameForReaders(fields[column], {label, columns[column]});
             grid->addWidget(fields[column], row, static_cast<int>(column) + 1);
@@ -172,7 +176,7 @@ QLayout* CustWeapons::buildGrid(QLabel* previewCaption)
         label->setBuddy(fields[0]);
         m_rateFields[line] = fields[kRate];
         m_flashFields[line] = fields[kFlash];
-        m_rows[line] = make.option(weapon.option);
+        m_rows[line] = make.ownOption(own::kPreviewWeapons, static_cast<int>(line));
         nameForReaders(m_rows[line], {previewCaption, label});
         grid->addWidget(m_rows[line], row, static_cast<int>(weapon.fields.size()) + 1);
     }
@@ -186,19 +190,19 @@ QLayout* CustWeapons::buildPreview(QLabel* caption)
     // The flash lies over the weapon, in the same place and size.
     const QSize size = artwork::pictureSize(artwork::Picture::Weapon);
     auto* frame = new QWidget(this);
-    frame->setObjectName(QStringLiteral("Picture1"));
+    frame->setObjectName(controlName(own::kPreviewFrame));
     frame->setFixedSize(size);
     auto* weapon = new QLabel(frame);
-    weapon->setObjectName(QStringLiteral("Image1"));
+    weapon->setObjectName(controlName(own::kWeaponPicture));
     weapon->setPixmap(artwork::picture(artwork::Picture::Weapon, size));
-    weapon->setAccessibleName(make.caption("weaponpicture"));
+    weapon->setAccessibleName(make.caption(Caption("weaponpicture")));
     m_gunflash = new QLabel(frame);
-    m_gunflash->setObjectName(QStringLiteral("Image2"));
+    m_gunflash->setObjectName(controlName(own::kGunflashPicture));
     m_gunflash->setPixmap(artwork::picture(artwork::Picture::Gunflash, size));
-    m_gunflash->setAccessibleName(make.caption("gunflashpicture"));
+    m_gunflash->setAccessibleName(make.caption(Caption("gunflashpicture")));
     m_gunflash->hide();
 
-    m_previewButton = make.pictureButton("Command10", drawn(artwork::Picture::PreviewStart), QString());
+    m_previewButton = make.pictureButton(own::kPreviewButton, drawn(artwork::Picture::PreviewStart), QString());
 
     auto* layout = new QVBoxLayout;
     layout->addWidget(caption, 0, Qt::AlignHCenter);
@@ -223,7 +227,7 @@ void CustWeapons::togglePreview()
         return;
     }
     m_previewButton->setIcon(drawn(artwork::Picture::PreviewStop));
-    m_previewButton->setAccessibleName(form().caption("stoppreview"));
+    m_previewButton->setAccessibleName(form().caption(Caption("stoppreview")));
     m_timer->start();
 }
 
@@ -233,7 +237,7 @@ void CustWeapons::stopPreview()
     m_preview.hideFlash();
     m_gunflash->hide();
     m_previewButton->setIcon(drawn(artwork::Picture::PreviewStart));
-    m_previewButton->setAccessibleName(form().caption("startpreview"));
+    m_previewButton->setAccessibleName(form().caption(Caption("startpreview")));
 }
 
 void CustWeapons::previewTick()

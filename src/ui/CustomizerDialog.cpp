@@ -4,6 +4,7 @@
 #include "config/CommonSection.h"
 #include "config/Session.h"
 #include "language/CaptionTable.h"
+#include "ui/OwnControls.h"
 #include "ui/SettingsBinder.h"
 #include "ui/Windows.h"
 
@@ -17,8 +18,8 @@ namespace golv {
 CustomizerDialog::CustomizerDialog(Windows& windows, Window id, Category category, QWidget* parent)
     : QDialog(parent), m_windows(windows), m_category(category), m_form(this, id, windows)
 {
-    setObjectName(QString::fromLatin1(windowName(id).data(), static_cast<qsizetype>(windowName(id).size())));
-    setWindowTitle(m_form.caption(kWindowTitle.data()));
+    setObjectName(controlName(windowName(id)));
+    setWindowTitle(m_form.caption(titleCaption(id)));
     setModal(true);
 }
 
@@ -26,21 +27,21 @@ CustomizerDialog::~CustomizerDialog() = default;
 
 Session& CustomizerDialog::session() { return m_windows.session(); }
 
-void CustomizerDialog::finish(QLayout* content, const QString& help)
+void CustomizerDialog::finish(QLayout* content, Commands commands, const QString& help)
 {
     QPushButton* helpButton = nullptr;
     if (!help.isEmpty()) {
-        helpButton = m_form.ownButton("Command4", QStringLiteral("?"), m_form.shared("help"));
+        helpButton = m_form.ownButton(own::kHelp, QStringLiteral("?"), m_form.shared("help"));
         m_form.onClick(helpButton, [this, help] { session().ui.message(help.toStdString()); });
     }
-    // The physics window's apply button is Command3; every other window's is Command1.
-    const char* applyName = m_form.id() == Window::CustPhys ? "Command3" : "Command1";
-    QPushButton* defaults = m_form.button("Command2");
-    QPushButton* apply = m_form.button(applyName);
-    // The key "defaults" also captions the physics window's apply button, so
-    // two of its buttons may read the same; readers hear what each does.
-    if (m_form.id() == Window::CustPhys)
-        apply->setAccessibleName(captionText(session(), Window::CustBars, "Command1"));
+    QPushButton* defaults = m_form.button(commands.defaults);
+    QPushButton* apply = m_form.button(commands.apply);
+    // An apply button that another key captions (the physics window's reads
+    // as "defaults" does) is named by the key "apply" for readers, so that
+    // two buttons never sound alike.
+    constexpr CaptionKey<Window::CustBars> applyWord = "apply";
+    if (entry(commands.apply).key != entry(applyWord).key)
+        apply->setAccessibleName(captionText(session(), applyWord));
     defaults->setAccessibleDescription(m_form.shared("defaultsdescription"));
     apply->setAccessibleDescription(m_form.shared("applydescription"));
     m_form.onClick(defaults, [this] { restoreDefaults(); });
@@ -56,18 +57,12 @@ void CustomizerDialog::finish(QLayout* content, const QString& help)
 
     m_binder = new SettingsBinder(session().settings, m_windows.ui(), m_form.id(), this, &m_windows.marks());
     m_form.setGate([this] { return m_binder->checkPendingField(); });
-
-    // A dialog makes its first auto-default button the one Return in any
-    // field clicks: here that is "defaults", the preview or recalculate, so
-    // Return after typing a value would throw the window's values away or
-    // run a command nobody chose. No button is a default; Return runs only
-    // the button that has the focus (keyPressEvent).
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setAutoDefault(false);
 }
 
 void CustomizerDialog::keyPressEvent(QKeyEvent* event)
 {
+    // No button of the window is a default (FormBuilder::ownButton): Return
+    // runs the focused one alone.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr && button->isEnabled())
             button->click();

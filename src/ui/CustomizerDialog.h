@@ -39,12 +39,17 @@ public:
 protected:
     FormBuilder& form() { return m_form; }
     Session& session();
-    SettingsBinder& binder() { return *m_binder; }
+
+    // The captions of the window's "defaults" and "apply" buttons.
+    struct Commands {
+        CaptionId defaults;
+        CaptionId apply;
+    };
 
     // Puts the window together once its controls exist: the content, then
     // the command row, and binds every control to its setting. The commands
     // are made here: "?" (when `help` has a text), "defaults" and "apply".
-    void finish(QLayout* content, const QString& help = {});
+    void finish(QLayout* content, Commands commands, const QString& help = {});
 
     // A command of the window's own that must wait for the field checks.
     void onCommand(QAbstractButton* button, std::function<void()> handler)

@@ -17,7 +17,7 @@ namespace golv {
 FindDialog::FindDialog(Windows& windows, QWidget* parent) : QDialog(parent)
 {
     const Session& session = windows.session();
-    auto text = [&session](const char* key) { return captionText(session, Window::Form1, key); };
+    auto text = [&session](CaptionKey<Window::Form1> caption) { return captionText(session, caption); };
     setObjectName(QStringLiteral("FindDialog"));
     setWindowTitle(text("findtitle"));
 

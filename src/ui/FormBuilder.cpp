@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,11 +30,11 @@ namespace {
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-template <typename Widget> Widget* make(QWidget* window, const char* name)
+template <typename Widget> Widget* make(QWidget* window, std::string_view name)
 {
     auto* widget = new Widget(window);
-    if (name != nullptr)
-        widget->setObjectName(QString::fromLatin1(name));
+    if (!name.empty())
+        widget->setObjectName(controlName(name));
     // A caption from a language file is shown as written, "<b>" and all.
     if constexpr (std::is_same_v<Widget, QLabel>)
         widget->setTextFormat(Qt::PlainText);
@@ -74,43 +75,27 @@ void FormBuilder::onClick(QAbstractButton* button, std::function<void()> handler
     });
 }
 
-QString captionText(const Session& session, Window window, const char* control)
+QString captionText(const Session& session, CaptionId caption)
 {
-    const auto text = builtInCaption(window, control);
-    if (!text)
-        qFatal("the caption table has no caption for %s", control);
-    if (const auto translated = session.captions.find({window, control}); translated != session.captions.end())
+    const CaptionEntry& row = entry(caption);
+    if (const auto translated = session.captions.find({row.window, std::string(row.control)});
+        translated != session.captions.end())
         return QString::fromStdString(translated->second);
-    return fromView(*text);
+    return fromView(row.builtIn);
 }
 
-QString FormBuilder::caption(const char* control) const { return captionText(m_windows.session(), m_id, control); }
+QString FormBuilder::caption(CaptionId caption) const { return captionText(m_windows.session(), caption); }
 
-QString FormBuilder::shared(const char* key) const { return captionText(m_windows.session(), Window::Form1, key); }
-
-SettingId FormBuilder::setting(const char* control) const
+QLabel* FormBuilder::label(CaptionId caption) const
 {
-    const auto id = settingOfControl(m_id, control);
-    if (!id)
-        qFatal("no setting is shown by %s", control);
-    return *id;
-}
-
-ColourFields FormBuilder::settings(const std::array<const char*, 3>& controls) const
-{
-    return {setting(controls[0]), setting(controls[1]), setting(controls[2])};
-}
-
-QLabel* FormBuilder::label(const char* name) const
-{
-    auto* label = make<QLabel>(m_window, name);
-    label->setText(caption(name));
+    auto* label = make<QLabel>(m_window, entry(caption).control);
+    label->setText(this->caption(caption));
     return label;
 }
 
-QLabel* FormBuilder::title(const char* name) const
+QLabel* FormBuilder::title(CaptionId caption) const
 {
-    QLabel* title = label(name);
+    QLabel* title = label(caption);
     QFont font = title->font();
     font.setBold(true);
     title->setFont(font);
@@ -119,43 +104,57 @@ QLabel* FormBuilder::title(const char* name) const
 
 QLabel* FormBuilder::ownLabel(const QString& caption) const
 {
-    auto* label = make<QLabel>(m_window, nullptr);
+    auto* label = make<QLabel>(m_window, {});
     label->setText(caption);
     return label;
 }
 
-QCheckBox* FormBuilder::checkBox(const char* name) const { return ownCheckBox(name, caption(name)); }
-
-QCheckBox* FormBuilder::ownCheckBox(const char* name, const QString& caption) const
+QCheckBox* FormBuilder::ownCheckBox(SettingId box, const QString& caption) const
 {
-    auto* box = make<QCheckBox>(m_window, name);
-    box->setText(caption);
-    return box;
+    auto* check = make<QCheckBox>(m_window, definition(box).control);
+    check->setText(caption);
+    return check;
 }
 
-QRadioButton* FormBuilder::option(const char* name, const QString& caption) const
+QRadioButton* FormBuilder::option(SettingId group, int index, const QString& caption) const
 {
-    auto* button = make<QRadioButton>(m_window, name);
-    const bool named = builtInCaption(m_id, name).has_value();
-    button->setText(caption.isEmpty() && named ? this->caption(name) : caption);
+    QRadioButton* button = ownOption(definition(group).control, index);
+    const auto named = captionOfControl(m_id, button->objectName().toStdString());
+    button->setText(caption.isEmpty() && named ? this->caption(*named) : caption);
     return button;
 }
 
-QPushButton* FormBuilder::button(const char* name) const { return ownButton(name, caption(name)); }
+QRadioButton* FormBuilder::ownOption(std::string_view array, int index) const
+{
+    auto* button = new QRadioButton(m_window);
+    button->setObjectName(controlName(array, index));
+    return button;
+}
 
-QPushButton* FormBuilder::ownButton(const char* name, const QString& caption, const QString& accessibleName) const
+QPushButton* FormBuilder::button(CaptionId caption) const
+{
+    return ownButton(entry(caption).control, this->caption(caption));
+}
+
+QPushButton* FormBuilder::ownButton(std::string_view name, const QString& caption, const QString& accessibleName) const
 {
     auto* button = make<QPushButton>(m_window, name);
     button->setText(caption);
-    // Enter on a focused button runs it. The customizer windows run it
-    // themselves instead, so that no button of theirs becomes a default.
-    button->setAutoDefault(true);
+    // Enter on a focused button runs it, through its auto-default in the
+    // main window. In a dialog the first auto-default button is also the one
+    // Return in any field clicks: there that is "defaults", the preview or
+    // recalculate, so Return after typing a value would throw the window's
+    // values away or run a command nobody chose. A dialog's buttons are
+    // therefore none, and the customizer windows run the focused button
+    // themselves (CustomizerDialog::keyPressEvent).
+    button->setAutoDefault(qobject_cast<QDialog*>(m_window) == nullptr);
     if (!accessibleName.isEmpty())
         button->setAccessibleName(accessibleName);
     return button;
 }
 
-QPushButton* FormBuilder::pictureButton(const char* name, const QPixmap& picture, const QString& accessibleName) const
+QPushButton* FormBuilder::pictureButton(
+    std::string_view name, const QPixmap& picture, const QString& accessibleName) const
 {
     QPushButton* button = ownButton(name, {}, accessibleName);
     button->setIcon(picture);
@@ -163,24 +162,26 @@ QPushButton* FormBuilder::pictureButton(const char* name, const QPixmap& picture
     return button;
 }
 
-QLineEdit* FormBuilder::field(const char* name) const
+QLineEdit* FormBuilder::field(SettingId setting) const
 {
-    const auto id = settingOfControl(m_id, name);
-    const Input input = id ? definition(*id).input : Input::Any;
-    return field(name, input == Input::SignedDigits ? kSignedInk : input == Input::Digits ? m_positiveInk : kHexInk);
+    const Input input = definition(setting).input;
+    return field(setting, input == Input::SignedDigits ? kSignedInk : input == Input::Digits ? m_positiveInk : kHexInk);
 }
 
-QLineEdit* FormBuilder::field(const char* name, const QColor& ink) const
+QLineEdit* FormBuilder::field(SettingId setting, const QColor& ink) const
 {
-    auto* field = make<QLineEdit>(m_window, name);
-    const auto id = settingOfControl(m_id, name);
-    const int length = id ? definition(*id).maxLength : 3;
-    field->setFixedWidth(fieldWidth(*field, std::max(length, 2)));
+    auto* field = make<QLineEdit>(m_window, definition(setting).control);
+    field->setFixedWidth(fieldWidth(*field, std::max<int>(definition(setting).maxLength, 2)));
     setInk(*field, ink);
     return field;
 }
 
-QLineEdit* FormBuilder::display(const char* name, int characters) const
+QLineEdit* FormBuilder::display(SettingId bar, int characters) const
+{
+    return ownDisplay(definition(bar).display.control, characters);
+}
+
+QLineEdit* FormBuilder::ownDisplay(std::string_view name, int characters) const
 {
     auto* box = make<QLineEdit>(m_window, name);
     box->setReadOnly(true);
@@ -190,9 +191,9 @@ QLineEdit* FormBuilder::display(const char* name, int characters) const
     return box;
 }
 
-QScrollBar* FormBuilder::scrollBar(const char* name) const
+QScrollBar* FormBuilder::scrollBar(SettingId setting) const
 {
-    auto* bar = make<QScrollBar>(m_window, name);
+    auto* bar = make<QScrollBar>(m_window, definition(setting).control);
     bar->setOrientation(Qt::Horizontal);
     bar->setMinimumWidth(160);
     // Scroll bars take no focus by default; these edit settings, so the
@@ -204,22 +205,22 @@ QScrollBar* FormBuilder::scrollBar(const char* name) const
     return bar;
 }
 
-QComboBox* FormBuilder::list(const char* name) const
+QComboBox* FormBuilder::list(SettingId setting) const
 {
-    auto* list = make<QComboBox>(m_window, name);
+    auto* list = make<QComboBox>(m_window, definition(setting).control);
     // A list that shows a text of its own, which may be no entry, shows it in
     // a box that takes no typing. The box takes the list's place in the Tab
     // order, so it is made here, in reading order.
-    if (const auto id = settingOfControl(m_id, name); id && definition(*id).conversion == Conversion::ListText) {
+    if (definition(setting).conversion == Conversion::ListText) {
         list->setEditable(true);
         list->lineEdit()->setReadOnly(true);
     }
     return list;
 }
 
-QToolButton* FormBuilder::flag(const char* name) const
+QToolButton* FormBuilder::flag(SettingId setting) const
 {
-    auto* flag = make<QToolButton>(m_window, name);
+    auto* flag = make<QToolButton>(m_window, definition(setting).control);
     flag->setFocusPolicy(Qt::StrongFocus);
     flag->setCursor(Qt::PointingHandCursor);
     flag->setFixedWidth(flag->fontMetrics().horizontalAdvance(QStringLiteral("MM")) + 8);
@@ -264,9 +265,9 @@ void FormBuilder::follow(QWidget* widget, std::vector<SettingId> settings, std::
     QObject::connect(widget, &QObject::destroyed, [&store, observer] { store.removeObserver(observer); });
 }
 
-void FormBuilder::explainHex(QLineEdit* field, HexReading reading) const
+void FormBuilder::explainHex(SettingId id, HexReading reading) const
 {
-    const SettingId id = setting(field->objectName().toLatin1().constData());
+    auto* field = m_window->findChild<QLineEdit*>(controlName(definition(id).control));
     const SettingsStore& settings = m_windows.session().settings;
     follow(field, {id}, [field, &settings, id, reading, inDecimal = shared("indecimal")] {
         bool read = false;
@@ -299,24 +300,23 @@ QBoxLayout* FormBuilder::commandRow(
     return row;
 }
 
-Section::Section(const FormBuilder& form, const char* titleName)
-    : m_form(form), m_layout(new QVBoxLayout), m_rows(new QGridLayout)
+Section::Section(const FormBuilder& form) : m_form(form), m_layout(new QVBoxLayout), m_rows(new QGridLayout)
 {
-    if (titleName != nullptr) {
-        m_title = form.title(titleName);
-        m_layout->addWidget(m_title);
-    }
     m_rows->setColumnStretch(1, 1);
     m_layout->addLayout(m_rows);
 }
 
-Section::Section(const FormBuilder& form, const char* titleName, const Section& above)
+Section::Section(const FormBuilder& form, CaptionId title) : Section(form)
+{
+    m_title = form.title(title);
+    m_layout->insertWidget(0, m_title);
+}
+
+Section::Section(const FormBuilder& form, CaptionId title, const Section& above)
     : m_form(form), m_layout(above.m_layout), m_rows(above.m_rows)
 {
-    if (titleName != nullptr) {
-        m_title = form.title(titleName);
-        m_rows->addWidget(m_title, m_rows->rowCount(), 0, 1, 2);
-    }
+    m_title = form.title(title);
+    m_rows->addWidget(m_title, m_rows->rowCount(), 0, 1, 2);
 }
 
 Section& Section::titleInNames()
@@ -355,31 +355,20 @@ void Section::row(QLabel* label, std::span<QWidget* const> controls)
     m_rows->addLayout(cell, line, label != nullptr ? 1 : 0, 1, label != nullptr ? 1 : 2);
 }
 
-QLineEdit* Section::fieldRow(const char* label, const char* field)
+QLineEdit* Section::fieldRow(CaptionId label, SettingId field)
 {
     QLineEdit* edit = m_form.field(field);
     row(m_form.label(label), {edit});
     return edit;
 }
 
-void Section::fieldRows(std::span<const FieldRow> rows)
-{
-    for (const FieldRow& row : rows) {
-        if (row.field == nullptr)
-            wideRow(m_form.checkBox(row.label));
-        else
-            fieldRow(row.label, row.field);
-    }
-}
-
 Swatch* Section::colourRow(
-    const char* label, const std::array<const char*, 3>& fields, std::initializer_list<QWidget*> after, SwatchKind kind)
+    CaptionId label, const ColourFields& fields, std::initializer_list<QWidget*> after, SwatchKind kind)
 {
     QLabel* rowLabel = m_form.label(label);
     static const std::array<QString, 3> kLetters = {QStringLiteral("R:"), QStringLiteral("G:"), QStringLiteral("B:")};
     const std::array<QString, 3> words = {m_form.shared("red"), m_form.shared("green"), m_form.shared("blue")};
     const QString opensColourDialog = m_form.shared("choosecolour");
-    const ColourFields ids = m_form.settings(fields);
     std::array<QLineEdit*, 3> edits{};
     std::array<QLabel*, 3> letters{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -387,7 +376,7 @@ Swatch* Section::colourRow(
         edits[i] = m_form.field(fields[i]);
         nameForReaders(edits[i], {titlePart(), rowLabel, words[i]});
     }
-    Swatch* swatch = kind == SwatchKind::Preview ? m_form.previewSwatch(ids) : m_form.swatch(ids);
+    Swatch* swatch = kind == SwatchKind::Preview ? m_form.previewSwatch(fields) : m_form.swatch(fields);
     nameForReaders(swatch, {titlePart(), rowLabel, m_form.shared("swatch")});
     for (QLineEdit* edit : edits) {
         swatch->opensFrom(edit);

@@ -13,11 +13,12 @@ namespace golv {
 
 LanguageDialog::LanguageDialog(const Session& session, QWidget* parent) : QDialog(parent)
 {
-    auto text = [&session](const char* key) { return captionText(session, Window::Form1, key); };
+    using Caption = CaptionKey<Window::Form1>;
+    auto text = [&session](Caption caption) { return captionText(session, caption); };
     setObjectName(QStringLiteral("LanguageDialog"));
     setWindowTitle(text("languagetitle"));
 
-    const std::string_view english = *builtInCaption(Window::Form1, "languagename");
+    const std::string_view english = entry(Caption("languagename")).builtIn;
     m_choices.push_back({std::string(), std::string(english) + " (" + text("builtinlanguage").toStdString() + ")"});
     for (LanguageChoice& choice : languageChoices(session.folder))
         m_choices.push_back(std::move(choice));
@@ -37,7 +38,7 @@ LanguageDialog::LanguageDialog(const Session& session, QWidget* parent) : QDialo
         m_list->setCurrentRow(0);
 
     // "apply" as in every customizer window; Escape leaves the language as it is.
-    auto* apply = new QPushButton(captionText(session, Window::CustBars, "Command1"), this);
+    auto* apply = new QPushButton(captionText(session, CaptionKey<Window::CustBars>("apply")), this);
     apply->setObjectName(QStringLiteral("Apply"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

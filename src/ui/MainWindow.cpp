@@ -17,6 +17,7 @@
 #include "ui/FindDialog.h"
 #include "ui/FormBuilder.h"
 #include "ui/LanguageDialog.h"
+#include "ui/OwnControls.h"
 #include "ui/SettingsBinder.h"
 #include "ui/Windows.h"
 
@@ -41,47 +42,58 @@ namespace {
 
 constexpr QColor kWarningInk(128, 0, 0);
 
+using Caption = CaptionKey<Window::Form1>;
+using Setting = SettingKey<Window::Form1>;
+
 // The buttons that open the customizer windows, in the two blocks under the
 // sections, three a line.
 struct WindowButton {
-    const char* name;
+    Caption caption;
     Window window;
 };
 constexpr WindowButton kGraphicWindows[] = {
-    {"Command11", Window::CustBars},
-    {"Command21", Window::CustFonts},
-    {"Command14", Window::CustGfx},
-    {"Command18", Window::CustGfx2},
-    {"Command13", Window::CustLite},
+    {"barsbutton", Window::CustBars},
+    {"fontsbutton", Window::CustFonts},
+    {"gfx1button", Window::CustGfx},
+    {"gfx2button", Window::CustGfx2},
+    {"lightsbutton", Window::CustLite},
 };
 constexpr WindowButton kMiscWindows[] = {
-    {"Command19", Window::CustEnemy},
-    {"Command15", Window::CustPhys},
-    {"Command17", Window::CustInv},
-    {"Command20", Window::CustWeapons},
-    {"Command10", Window::CustOxmaHP},
+    {"enemyhp", Window::CustEnemy},
+    {"physics", Window::CustPhys},
+    {"inventory", Window::CustInv},
+    {"weapons", Window::CustWeapons},
+    {"damage\\hp", Window::CustOxmaHP},
 };
 
 // The drawing-distance presets: each sets both bars.
 struct DistancePreset {
-    const char* name;
+    Caption caption;
     int drawing;
     int fog;
 };
 constexpr DistancePreset kDistancePresets[] = {
-    {"Command4", -3, -2},
-    {"Command2", 2, 2},
-    {"Command5", 5, 7},
-    {"Command6", 8, 17},
-    {"Command7", 10, 28},
+    {"ddhellpreset", -3, -2},
+    {"dddefaultpreset", 2, 2},
+    {"ddnottoofarpreset", 5, 7},
+    {"ddfarpreset", 8, 17},
+    {"ddveryfarpreset", 10, 28},
 };
+
+// The switches of the two sections, each across its row.
+constexpr Setting kGraphicSwitches[]
+    = {"TurnOffDistDLimit", "TurnOffDistFog", "RemoveLookTransparency", "DisableBlinkFlare"};
+constexpr Setting kMiscSwitches[] = {"FixHolsters", "SaveTrigger", "DisableHangThread"};
+
+// "modify" and the commands that, like it, go by the build found.
+constexpr Caption kBuildCommands[] = {"modify", "exportpatch", "readexecutable"};
 
 // A scroll bar with its display box: the box shows the bar's value in words a
 // reader announces as that value.
-void barRow(const FormBuilder& make, Section& section, const char* label, const char* bar, const char* display)
+void barRow(const FormBuilder& make, Section& section, Caption label, Setting bar)
 {
     QLabel* caption = make.label(label);
-    QLineEdit* box = make.display(display, 9);
+    QLineEdit* box = make.display(bar, 9);
     nameForReaders(box, {caption, make.shared("value")});
     section.row(caption, {make.scrollBar(bar), box});
 }
@@ -90,7 +102,7 @@ QGridLayout* windowButtons(const FormBuilder& make, std::span<const WindowButton
 {
     auto* grid = new QGridLayout;
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        grid->addWidget(make.button(buttons[i].name), static_cast<int>(i / 3), static_cast<int>(i % 3));
+        grid->addWidget(make.button(buttons[i].caption), static_cast<int>(i / 3), static_cast<int>(i % 3));
     return grid;
 }
 
@@ -100,16 +112,14 @@ MainWindow::MainWindow(Windows& windows, QWidget* parent)
     : QWidget(parent), m_windows(windows), m_session(windows.session()),
       m_form(std::make_unique<FormBuilder>(this, Window::Form1, windows))
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(m_form->caption(kWindowTitle.data()));
+    setObjectName(controlName(windowName(Window::Form1)));
+    setWindowTitle(m_form->caption(titleCaption(Window::Form1)));
     buildLayout();
     m_binder = new SettingsBinder(m_session.settings, windows.ui(), Window::Form1, this, &windows.marks());
     m_form->setGate([this] { return m_binder->checkPendingField(); });
     connectCommands();
-    m_observer = m_session.settings.addObserver([this](SettingId id) {
-        if (id == settingId("DrawingDistanceRange") || id == settingId("DistantFogRange"))
-            refreshRangeWarning();
-    });
+    // Any change may be one of the distances; the check is two lookups.
+    m_observer = m_session.settings.addObserver([this](SettingId) { refreshRangeWarning(); });
     refreshRangeWarning();
     showStartupStatus();
     connect(&windows.marks(), &ChangeMarks::refreshed, this, &MainWindow::showCounts);
@@ -122,10 +132,10 @@ void MainWindow::buildLayout()
 {
     const FormBuilder& make = *m_form;
 
-    Section graphic(make, "Label7");
-    barRow(make, graphic, "Label2", "HScroll1", "Text2");
-    barRow(make, graphic, "Label3", "HScroll2", "Text3");
-    m_rangeWarning = make.label("Label4");
+    Section graphic(make, Caption("graphicsettingstitle"));
+    barRow(make, graphic, "drawingdistancerange", "DrawingDistanceRange");
+    barRow(make, graphic, "distantfogrange", "DistantFogRange");
+    m_rangeWarning = make.label(Caption("dfrangecannotbemoreddrangewarning"));
     QPalette warningPalette = m_rangeWarning->palette();
     warningPalette.setColor(QPalette::WindowText, kWarningInk);
     m_rangeWarning->setPalette(warningPalette);
@@ -134,22 +144,27 @@ void MainWindow::buildLayout()
     graphic.wideRow(m_rangeWarning);
     std::vector<QWidget*> presets;
     for (const DistancePreset& preset : kDistancePresets)
-        presets.push_back(make.button(preset.name));
-    graphic.row(make.label("Label5"), presets);
-    for (const char* name : {"Check1", "Check2", "Check3", "Check8"})
-        graphic.wideRow(make.checkBox(name));
-    graphic.row(make.label("Label11"), {make.checkBox("Check4"), make.checkBox("Check6")});
-    barRow(make, graphic, "Label9", "HScroll3", "Text1");
+        presets.push_back(make.button(preset.caption));
+    graphic.row(make.label(Caption("ddpresets")), presets);
+    for (const Setting box : kGraphicSwitches)
+        graphic.wideRow(make.checkBox(box));
+    graphic.row(make.label(Caption("disableenemydisappearance")),
+        {make.checkBox(Setting("DisableDEnemyLand")), make.checkBox(Setting("DisableDEnemyWatr"))});
+    barRow(make, graphic, "overallsfxsamplerate", "SampleRate");
 
-    Section misc(make, "Label8");
-    misc.row(make.label("Label1"), {make.field("Text5(18)"), make.checkBox("Check5")});
-    misc.row(make.label("Label12"), {make.field("Text5(0)"), make.checkBox("Check7")});
-    misc.row(make.label("Label10"), {make.checkBox("Check10"), make.checkBox("Check9")});
-    misc.row(make.label("Label13"),
-        {make.option("Option1(0)"), make.option("Option1(1)", QStringLiteral("1")),
-            make.option("Option1(2)", QStringLiteral("2"))});
-    for (const char* name : {"Check12", "Check13", "Check14"})
-        misc.wideRow(make.checkBox(name));
+    Section misc(make, Caption("miscellaneousoptionstitle"));
+    misc.row(make.label(Caption("oxmabeinghitsoundid")),
+        {make.field(Setting("UWDoorBugSoundID")), make.checkBox(Setting("FixUWDoorBug"))});
+    misc.row(make.label(Caption("noammosoundid")),
+        {make.field(Setting("NoAmmoBugSoundID")), make.checkBox(Setting("FixNoAmmoBug"))});
+    misc.row(make.label(Caption("freecamera")),
+        {make.checkBox(Setting("LockFreeCamera")), make.checkBox(Setting("StickFreeCamera"))});
+    const Setting pigtail = "PonytailMode";
+    misc.row(make.label(Caption("forcepigtail")),
+        {make.option(pigtail, 0), make.option(pigtail, 1, QStringLiteral("1")),
+            make.option(pigtail, 2, QStringLiteral("2"))});
+    for (const Setting box : kMiscSwitches)
+        misc.wideRow(make.checkBox(box));
 
     auto* left = new QVBoxLayout;
     left->addLayout(graphic.layout());
@@ -165,17 +180,17 @@ void MainWindow::buildLayout()
     columns->addLayout(right, 1);
 
     auto* statusLabel = new QLabel(this);
-    statusLabel->setObjectName(QStringLiteral("Label6"));
+    statusLabel->setObjectName(controlName(own::kStatusLine));
     statusLabel->setTextFormat(Qt::PlainText); // it names the executable
     QFont statusFont = statusLabel->font();
     statusFont.setBold(true);
     statusLabel->setFont(statusFont);
 
     auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setObjectName(controlName(own::kWindowPicture));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(artwork::windowPicture(artwork::windowPictureSize()));
-    picture->setAccessibleName(make.caption("windowpicture"));
+    picture->setAccessibleName(make.caption(Caption("windowpicture")));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
@@ -184,60 +199,60 @@ void MainWindow::buildLayout()
     // Made one by one: the order of making is the Tab order, and a call's
     // arguments may be made in any order. The program's own commands stand
     // above those of the settings and the executable.
-    QPushButton* find = make.button("Command24");
-    QPushButton* languages = make.button("Command25");
-    QPushButton* about = make.button("Command8");
-    QLabel* language = make.label("Label14");
+    QPushButton* find = make.button(Caption("findbutton"));
+    QPushButton* languages = make.button(Caption("languagebutton"));
+    QPushButton* about = make.button(Caption("about"));
+    QLabel* language = make.label(Caption("languagelabel"));
     QFont small = language->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     language->setFont(small);
     auto* program = make.commandRow({find, languages, about}, {});
     program->addWidget(language);
     layout->addLayout(program);
-    QPushButton* load = make.button("Command12");
-    QPushButton* save = make.button("Command16");
-    QPushButton* defaults = make.button("Command9");
-    QPushButton* read = make.button("Command26");
-    QPushButton* exportPatch = make.button("Command22");
-    QPushButton* restore = make.button("Command23");
-    QPushButton* modify = make.button("Command3");
-    QPushButton* quit = make.button("Command1");
+    QPushButton* load = make.button(Caption("loadpreset"));
+    QPushButton* save = make.button(Caption("savepreset"));
+    QPushButton* defaults = make.button(Caption("defaults"));
+    QPushButton* read = make.button(Caption("readexecutable"));
+    QPushButton* exportPatch = make.button(Caption("exportpatch"));
+    QPushButton* restore = make.button(Caption("restoreoriginal"));
+    QPushButton* modify = make.button(Caption("modify"));
+    QPushButton* quit = make.button(Caption("quit"));
     layout->addLayout(make.commandRow({load, save, defaults}, {read, exportPatch, restore, modify, quit}));
 }
 
 void MainWindow::connectCommands()
 {
     const FormBuilder& make = *m_form;
-    auto onClick = [this, &make](const char* name, std::function<void()> handler) {
-        make.onClick(findChild<QPushButton*>(QString::fromLatin1(name)), std::move(handler));
+    auto onClick = [this, &make](Caption button, std::function<void()> handler) {
+        make.onClick(this->button(button), std::move(handler));
     };
     for (const DistancePreset& preset : kDistancePresets)
-        onClick(preset.name, [this, preset] { setDistances(preset.drawing, preset.fog); });
+        onClick(preset.caption, [this, preset] { setDistances(preset.drawing, preset.fog); });
 
-    onClick("Command12", [this] {
+    onClick("loadpreset", [this] {
         const SettingsStore::Step step(m_session.settings);
         loadPreset(m_session);
     });
-    onClick("Command16", [this] { savePreset(m_session); });
-    onClick("Command9", [this] { restoreDefaults(); });
+    onClick("savepreset", [this] { savePreset(m_session); });
+    onClick("defaults", [this] { restoreDefaults(); });
     // A command refused for an executable that changed may have read it anew.
-    onClick("Command3", [this] {
+    onClick("modify", [this] {
         modifyCommand(m_session);
         executableTouched();
     });
-    onClick("Command26", [this] {
+    onClick("readexecutable", [this] {
         readExecutableCommand(m_session);
         executableTouched();
     });
-    onClick("Command22", [this] { exportPatchCommand(m_session); });
-    onClick("Command23", [this] {
+    onClick("exportpatch", [this] { exportPatchCommand(m_session); });
+    onClick("restoreoriginal", [this] {
         restoreCommand(m_session);
         executableTouched();
     });
-    onClick("Command1", [this] { m_windows.unloadAll(); });
-    onClick("Command8", [this] { m_windows.form2().exec(); });
-    onClick("Command24", [this] { findSetting(); });
-    onClick("Command25", [this] { chooseLanguage(); });
+    onClick("quit", [this] { m_windows.unloadAll(); });
+    onClick("about", [this] { m_windows.form2().exec(); });
+    onClick("findbutton", [this] { findSetting(); });
+    onClick("languagebutton", [this] { chooseLanguage(); });
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
         if (m_binder->checkPendingField())
@@ -247,11 +262,10 @@ void MainWindow::connectCommands()
     // Each customizer button opens its window once that window exists.
     for (const auto buttons :
         {std::span<const WindowButton>(kGraphicWindows), std::span<const WindowButton>(kMiscWindows)}) {
-        for (const WindowButton& button : buttons) {
-            findChild<QPushButton*>(QString::fromLatin1(button.name))
-                ->setEnabled(m_windows.hasCustomizer(button.window));
-            const Window target = button.window;
-            onClick(button.name, [this, target] { m_windows.openCustomizer(target); });
+        for (const WindowButton& opens : buttons) {
+            this->button(opens.caption)->setEnabled(m_windows.hasCustomizer(opens.window));
+            const Window target = opens.window;
+            onClick(opens.caption, [this, target] { m_windows.openCustomizer(target); });
         }
     }
 }
@@ -269,7 +283,7 @@ void MainWindow::chooseLanguage()
     if (languages.exec() != QDialog::Accepted || !languages.chosen())
         return;
     if (Status kept = golv::chooseLanguage(m_session, *languages.chosen()); !kept)
-        m_session.ui.message(captionText(m_session, Window::Form1, "languagenotkept").toStdString(), {}, kept.reason());
+        m_session.ui.message(captionText(m_session, Caption("languagenotkept")).toStdString(), {}, kept.reason());
     // This window is one of those made anew: not while it is answering a click.
     QTimer::singleShot(0, qApp, [windows = &m_windows] { windows->rebuild(); });
 }
@@ -320,10 +334,10 @@ void MainWindow::showCounts()
 {
     for (const auto buttons :
         {std::span<const WindowButton>(kGraphicWindows), std::span<const WindowButton>(kMiscWindows)}) {
-        for (const WindowButton& button : buttons) {
-            const int count = m_windows.marks().count(button.window);
-            const QString caption = m_form->caption(button.name);
-            auto* shown = findChild<QPushButton*>(QString::fromLatin1(button.name));
+        for (const WindowButton& opens : buttons) {
+            const int count = m_windows.marks().count(opens.window);
+            const QString caption = m_form->caption(opens.caption);
+            QPushButton* shown = button(opens.caption);
             // Readers hear the count after the button's name, which stays its caption.
             const QString counted = count > 0 ? QStringLiteral("%1 (%2)").arg(caption).arg(count) : caption;
             if (shown->text() != counted) {
@@ -338,10 +352,15 @@ void MainWindow::showCounts()
 
 void MainWindow::showStartupStatus()
 {
-    findChild<QLabel*>(QStringLiteral("Label6"))->setText(QString::fromStdString(m_session.window.statusLabel));
+    findChild<QLabel*>(controlName(own::kStatusLine))->setText(QString::fromStdString(m_session.window.statusLabel));
     // Exporting and reading go by the build found, as "modify" does.
-    for (const char* name : {"Command3", "Command22", "Command26"})
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(m_session.window.modifyEnabled);
+    for (const Caption command : kBuildCommands)
+        button(command)->setEnabled(m_session.window.modifyEnabled);
+}
+
+QPushButton* MainWindow::button(CaptionId caption) const
+{
+    return findChild<QPushButton*>(controlName(entry(caption).control));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

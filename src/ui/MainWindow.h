@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/CaptionTable.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -45,6 +47,7 @@ private:
     // What the executable holds changed, or its bytes may have: marks anew.
     void executableTouched();
     void showCounts();
+    QPushButton* button(CaptionId caption) const;
 
     Windows& m_windows;
     Session& m_session;

@@ -44,7 +44,6 @@ public:
     void hideFlash();
 
     int counter() const { return m_counter; }
-    bool flashShown() const { return m_shown; }
 
 private:
     int m_counter = 0;

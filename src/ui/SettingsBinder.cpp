@@ -7,6 +7,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/ChangeMarks.h"
 #include "ui/KeyFilterValidator.h"
+#include "ui/WindowKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,26 +24,12 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace golv {
 namespace {
 
-// The read-only boxes that show a scroll bar's value as text.
-constexpr std::array<std::pair<SettingId, const char*>, 4> kDisplays = {{
-    {settingId("DrawingDistanceRange"), "Text2"},
-    {settingId("DistantFogRange"), "Text3"},
-    {settingId("SampleRate"), "Text1"},
-    {settingId("DynLightPower"), "Text4"},
-}};
-
-QString controlName(const SettingDef& def)
-{
-    return QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
-}
-
-QString optionName(const SettingDef& def, int index) { return controlName(def) + QStringLiteral("(%1)").arg(index); }
+QString optionName(const SettingDef& def, int index) { return controlName(def.control, index); }
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
@@ -60,13 +47,12 @@ SettingsBinder::SettingsBinder(
     : QObject(root), m_store(store), m_ui(ui), m_marks(marks)
 {
     for (SettingId id = 0; id < kSettings.size(); ++id) {
-        if (kSettings[id].window == window)
-            bind(id, root);
-    }
-    for (const auto& [id, name] : kDisplays) {
         if (kSettings[id].window != window)
             continue;
-        if (auto* display = root->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+        bind(id, root);
+        if (kSettings[id].display.rows.empty())
+            continue;
+        if (auto* display = root->findChild<QLineEdit*>(controlName(kSettings[id].display.control))) {
             display->setReadOnly(true);
             display->setFocusPolicy(Qt::NoFocus);
             display->setAutoFillBackground(true);
@@ -101,7 +87,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
     std::vector<QPointer<QWidget>> widgets;
     switch (kindOf(def.conversion)) {
     case ControlKind::Text:
-        if (auto* edit = root->findChild<QLineEdit*>(controlName(def))) {
+        if (auto* edit = root->findChild<QLineEdit*>(controlName(def.control))) {
             edit->setValidator(new KeyFilterValidator(def.input, def.maxLength, edit));
             connect(edit, &QLineEdit::textEdited, this,
                 [this, id](const QString& text) { m_store.typeText(id, text.toStdString()); });
@@ -110,7 +96,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Check:
-        if (auto* box = root->findChild<QCheckBox*>(controlName(def))) {
+        if (auto* box = root->findChild<QCheckBox*>(controlName(def.control))) {
             // A click checks an unchecked or greyed box and unchecks a checked one.
             connect(
                 box, &QCheckBox::clicked, this, [this, id] { m_store.setState(id, m_store.state(id) == 1 ? 0 : 1); });
@@ -118,7 +104,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Scroll:
-        if (auto* bar = root->findChild<QScrollBar*>(controlName(def))) {
+        if (auto* bar = root->findChild<QScrollBar*>(controlName(def.control))) {
             bar->setRange(def.low, def.high);
             bar->setSingleStep(1);
             bar->setPageStep(1);
@@ -138,7 +124,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::List:
-        if (auto* list = root->findChild<QComboBox*>(controlName(def))) {
+        if (auto* list = root->findChild<QComboBox*>(controlName(def.control))) {
             connect(list, &QComboBox::activated, this, [this, id](int index) {
                 if (kSettings[id].conversion == Conversion::ListIndex) {
                     m_store.setState(id, index);
@@ -151,7 +137,7 @@ void SettingsBinder::bind(SettingId id, QWidget* root)
         }
         break;
     case ControlKind::Flag:
-        if (auto* flag = root->findChild<QAbstractButton*>(controlName(def))) {
+        if (auto* flag = root->findChild<QAbstractButton*>(controlName(def.control))) {
             connect(flag, &QAbstractButton::clicked, this, [this, id] {
                 if (checkPendingField())
                     m_store.advanceFlag(id);

@@ -16,6 +16,7 @@
 #include "ui/CustWeapons.h"
 #include "ui/CustomizerDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowKeys.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -94,9 +95,9 @@ QWidget* Windows::controlOf(SettingId id)
     QWidget* window = def.window == Window::Form1 ? static_cast<QWidget*>(&form1()) : customizer(def.window);
     if (window == nullptr)
         return nullptr;
-    QString name = QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
-    if (kindOf(def.conversion) == ControlKind::Option)
-        name += QStringLiteral("(%1)").arg(std::max(m_session.settings.state(id), 0));
+    const QString name = kindOf(def.conversion) == ControlKind::Option
+        ? controlName(def.control, std::max(m_session.settings.state(id), 0))
+        : controlName(def.control);
     return window->findChild<QWidget*>(name);
 }
 

@@ -4,6 +4,7 @@
 #include "config/ConfigFixture.h"
 #include "config/SplitKeyValue.h"
 #include "presets/Presets.h"
+#include "settings/Rules.h"
 #include "settings/SettingId.h"
 
 namespace golv {
@@ -97,19 +98,15 @@ TEST_F(SettingsStoreTest, aParserTakesOnlyItsOwnKeys)
 TEST_F(SettingsStoreTest, enablingRulesFollowTheirCheckBoxes)
 {
     loadDefaults();
-    const std::pair<const char*, const char*> rows[] = {{"SaveTrigger", "DisableSave"}, // inverted
-        {"EnablePoisonDamageChanging", "XBowPoisonDamage"}, {"ReviveShotGunflash", "SGFlashXPos"},
-        {"ReviveShotGunflash", "SGFlashYPos"}, {"RemovePistolAmmo", "StartUpPistolAmmo"},
-        {"DisableUnlPistAmmoLabel", "PistolAmmo"}, {"EnableSmallScorpionHPChange", "SmallScorpionHP"}};
-    for (const auto& [box, field] : rows) {
-        SCOPED_TRACE(field);
-        const bool inverted = std::string_view(box) == "SaveTrigger";
-        ASSERT_TRUE(put(box, "0"));
-        EXPECT_EQ(enabled(field), inverted);
-        ASSERT_TRUE(put(box, "1"));
-        EXPECT_EQ(enabled(field), !inverted);
-        ASSERT_TRUE(put(box, "2"));
-        EXPECT_EQ(enabled(field), inverted) << "greyed is not checked";
+    for (const Rule& rule : kRules) {
+        if (rule.kind == Rule::Kind::Couples)
+            continue;
+        SCOPED_TRACE(kSettings[rule.target].key);
+        const bool greys = rule.kind == Rule::Kind::Greys;
+        for (const auto& [state, checked] : {std::pair{"0", false}, {"1", true}, {"2", false}}) {
+            ASSERT_TRUE(put(kSettings[rule.box].key, state));
+            EXPECT_EQ(enabled(kSettings[rule.target].key), checked != greys) << state;
+        }
     }
     EXPECT_TRUE(enabled("SGSmokePuffYPos"));
 

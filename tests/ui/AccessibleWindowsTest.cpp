@@ -121,7 +121,7 @@ private slots:
             {"[preset]", "DrawingDistanceRange=5", "PonytailMode=1", "PistolDamage=7", "GrenNormFlag=2",
                 "HMainColourR=200", "HHide=1", "MainMenuAlign=2", "ShadowA=50", "SparkleAmount=9", "BinocsRange=05",
                 "DefBigMedkits=2", "SkeletonHP=99", "SwimSpeed=0030", "BatDmg=5"}));
-        const QString changes = captionText(program.session, Window::Form1, "changesexecutable");
+        const QString changes = captionText(program.session, captionId(Window::Form1, "changesexecutable"));
         const QStringList texts = shownTexts(program.session);
         for (const auto& [id, window] : program.showAll()) {
             int marked = 0;
@@ -201,7 +201,8 @@ private slots:
         }
         QCOMPARE(
             test::child<QWidget>(program.show(Window::CustPhys), QStringLiteral("Text2(10)"))->accessibleDescription(),
-            QStringLiteral("48 %1; %2").arg(captionText(program.session, Window::Form1, "indecimal"), changes));
+            QStringLiteral("48 %1; %2")
+                .arg(captionText(program.session, captionId(Window::Form1, "indecimal")), changes));
     }
 
     // A list's entry is picked, never typed, but the keys that move on or
