@@ -45,7 +45,6 @@ struct Session {
     std::string languageFile;        // LanguageFile
     std::string configVersion;       // ConfigVersion: the version of the file read last
     bool hexErrorShown = false;      // HexErrorShown: a file's hex warning shown; a preset load clears it
-    std::string currentCategory;     // CurrentCategory: "all", a keyword, or anything else
 
     std::string versionHex;    // VersionHex
     bool exeRead = false;      // the executable-read flag

@@ -43,7 +43,7 @@ TEST(SettingsTable, everyCategoryHasItsWindowAndItsRows)
         {Category::Enemies, Window::CustEnemy, 26}, {Category::Fonts, Window::CustFonts, 30},
         {Category::OxmaHP, Window::CustOxmaHP, 34}};
     for (const Row& category : expected) {
-        SCOPED_TRACE(std::string(keyword(category.category)));
+        SCOPED_TRACE(static_cast<int>(category.category));
         int rows = 0;
         for (const SettingDef& row : kSettings) {
             if (row.category != category.category)
