@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Status.h"
+#include "config/FirstLoads.h"
 #include "config/VersionTables.h"
 #include "settings/Category.h"
 #include "settings/SettingsStore.h"
@@ -27,8 +28,9 @@ struct Session {
     explicit Session(UserInteraction& userInteraction) : ui(userInteraction) { }
 
     UserInteraction& ui;
-    SettingsStore settings;               // the Settings store
-    CategoryParsers* parsers = &settings; // where the readers put setting lines; tests may listen instead
+    SettingsStore settings; // the Settings store
+    FirstLoads firstLoads{settings};
+    CategoryParsers* parsers = &firstLoads; // where the readers put setting lines; tests may listen instead
 
     // A run that only reads (a plan, an exported patch) writes no file of
     // the folder: a golv.cfg that a normal start would write anew is read

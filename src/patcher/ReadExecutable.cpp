@@ -132,7 +132,7 @@ bool readExecutableCommand(Session& session)
         details.pop_back();
     if (!session.ui.confirm(confirmReadPrompt(session, reading), kConfirmReadTitle, details))
         return false;
-    session.settings.load(reading.values);
+    session.firstLoads.load(reading.values);
     return true;
 }
 

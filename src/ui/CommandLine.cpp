@@ -143,7 +143,7 @@ int readSettingsInto(Session& session, const std::string& preset)
     if (!undetermined.empty())
         session.ui.message("Left out of " + preset + ": " + session.exeName
             + " holds bytes there that no value their window takes would write." + undetermined);
-    session.settings.load(reading->values);
+    session.firstLoads.load(reading->values);
     if (Status written = writePresetLines(wholePresetLines(session.settings, leftOut), preset); !written) {
         session.ui.message("The preset could not be saved.\n" + written.reason());
         return kNothingWritten;
