@@ -105,7 +105,7 @@ std::vector<std::uint8_t> firstSectionPattern(const std::vector<std::string>& li
 // option on and off again gives back the image.
 void writePatchSites(golv::Session& session, const std::vector<std::string>& lines, const std::string& output)
 {
-    session.exePath = output;
+    session.executable.path = output;
     session.settings.setAlignmentCaptions({"left", "center", "rite"});
     for (golv::SettingId id = 0; id < golv::kSettings.size(); ++id) {
         if (golv::kSettings[id].conversion == golv::Conversion::CheckState)

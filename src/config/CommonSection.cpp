@@ -37,7 +37,7 @@ Status applyProgramKey(Session& session, const std::string& key, const std::stri
     // File names are the one text of the file that reaches the system; one
     // saved by an older Windows editor names its files in Windows-1252.
     if (key == "exename") {
-        session.exeName = decodeText(value);
+        session.configuredExeName = decodeText(value);
     } else if (key == "version") {
         session.configVersion = value;
     } else if (key == "versioncheckoffset") {

@@ -84,8 +84,8 @@ std::string cannotModifyMessage(const Session& session);
 // when the run was made and succeeded.
 bool modifyCommand(Session& session);
 
-// Detection anew: the executable's build and the main window's status, as
-// start-up found them, for an executable that changed since.
+// Detection anew, as start-up made it, for an executable that changed
+// since: its build and its state.
 void rereadExecutable(Session& session);
 
 // Puts the kept original back in the executable's place, through the same

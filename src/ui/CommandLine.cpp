@@ -131,7 +131,7 @@ int readSettingsInto(Session& session, const std::string& preset)
         session.ui.message("The preset could not be saved.\n" + own.reason());
         return kNothingWritten;
     }
-    const auto reading = readingOf(session, session.exePath);
+    const auto reading = readingOf(session, session.executable.path);
     if (!reading)
         return kNothingWritten;
     std::vector<bool> leftOut(kSettingCount, false);
@@ -141,7 +141,7 @@ int readSettingsInto(Session& session, const std::string& preset)
     for (const std::string& line : undeterminedLines(*reading))
         undetermined += "\n" + line;
     if (!undetermined.empty())
-        session.ui.message("Left out of " + preset + ": " + session.exeName
+        session.ui.message("Left out of " + preset + ": " + session.executable.name
             + " holds bytes there that no value their window takes would write." + undetermined);
     session.firstLoads.load(reading->values);
     if (Status written = writePresetLines(wholePresetLines(session.settings, leftOut), preset); !written) {
@@ -153,13 +153,13 @@ int readSettingsInto(Session& session, const std::string& preset)
 
 int compareWith(Session& session, const std::string& other)
 {
-    const auto here = readingOf(session, session.exePath);
+    const auto here = readingOf(session, session.executable.path);
     const auto there = here ? readingOf(session, other) : std::nullopt;
     if (!there)
         return kNothingWritten;
-    const std::vector<std::string> lines = differingSettings(*here, session.exeName, *there, other);
+    const std::vector<std::string> lines = differingSettings(*here, session.executable.name, *there, other);
     if (lines.empty())
-        std::printf("No setting differs between %s and %s.\n", session.exeName.c_str(), other.c_str());
+        std::printf("No setting differs between %s and %s.\n", session.executable.name.c_str(), other.c_str());
     for (const std::string& line : lines)
         std::printf("%s\n", line.c_str());
     return lines.empty() ? kPatched : kSettingsDiffer;
@@ -234,20 +234,21 @@ int runCommandLine(const QStringList& arguments)
     // Putting the original back needs only the executable's name: it is the
     // way out of an executable that start-up no longer recognises.
     if (parser.isSet(options.restore)) {
-        if (session.exeRefused)
+        if (session.executable.state == ExecutableState::Refused)
             return kNothingWritten;
         if (!platform::exists(originalPath(session))) {
             interaction.message(noOriginalMessage(session), {}, {});
             return kNothingWritten;
         }
         if (Status restored = restoreOriginal(session); !restored) {
-            interaction.message("Cannot restore " + session.exeName + "; it is as it was.", {}, restored.reason());
+            interaction.message(
+                "Cannot restore " + session.executable.name + "; it is as it was.", {}, restored.reason());
             return kNothingWritten;
         }
         return kPatched;
     }
     // Start-up has said why there is no executable to patch.
-    if (!session.exeRead || !session.window.modifyEnabled)
+    if (session.executable.state != ExecutableState::Identified)
         return kNothingWritten;
     if (parser.isSet(options.preset)) {
         const std::string path = parser.value(options.preset).toStdString();
