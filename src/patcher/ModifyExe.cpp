@@ -395,15 +395,17 @@ std::string noOriginalMessage(const Session& session)
     return "No original of " + session.executable.name + " is kept: " + originalName(session) + " is missing.";
 }
 
-bool restoreCommand(Session& session)
+bool restoreCommand(Session& session, Asking asking)
 {
     if (!platform::exists(originalPath(session))) {
         session.ui.message(noOriginalMessage(session), kCannotRestoreTitle, {});
         return false;
     }
-    if (!session.ui.confirm(confirmRestorePrompt(session), kConfirmRestoreTitle, {}))
+    if (asking == Asking::User && !session.ui.confirm(confirmRestorePrompt(session), kConfirmRestoreTitle, {}))
         return false;
-    if (Status restored = restoreOriginal(session, LinkedName::Part); !restored) {
+    // Parting a shared name needs the question that says so.
+    const LinkedName linked = asking == Asking::User ? LinkedName::Part : LinkedName::Refuse;
+    if (Status restored = restoreOriginal(session, linked); !restored) {
         session.ui.message(
             "Cannot restore " + session.executable.name + "; it is as it was.", kCannotRestoreTitle, restored.reason());
         return false;
