@@ -214,11 +214,6 @@ private slots:
             << ""
             << "other build" << QStringList{QStringLiteral("--compare"), QStringLiteral("other.exe")} << 2
             << "other.exe is not of the build";
-        row("a folder that is not there")
-            << ""
-            << ""
-            << "" << QStringList{QStringLiteral("--folder"), QStringLiteral("missing"), QStringLiteral("--plan")} << 1
-            << "missing does not exist";
     }
 
     void aRefusedCommandLeavesEveryFileAsItWas()
