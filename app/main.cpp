@@ -1,9 +1,6 @@
+#include "commandline/CommandLine.h"
 #include "config/Session.h"
-#include "language/LanguageFile.h"
-#include "startup/SilentMode.h"
-#include "startup/Startup.h"
 #include "ui/Artwork.h"
-#include "ui/CommandLine.h"
 #include "ui/DialogFont.h"
 #include "ui/MainWindow.h"
 #include "ui/QtUserInteraction.h"
@@ -11,7 +8,9 @@
 
 #include <QApplication>
 
+#include <clocale>
 #include <cstdio>
+#include <iostream>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,9 +20,9 @@
 
 namespace {
 
-QStringList argumentsOf(int argc, char* argv[])
+golv::Arguments argumentsOf(int argc, char* argv[])
 {
-    QStringList arguments;
+    golv::Arguments arguments;
 #ifdef _WIN32
     // The narrow arguments of Windows lose every letter outside the system's
     // code page; a preset's file name must keep them.
@@ -31,13 +30,13 @@ QStringList argumentsOf(int argc, char* argv[])
     int count = 0;
     if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
         for (int i = 0; i < count; ++i)
-            arguments << QString::fromWCharArray(wide[i]);
+            arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
         ::LocalFree(wide);
         return arguments;
     }
 #endif
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
     return arguments;
 }
 
@@ -61,13 +60,15 @@ void printToTheParentConsole()
 int main(int argc, char* argv[])
 {
     // A command for a script needs no display: it runs before any window can.
-    const QStringList arguments = argumentsOf(argc, argv);
+    const golv::Arguments arguments = argumentsOf(argc, argv);
     if (golv::isCommandLineRun(arguments)) {
 #ifdef _WIN32
         printToTheParentConsole();
+#else
+        // The system's own messages in the user's language, as the window gives them.
+        std::setlocale(LC_ALL, "");
 #endif
-        QCoreApplication application(argc, argv);
-        return golv::runCommandLine(arguments);
+        return static_cast<int>(golv::runCommandLine(arguments, std::cout, std::cerr));
     }
 
     QApplication application(argc, argv);
@@ -76,27 +77,8 @@ int main(int argc, char* argv[])
 
     golv::QtUserInteraction interaction;
     golv::Session session(interaction);
-
-    // GOLV works on the folder it is started in, not the folder of the program file.
-    std::string noFolder;
-    const auto folder = golv::workingFolder(arguments, noFolder);
-    if (!folder) {
-        interaction.message("GOLV cannot start: " + noFolder, {}, {});
-        return 1;
-    }
-    if (golv::runStartup(session, *folder) == golv::StartupResult::Fatal)
-        return 1;
-    // Scripts tell a silent run that patched (0) from one that wrote nothing
-    // (2); 1 is an unusable configuration.
-    switch (golv::runSilentPatch(session)) {
-    case golv::SilentOutcome::Patched:
-        return 0;
-    case golv::SilentOutcome::Ended:
-        return 2;
-    case golv::SilentOutcome::NotSilent:
-        break;
-    }
-    golv::LoadLanguageFile(session);
+    if (const auto ended = golv::startForTheWindow(session, arguments))
+        return static_cast<int>(*ended);
 
     QApplication::setWindowIcon(golv::artwork::programIcon());
     golv::Windows windows(session);

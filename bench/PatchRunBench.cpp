@@ -47,15 +47,15 @@ struct Setup {
         folder = std::filesystem::temp_directory_path() / ("golv-bench-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(folder);
         session.configPath = (folder / "golv.cfg").string();
-        session.exeName = "quenb.exe";
-        session.exePath = (folder / "quenb.exe").string();
+        session.executable.name = "quenb.exe";
+        session.executable.path = (folder / "quenb.exe").string();
         if (!golv::RecreateConfig(session.configPath) || !golv::LoadCommonConfig(session))
             throw std::runtime_error("no configuration");
         // Zeros, but for the bytes the default build is recognised by.
         std::string image(static_cast<std::size_t>(size), '\0');
         image.replace(static_cast<std::size_t>(session.offsets[1] - 1), 16,
             std::string("\x65\x63\x6B\x00\x5F\x49\x4E\x49\x54\x00\x00\x00\x57\x69\x6E\x50", 16));
-        std::ofstream(session.exePath, std::ios::binary) << image;
+        std::ofstream(session.executable.path, std::ios::binary) << image;
         session.versionHex = "65636B005F494E495400000057696E50";
         if (!golv::LoadConfig(session))
             throw std::runtime_error("no version section");
@@ -92,7 +92,7 @@ void copyAndFlush(benchmark::State& state)
     for (auto _ : state) {
         std::string error;
         golv::Status status = golv::Status::ok();
-        const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+        const auto file = golv::BinaryFile::open(setup.session.executable.path, error);
         const auto replacement = golv::platform::FileReplacement::begin(copy, status);
         if (!file || !replacement || !file->copyTo({replacement.get()}) || !replacement->commit())
             state.SkipWithError("the copy failed");
@@ -111,7 +111,7 @@ void readAllSettings(benchmark::State& state)
     setup.session.settings.setState(golv::settingId("SaveTrigger"), 1);
     for (auto _ : state) {
         std::string error;
-        const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+        const auto file = golv::BinaryFile::open(setup.session.executable.path, error);
         const golv::SettingsReading reading = golv::readSettings(setup.session, *file);
         if (!reading.undetermined.empty() || !reading.problems.empty())
             state.SkipWithError("the executable did not read back");
@@ -125,7 +125,7 @@ void changesAfterOneEdit(benchmark::State& state)
 {
     Setup setup(kMiB);
     std::string error;
-    const auto file = golv::BinaryFile::open(setup.session.exePath, error);
+    const auto file = golv::BinaryFile::open(setup.session.executable.path, error);
     golv::ExecutableBytes executable;
     if (!golv::ExecutableBytes::read(
             *file, golv::writableRanges(setup.session.offsets, setup.session.engineData), executable))

@@ -5,7 +5,7 @@ cmake_minimum_required(VERSION 3.20)
 # every import runs one way and any room can be built and tested without the
 # ones above it.
 #   cmake -DSOURCE_DIR=<src> -P RoomsImportOneWay.cmake
-set(rooms codec settings config language presets patcher startup ui)
+set(rooms codec settings config language presets patcher startup commandline ui)
 
 set(problems "")
 set(below "")

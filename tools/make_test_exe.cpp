@@ -105,7 +105,7 @@ std::vector<std::uint8_t> firstSectionPattern(const std::vector<std::string>& li
 // option on and off again gives back the image.
 void writePatchSites(golv::Session& session, const std::vector<std::string>& lines, const std::string& output)
 {
-    session.exePath = output;
+    session.executable.path = output;
     session.settings.setAlignmentCaptions({"left", "center", "rite"});
     for (golv::SettingId id = 0; id < golv::kSettings.size(); ++id) {
         if (golv::kSettings[id].conversion == golv::Conversion::CheckState)
@@ -113,7 +113,7 @@ void writePatchSites(golv::Session& session, const std::vector<std::string>& lin
     }
     if (const auto checked = golv::ModifyExe(session, nullptr, golv::KeepOriginal::No); !checked.patched())
         fail(golv::describeProblems(checked));
-    if (golv::Status common = golv::applyCommonSection(session, lines); !common)
+    if (golv::Status common = golv::applyCommonSection(session, golv::kAllCategories, lines); !common)
         fail(common.reason());
     if (const auto defaults = golv::ModifyExe(session, nullptr, golv::KeepOriginal::No); !defaults.patched())
         fail(golv::describeProblems(defaults));
@@ -142,8 +142,7 @@ int main(int argc, char* argv[])
     StderrInteraction interaction;
     golv::Session session(interaction);
     session.configPath = options.configFile.empty() ? "(built-in configuration)" : options.configFile;
-    session.currentCategory = "all";
-    if (golv::Status common = golv::applyCommonSection(session, lines); !common)
+    if (golv::Status common = golv::applyCommonSection(session, golv::kAllCategories, lines); !common)
         fail(common.reason());
     std::string patternText;
     const std::vector<std::uint8_t> pattern = firstSectionPattern(lines, patternText);

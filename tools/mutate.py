@@ -22,7 +22,7 @@ import subprocess
 import sys
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-ROOMS = ["codec", "settings", "config", "language", "presets", "patcher", "startup"]
+ROOMS = ["codec", "settings", "config", "language", "presets", "patcher", "startup", "commandline"]
 NEVER_BUILT_HERE = re.compile(r"Windows\.cpp$")
 COPIED = ["CMakeLists.txt", "cmake", "src", "tests", "tools", "languages", "packaging", "bench", "app"]
 

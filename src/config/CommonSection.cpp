@@ -37,7 +37,7 @@ Status applyProgramKey(Session& session, const std::string& key, const std::stri
     // File names are the one text of the file that reaches the system; one
     // saved by an older Windows editor names its files in Windows-1252.
     if (key == "exename") {
-        session.exeName = decodeText(value);
+        session.configuredExeName = decodeText(value);
     } else if (key == "version") {
         session.configVersion = value;
     } else if (key == "versioncheckoffset") {
@@ -52,35 +52,31 @@ Status applyProgramKey(Session& session, const std::string& key, const std::stri
     return Status::ok();
 }
 
-Status dispatch(Session& session, const std::string& key, const std::string& value)
+Status dispatch(
+    Session& session, std::span<const Category> categories, const std::string& key, const std::string& value)
 {
     if (session.parsers == nullptr)
         return Status::ok();
     const SettingLine line{key, value, LineOrigin::Configuration, session.configVersion};
-    if (session.currentCategory == kAllKeyword) {
-        for (const Category category : kAllCategories) {
-            if (Status parsed = takeParsedLine(session, session.parsers->parse(category, line)); !parsed)
-                return parsed;
-        }
-        return Status::ok();
+    for (const Category category : categories) {
+        if (Status parsed = takeParsedLine(session, session.parsers->parse(category, line)); !parsed)
+            return parsed;
     }
-    if (const auto category = categoryFromKeyword(session.currentCategory))
-        return takeParsedLine(session, session.parsers->parse(*category, line));
     return Status::ok();
 }
 
-Status readOnce(Session& session)
+Status readOnce(Session& session, std::span<const Category> categories)
 {
     std::string error;
     const auto file = openConfiguration(session, error);
     if (!file)
         return Status::failure(error);
-    return applyCommonSection(session, *file);
+    return applyCommonSection(session, categories, *file);
 }
 
 } // namespace
 
-Status applyCommonSection(Session& session, LineSource& lines)
+Status applyCommonSection(Session& session, std::span<const Category> categories, LineSource& lines)
 {
     std::size_t lineNumber = 0;
     while (true) {
@@ -109,13 +105,13 @@ Status applyCommonSection(Session& session, LineSource& lines)
             continue;
         if (Status applied = applyProgramKey(session, split.key, split.value); !applied)
             return Status::failure(lineReason(session, lineNumber, "is not valid: " + applied.reason()));
-        if (Status parsed = dispatch(session, split.key, split.value); !parsed)
+        if (Status parsed = dispatch(session, categories, split.key, split.value); !parsed)
             return Status::failure(lineReason(session, lineNumber, "is not valid: " + parsed.reason()));
     }
     return Status::ok();
 }
 
-Status ReadCommonSection(Session& session)
+Status ReadCommonSection(Session& session, std::span<const Category> categories)
 {
     // The default text passes the version gate, so a regeneration that worked
     // ends the gate's retries; the bound only guards against a file that does
@@ -142,7 +138,7 @@ Status ReadCommonSection(Session& session)
     };
 
     while (true) {
-        if (Status read = readOnce(session); !read) {
+        if (Status read = readOnce(session, categories); !read) {
             if (Status handled = takeErrorPath(read); !handled)
                 return handled;
             continue;
@@ -170,10 +166,6 @@ Status takeParsedLine(Session& session, ParsedLine parsed)
     return std::move(parsed.status);
 }
 
-Status LoadCommonConfig(Session& session)
-{
-    session.currentCategory = std::string(kAllKeyword);
-    return ReadCommonSection(session);
-}
+Status LoadCommonConfig(Session& session) { return ReadCommonSection(session, kAllCategories); }
 
 } // namespace golv

@@ -39,8 +39,8 @@ bool isFamilyMember(std::string_view path, const std::string& stem)
 
 } // namespace
 
-std::string originalPath(const Session& session) { return session.exePath + ".orig"; }
-std::string originalName(const Session& session) { return session.exeName + ".orig"; }
+std::string originalPath(const Session& session) { return session.executable.path + ".orig"; }
+std::string originalName(const Session& session) { return session.executable.name + ".orig"; }
 
 std::string asideOriginalPath(const Session& session, int number)
 {
@@ -57,7 +57,7 @@ Status refuseOwnFile(const Session& session, std::string_view path)
         std::string file;
         std::string_view role;
     } ownFiles[] = {
-        {session.exePath, "the game's executable"},
+        {session.executable.path, "the game's executable"},
         {session.configPath, "GOLV's configuration"},
     };
     for (const auto& own : ownFiles) {
@@ -70,7 +70,8 @@ Status refuseOwnFile(const Session& session, std::string_view path)
         std::string stem;
         std::string_view role;
     } keptCopies[] = {
-        {session.exePath.empty() ? std::string() : originalPath(session), "a kept original of the game's executable"},
+        {session.executable.path.empty() ? std::string() : originalPath(session),
+            "a kept original of the game's executable"},
         {session.configPath.empty() ? std::string() : session.configPath + ".bak",
             "a kept copy of GOLV's configuration"},
     };

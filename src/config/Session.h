@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Status.h"
+#include "config/FirstLoads.h"
 #include "config/VersionTables.h"
 #include "settings/Category.h"
 #include "settings/SettingsStore.h"
@@ -14,21 +14,38 @@ namespace golv {
 
 class UserInteraction;
 
-// What the main window shows of start-up: its status line and whether
-// "modify" may be pressed.
-struct MainWindowStatus {
-    std::string statusLabel; // Form1.Label6
-    bool modifyEnabled = true;
+// What GOLV knows of the executable it works on: found by start-up, and
+// when found, whether golv.cfg describes its build. The main window words
+// its status line from it; "modify", exporting a patch and reading the
+// executable need Identified.
+enum class ExecutableState {
+    Unread,        // start-up has not looked for it
+    Identified,    // read, and of a build a version section describes (FoundLabel)
+    NotCompatible, // read, but of no build golv.cfg describes
+    Unreadable,    // there, but its detection bytes or golv.cfg's version sections could not be read
+    Missing,       // not there, or not a file that opens for reading
+    Refused,       // ExeName names a file outside GOLV's folder, which nothing may touch
 };
 
-// The program-wide values of one run of GOLV. Everything here lives as long as
-// the program; the readers fill it and the windows and the patch run read it.
+// The executable of the run. Start-up sets its name and path together, once,
+// from golv.cfg's ExeName; a later read of golv.cfg ("defaults") leaves them,
+// so every question and message names the very file a run writes.
+struct Executable {
+    std::string name; // ExeName
+    std::string path; // ExePath: the folder GOLV works in, then the name; empty when refused
+    ExecutableState state = ExecutableState::Unread;
+};
+
+// The values of one run of GOLV that outlive a single command. The readers
+// fill them, the windows and the patch run read them; nothing here belongs
+// to a window.
 struct Session {
     explicit Session(UserInteraction& userInteraction) : ui(userInteraction) { }
 
     UserInteraction& ui;
-    SettingsStore settings;               // the Settings store
-    CategoryParsers* parsers = &settings; // where the readers put setting lines; tests may listen instead
+    SettingsStore settings;
+    FirstLoads firstLoads{settings};
+    CategoryParsers* parsers = &firstLoads; // where the readers put setting lines; tests may listen instead
 
     // A run that only reads (a plan, an exported patch) writes no file of
     // the folder: a golv.cfg that a normal start would write anew is read
@@ -36,26 +53,25 @@ struct Session {
     bool writesFiles = true;
     bool builtInConfig = false;
 
-    std::string folder;              // the process's current folder at start-up, UTF-8
-    std::string configPath;          // ConfigPath
-    std::string exeName;             // ExeName
-    std::string exePath;             // ExePath
-    std::int16_t numBytesToRead = 0; // NumBytesToRead
-    std::uint8_t silentPatch = 0;    // SilentPatch
-    std::string languageFile;        // LanguageFile
-    std::string configVersion;       // ConfigVersion: the version of the file read last
-    bool hexErrorShown = false;      // HexErrorShown: a file's hex warning shown; a preset load clears it
-    std::string currentCategory;     // CurrentCategory: "all", a keyword, or anything else
+    std::string folder;     // the process's current folder at start-up, UTF-8
+    std::string configPath; // golv.cfg in that folder
+    Executable executable;
 
-    std::string versionHex;    // VersionHex
-    bool exeRead = false;      // the executable-read flag
-    bool exeRefused = false;   // ExeName named a file outside the folder: nothing may touch it
-    bool versionFound = false; // the version-found flag
-    std::string foundLabel;    // FoundLabel
+    // GOLV's own keys of the common section, as the last read left them.
+    std::string configuredExeName;   // start-up makes the executable of it
+    std::int16_t numBytesToRead = 0; // how many detection bytes start at offsets[1]
+    std::uint8_t silentPatch = 0;    // 1: patch at start-up, without a window
+    std::string languageFile;        // relative to the folder; empty for the built-in captions
+    std::string configVersion;       // of the file read last, golv.cfg or a preset: old values are converted by it
+    bool hexErrorShown = false;      // a file's hex warning was shown; a preset load clears it
+
+    // The build the executable's detection bytes (VersionHex) picked; its
+    // tables are all zero and empty while none was found.
+    std::string versionHex;
+    bool versionFound = false;
+    std::string foundLabel; // FoundLabel: "Found: " and the label of the section that matched last
     OffsetTable offsets;
     EngineData engineData;
-
-    MainWindowStatus window;
 
     // The captions a language file set, by window and control name (an empty
     // name: the window's title); every other caption keeps its built-in text.

@@ -136,8 +136,10 @@ Status LoadConfig(Session& session)
         Status read = readOnce(session);
         if (read)
             break;
-        if (errorPathTaken)
+        if (errorPathTaken) {
+            session.executable.state = ExecutableState::Unreadable;
             return read;
+        }
         errorPathTaken = true;
         // The renewed reading starts from empty tables and a cleared flag:
         // positions left by a damaged section must never be patched with,
@@ -146,16 +148,17 @@ Status LoadConfig(Session& session)
         session.engineData.clear();
         if (Status recreated
             = renewConfig(session, "Can't find proper golv.cfg.", "\n(config dir: " + session.configPath + ")");
-            !recreated)
+            !recreated) {
+            session.executable.state = ExecutableState::Unreadable;
             return recreated;
+        }
     }
 
     if (session.versionFound) {
-        session.window.statusLabel = session.foundLabel;
+        session.executable.state = ExecutableState::Identified;
     } else {
-        session.ui.message("Current config file have no support for your " + session.exeName + ".");
-        session.window.statusLabel = "Engine is not compatible with GOLV!";
-        session.window.modifyEnabled = false;
+        session.ui.message("Current config file have no support for your " + session.executable.name + ".");
+        session.executable.state = ExecutableState::NotCompatible;
     }
     return Status::ok();
 }
@@ -182,12 +185,16 @@ std::optional<std::string> readVersionHex(const Session& session, BinaryFile& fi
 Status detectBuild(Session& session)
 {
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, error);
-    if (!file)
+    const auto file = BinaryFile::open(session.executable.path, error);
+    if (!file) {
+        session.executable.state = ExecutableState::Unreadable;
         return Status::failure(error);
+    }
     const auto versionHex = readVersionHex(session, *file);
-    if (!versionHex)
-        return Status::failure("Cannot read the build-detection bytes of " + session.exePath + ".");
+    if (!versionHex) {
+        session.executable.state = ExecutableState::Unreadable;
+        return Status::failure("Cannot read the build-detection bytes of " + session.executable.path + ".");
+    }
     session.versionHex = *versionHex;
     return LoadConfig(session);
 }

@@ -48,7 +48,8 @@ Status applyVersionSections(
 std::optional<std::string> readVersionHex(const Session& session, BinaryFile& file);
 
 // Reads the detection bytes of ExePath and finds its version section
-// (LoadConfig), as start-up does; a failure to read them is returned.
+// (LoadConfig), as start-up does; a failure to read them is returned, and
+// the executable is then Unreadable.
 Status detectBuild(Session& session);
 
 // The tables of the build whose detection bytes give `versionHex`, from the
@@ -57,8 +58,9 @@ std::optional<BuildTables> findBuild(const Session& session, std::string_view ve
 
 // Fills the Offset table and the Engine data table from every version section
 // whose pattern begins with VersionHex (a later match overwrites an earlier
-// one), then sets the main window's status. A damaged file is written anew and
-// read again once; a failure of that renewed reading goes to the caller.
+// one); the executable is then Identified, or NotCompatible with a message.
+// A damaged file is written anew and read again once; a failure of that
+// renewed reading goes to the caller, and the executable is Unreadable.
 Status LoadConfig(Session& session);
 
 } // namespace golv

@@ -51,9 +51,9 @@ constexpr std::int64_t kPiece = std::int64_t{1} << 20;
 std::string linkSentence(const Session& session, const platform::LinkFacts& link)
 {
     if (!link.linksTo.empty())
-        return session.exeName + " is a link to " + link.linksTo + ": the patched file takes the link's place, and "
-            + link.linksTo + " stays as it is.";
-    return session.exeName + " has " + std::to_string(link.names)
+        return session.executable.name + " is a link to " + link.linksTo
+            + ": the patched file takes the link's place, and " + link.linksTo + " stays as it is.";
+    return session.executable.name + " has " + std::to_string(link.names)
         + " names: the patched file takes this one alone, and the other names keep the file as it is.";
 }
 
@@ -68,14 +68,14 @@ std::string originalSentence(const Session& session, const KeptOriginal& origina
     switch (original.state) {
     case KeptOriginal::State::Missing:
     case KeptOriginal::State::Belongs:
-        return "The original of " + session.exeName + " is kept as " + originalName(session) + ".";
+        return "The original of " + session.executable.name + " is kept as " + originalName(session) + ".";
     case KeptOriginal::State::Foreign:
-        return originalName(session) + " is not the original of this " + session.exeName + ": " + original.why
-            + " It is kept as " + platform::fileNameOf(original.asidePath) + ", and " + session.exeName
+        return originalName(session) + " is not the original of this " + session.executable.name + ": " + original.why
+            + " It is kept as " + platform::fileNameOf(original.asidePath) + ", and " + session.executable.name
             + " as it is now is kept as " + originalName(session) + ".";
     case KeptOriginal::State::Unusable:
     case KeptOriginal::State::Unreadable:
-        return "No original of " + session.exeName + " can be kept: " + original.why;
+        return "No original of " + session.executable.name + " can be kept: " + original.why;
     }
     return {};
 }
@@ -100,9 +100,9 @@ public:
         }
         if (!stillAsPlanned())
             return changed();
-        const platform::LinkFacts link = platform::linkFactsOf(m_session.exePath);
+        const platform::LinkFacts link = platform::linkFactsOf(m_session.executable.path);
         if (link.isLink() && linked == LinkedName::Refuse)
-            return refuse(m_session.exeName, linkRefusal(m_session, link));
+            return refuse(m_session.executable.name, linkRefusal(m_session, link));
 
         // A plan confirmed some time ago may have found another original.
         KeptOriginal original = m_plan.original;
@@ -129,7 +129,7 @@ private:
 
     PatchOutcome changed()
     {
-        refuse(m_session.exeName, executableChangedMessage(m_session));
+        refuse(m_session.executable.name, executableChangedMessage(m_session));
         m_outcome.result = PatchOutcome::Result::ExecutableChanged;
         return m_outcome;
     }
@@ -157,32 +157,33 @@ private:
         std::unique_ptr<platform::FileReplacement> kept;
         if (original.state == KeptOriginal::State::Missing || original.state == KeptOriginal::State::Foreign) {
             kept = platform::FileReplacement::begin(
-                originalFile, status, platform::FileReplacement::Existing::Keep, m_session.exePath);
+                originalFile, status, platform::FileReplacement::Existing::Keep, m_session.executable.path);
             if (!kept)
                 return refuse(originalName(m_session), status.reason()), false;
         }
-        const auto patched = platform::FileReplacement::begin(m_session.exePath, status);
+        const auto patched = platform::FileReplacement::begin(m_session.executable.path, status);
         if (!patched)
-            return refuse(m_session.exeName, status.reason()), false;
+            return refuse(m_session.executable.name, status.reason()), false;
         std::vector<std::uint8_t> piece;
         for (std::int64_t done = 0; done < m_plan.size; done += kPiece) {
             const auto count = static_cast<std::size_t>(std::min(m_plan.size - done, kPiece));
             if (status = m_file.readAt(done + 1, count, piece); !status)
-                return refuse(m_session.exeName, status.reason()), false;
+                return refuse(m_session.executable.name, status.reason()), false;
             if (kept)
                 if (status = kept->append(asText(piece)); !status)
                     return refuse(originalName(m_session), status.reason()), false;
             makeWrites(done, piece);
             if (status = patched->append(asText(piece)); !status)
-                return refuse(m_session.exeName, status.reason()), false;
+                return refuse(m_session.executable.name, status.reason()), false;
         }
         const auto identity = m_file.identity();
         if (!identity)
-            return refuse(m_session.exeName, "Cannot tell which file " + m_session.exePath + " is."), false;
+            return refuse(m_session.executable.name, "Cannot tell which file " + m_session.executable.path + " is."),
+                   false;
         patched->expectTarget(*identity);
         // The executable must be closed before another file takes its place.
         if (status = m_file.close(); !status)
-            return refuse(m_session.exeName, status.reason()), false;
+            return refuse(m_session.executable.name, status.reason()), false;
 
         if (original.state == KeptOriginal::State::Foreign)
             if (status = platform::renameWithoutReplacing(originalFile, original.asidePath, "set aside"); !status)
@@ -196,7 +197,7 @@ private:
                 return undoAside(), refuse(originalName(m_session), status.reason()), false;
         if (status = patched->commit(); !status) {
             if (!patched->targetChanged())
-                return refuse(m_session.exeName, status.reason()), false;
+                return refuse(m_session.executable.name, status.reason()), false;
             // What was kept is the original of a file that no longer has the name.
             if (kept) {
                 std::error_code ignored;
@@ -238,7 +239,7 @@ PatchOutcome cannotOpen(const Session& session, std::string error)
 {
     PatchOutcome outcome;
     outcome.result = PatchOutcome::Result::NothingWritten;
-    outcome.problems.push_back({session.exeName, std::move(error)});
+    outcome.problems.push_back({session.executable.name, std::move(error)});
     return outcome;
 }
 
@@ -247,7 +248,7 @@ PatchOutcome cannotOpen(const Session& session, std::string error)
 PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record, KeepOriginal keep)
 {
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, error);
+    const auto file = BinaryFile::open(session.executable.path, error);
     if (!file)
         return cannotOpen(session, error);
     const PatchPreview plan = previewPatchRun(session, *file, keep);
@@ -257,7 +258,7 @@ PatchOutcome ModifyExe(Session& session, std::vector<PatchWrite>* record, KeepOr
 PatchOutcome ModifyExe(Session& session, const PatchPreview& confirmed, LinkedName linked, KeepOriginal keep)
 {
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, error);
+    const auto file = BinaryFile::open(session.executable.path, error);
     if (!file)
         return cannotOpen(session, error);
     return PlannedRun(session, *file, confirmed).run(linked, keep, false, nullptr);
@@ -267,7 +268,7 @@ std::string describeProblems(const PatchOutcome& outcome) { return describeProbl
 
 std::string confirmModifyPrompt(const Session& session, const PatchPreview& preview)
 {
-    std::string prompt = "Are you sure you want to update " + session.exeName + " file?\n"
+    std::string prompt = "Are you sure you want to update " + session.executable.name + " file?\n"
         + originalSentence(session, preview.original);
     if (preview.link.isLink()) {
         prompt += '\n';
@@ -278,19 +279,15 @@ std::string confirmModifyPrompt(const Session& session, const PatchPreview& prev
 
 std::string cannotModifyMessage(const Session& session)
 {
-    return "Cannot process with " + session.exeName
+    return "Cannot process with " + session.executable.name
         + " modifying. Make sure game is not launched or write-protected.\n"
           "If so, check that config file contains all necessary offsets and data.";
 }
 
 void rereadExecutable(Session& session)
 {
-    session.window = {};
-    if (Status detected = detectBuild(session); !detected) {
-        session.ui.message("Cannot read " + session.exeName + ".", {}, detected.reason());
-        session.window.statusLabel = "Error loading patcher!";
-        session.window.modifyEnabled = false;
-    }
+    if (Status detected = detectBuild(session); !detected)
+        session.ui.message("Cannot read " + session.executable.name + ".", {}, detected.reason());
 }
 
 namespace {
@@ -300,7 +297,7 @@ namespace {
 void offerReread(Session& session)
 {
     if (session.ui.confirm(
-            executableChangedMessage(session) + " Nothing was written.\nRead " + session.exeName + " again?",
+            executableChangedMessage(session) + " Nothing was written.\nRead " + session.executable.name + " again?",
             kCannotModifyTitle))
         rereadExecutable(session);
 }
@@ -356,24 +353,24 @@ Status restoreOriginal(Session& session, LinkedName linked)
     const auto build = versionHex ? findBuild(session, *versionHex) : std::nullopt;
     if (!build)
         return refuse(originalName(session) + " is of no build that golv.cfg knows.");
-    const auto executable = BinaryFile::open(session.exePath, error);
+    const auto executable = BinaryFile::open(session.executable.path, error);
     if (!executable)
         return refuse("GOLV puts an original back only over the executable it belongs to: " + error);
     if (!originalBelongs(session, writableRanges(build->offsets, build->engineData), *executable, *original, error))
-        return refuse(originalName(session) + " is not the original of this " + session.exeName + ": " + error);
-    const platform::LinkFacts link = platform::linkFactsOf(session.exePath);
+        return refuse(originalName(session) + " is not the original of this " + session.executable.name + ": " + error);
+    const platform::LinkFacts link = platform::linkFactsOf(session.executable.path);
     if (link.isLink() && linked == LinkedName::Refuse)
         return Status::failure(linkRefusal(session, link));
 
     Status status = Status::ok();
-    const auto restored = platform::FileReplacement::begin(session.exePath, status);
+    const auto restored = platform::FileReplacement::begin(session.executable.path, status);
     if (!restored)
         return status;
     if (Status copied = original->copyTo({restored.get()}); !copied)
         return copied;
     const auto identity = executable->identity();
     if (!identity)
-        return Status::failure("Cannot tell which file " + session.exePath + " is.");
+        return Status::failure("Cannot tell which file " + session.executable.path + " is.");
     restored->expectTarget(*identity);
     if (Status closed = executable->close(); !closed)
         return closed;
@@ -384,9 +381,9 @@ Status restoreOriginal(Session& session, LinkedName linked)
 
 std::string confirmRestorePrompt(const Session& session)
 {
-    std::string prompt = "Put back the original " + session.exeName + " kept as " + originalName(session) + "?\n"
-        + "Every change made to " + session.exeName + " since is lost.";
-    if (const platform::LinkFacts link = platform::linkFactsOf(session.exePath); link.isLink()) {
+    std::string prompt = "Put back the original " + session.executable.name + " kept as " + originalName(session)
+        + "?\n" + "Every change made to " + session.executable.name + " since is lost.";
+    if (const platform::LinkFacts link = platform::linkFactsOf(session.executable.path); link.isLink()) {
         prompt += '\n';
         prompt += linkSentence(session, link);
     }
@@ -395,20 +392,22 @@ std::string confirmRestorePrompt(const Session& session)
 
 std::string noOriginalMessage(const Session& session)
 {
-    return "No original of " + session.exeName + " is kept: " + originalName(session) + " is missing.";
+    return "No original of " + session.executable.name + " is kept: " + originalName(session) + " is missing.";
 }
 
-bool restoreCommand(Session& session)
+bool restoreCommand(Session& session, Asking asking)
 {
     if (!platform::exists(originalPath(session))) {
         session.ui.message(noOriginalMessage(session), kCannotRestoreTitle, {});
         return false;
     }
-    if (!session.ui.confirm(confirmRestorePrompt(session), kConfirmRestoreTitle, {}))
+    if (asking == Asking::User && !session.ui.confirm(confirmRestorePrompt(session), kConfirmRestoreTitle, {}))
         return false;
-    if (Status restored = restoreOriginal(session, LinkedName::Part); !restored) {
+    // Parting a shared name needs the question that says so.
+    const LinkedName linked = asking == Asking::User ? LinkedName::Part : LinkedName::Refuse;
+    if (Status restored = restoreOriginal(session, linked); !restored) {
         session.ui.message(
-            "Cannot restore " + session.exeName + "; it is as it was.", kCannotRestoreTitle, restored.reason());
+            "Cannot restore " + session.executable.name + "; it is as it was.", kCannotRestoreTitle, restored.reason());
         return false;
     }
     return true;

@@ -84,8 +84,8 @@ std::string cannotModifyMessage(const Session& session);
 // when the run was made and succeeded.
 bool modifyCommand(Session& session);
 
-// Detection anew: the executable's build and the main window's status, as
-// start-up found them, for an executable that changed since.
+// Detection anew, as start-up made it, for an executable that changed
+// since: its build and its state.
 void rereadExecutable(Session& session);
 
 // Puts the kept original back in the executable's place, through the same
@@ -100,9 +100,13 @@ inline constexpr std::string_view kCannotRestoreTitle = "Cannot restore file";
 std::string confirmRestorePrompt(const Session& session);
 std::string noOriginalMessage(const Session& session);
 
-// The "restore original" command: says so when no original is kept, asks
+// Who answers before the original is put back: the user in the window;
+// nobody on the command line, where a shared name is refused instead.
+enum class Asking { User, Nobody };
+
+// "restore original" and --restore: says so when no original is kept, asks
 // OK/Cancel before it, and reports a failure with its reason in the details.
 // True when the original was put back.
-bool restoreCommand(Session& session);
+bool restoreCommand(Session& session, Asking asking = Asking::User);
 
 } // namespace golv

@@ -61,10 +61,10 @@ KeptOriginal keptOriginal(const Session& session, BinaryFile& executable)
 PatchPreview previewPatchRun(Session& session, KeepOriginal keep)
 {
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, error);
+    const auto file = BinaryFile::open(session.executable.path, error);
     if (!file) {
         PatchPreview preview;
-        preview.problems.push_back({session.exeName, error});
+        preview.problems.push_back({session.executable.name, error});
         return preview;
     }
     return previewPatchRun(session, *file, keep);
@@ -74,14 +74,14 @@ PatchPreview previewPatchRun(Session& session, BinaryFile& file, KeepOriginal ke
 {
     PatchPreview preview;
     auto problem = [&](std::string why) {
-        preview.problems.push_back({session.exeName, std::move(why)});
+        preview.problems.push_back({session.executable.name, std::move(why)});
         return preview;
     };
     if (Status measured = file.size(preview.size); !measured)
         return problem(measured.reason());
     const auto versionHex = readVersionHex(session, file);
     if (!versionHex)
-        return problem("Cannot read the build-detection bytes of " + session.exePath + ".");
+        return problem("Cannot read the build-detection bytes of " + session.executable.path + ".");
     preview.versionHex = *versionHex;
     // Positions are those of the build read at start-up; in another file
     // they would land on whatever lies there.
@@ -117,7 +117,7 @@ PatchPreview previewPatchRun(Session& session, BinaryFile& file, KeepOriginal ke
         preview.original.state = KeptOriginal::State::Belongs;
     if (preview.original.state == KeptOriginal::State::Unreadable)
         preview.problems.push_back({originalName(session), preview.original.why});
-    preview.link = platform::linkFactsOf(session.exePath);
+    preview.link = platform::linkFactsOf(session.executable.path);
     return preview;
 }
 
@@ -134,7 +134,7 @@ bool originalBelongs(const Session& session, const std::vector<ByteRange>& writa
     if (originalSize == 0)
         return why = name + " is empty.", false;
     if (originalSize != size) {
-        why = name + " has " + std::to_string(originalSize) + " bytes and " + session.exeName + " "
+        why = name + " has " + std::to_string(originalSize) + " bytes and " + session.executable.name + " "
             + std::to_string(size) + ".";
         return false;
     }
@@ -162,7 +162,7 @@ bool originalBelongs(const Session& session, const std::vector<ByteRange>& writa
                     range != writable.end() && range->position + static_cast<std::int64_t>(range->length) <= position)
                     ++range;
                 if (range == writable.end() || range->position > position) {
-                    why = name + " and " + session.exeName + " differ at position " + std::to_string(position)
+                    why = name + " and " + session.executable.name + " differ at position " + std::to_string(position)
                         + ", which GOLV never writes.";
                     return false;
                 }
@@ -174,7 +174,7 @@ bool originalBelongs(const Session& session, const std::vector<ByteRange>& writa
 
 std::string executableChangedMessage(const Session& session)
 {
-    return session.exeName + " changed since GOLV read it: it is no longer the build found at start-up.";
+    return session.executable.name + " changed since GOLV read it: it is no longer the build found at start-up.";
 }
 
 std::string describeProblems(const std::vector<PatchProblem>& problems)
@@ -190,7 +190,7 @@ Status exportPatch(Session& session, const std::string& path)
     if (Status own = refuseOwnFile(session, path); !own)
         return own;
     std::string error;
-    const auto file = BinaryFile::open(session.exePath, error);
+    const auto file = BinaryFile::open(session.executable.path, error);
     if (!file)
         return Status::failure(error);
     const PatchPreview preview = previewPatchRun(session, *file);

@@ -49,7 +49,7 @@ Status readBuildBytes(const Session& session, const std::string& path, Executabl
     if (!session.versionFound || *versionHex != session.versionHex) {
         if (otherBuild != nullptr)
             *otherBuild = true;
-        return Status::failure(path + " is not of the build GOLV found in " + session.exeName
+        return Status::failure(path + " is not of the build GOLV found in " + session.executable.name
             + " at start-up: its detection bytes differ.");
     }
     return ExecutableBytes::read(*file, writableRanges(session.offsets, session.engineData), bytes);
@@ -93,12 +93,12 @@ std::vector<std::string> differingSettings(
 
 std::string confirmReadPrompt(const Session& session, const SettingsReading& reading)
 {
-    std::string prompt = "Load the settings that " + session.exeName
+    std::string prompt = "Load the settings that " + session.executable.name
         + " holds into every window?\nCtrl+Z undoes the load as one step.";
     const std::vector<std::string> listed = undeterminedLines(reading);
     if (listed.empty())
         return prompt;
-    prompt += "\n\nThese settings keep their values: " + session.exeName
+    prompt += "\n\nThese settings keep their values: " + session.executable.name
         + " holds bytes there that no value their window takes would write.";
     for (std::size_t i = 0; i < listed.size() && i < kMostListed; ++i)
         prompt += "\n" + listed[i];
@@ -111,14 +111,14 @@ bool readExecutableCommand(Session& session)
 {
     ExecutableBytes bytes;
     bool otherBuild = false;
-    if (Status read = readBuildBytes(session, session.exePath, bytes, &otherBuild); !read) {
+    if (Status read = readBuildBytes(session, session.executable.path, bytes, &otherBuild); !read) {
         if (!otherBuild) {
-            session.ui.message("Cannot read " + session.exeName + ".", kCannotReadTitle, read.reason());
+            session.ui.message("Cannot read " + session.executable.name + ".", kCannotReadTitle, read.reason());
             return false;
         }
         // Positions of the build read at start-up would be read from another file.
         if (session.ui.confirm(
-                executableChangedMessage(session) + "\nRead " + session.exeName + " again?", kCannotReadTitle))
+                executableChangedMessage(session) + "\nRead " + session.executable.name + " again?", kCannotReadTitle))
             rereadExecutable(session);
         return false;
     }
@@ -132,7 +132,7 @@ bool readExecutableCommand(Session& session)
         details.pop_back();
     if (!session.ui.confirm(confirmReadPrompt(session, reading), kConfirmReadTitle, details))
         return false;
-    session.settings.load(reading.values);
+    session.firstLoads.load(reading.values);
     return true;
 }
 

@@ -713,7 +713,7 @@ SettingsReading readSettings(Session& session, ByteSource& executable)
         SettingsReading reading;
         reading.values = session.settings.values();
         reading.read.assign(kSettingCount, false);
-        reading.problems.push_back({session.exeName, read.reason()});
+        reading.problems.push_back({session.executable.name, read.reason()});
         return reading;
     }
     return readSettings(session, bytes, session.settings.values());

@@ -28,8 +28,6 @@ constexpr std::pair<std::string_view, int> kOlderAlignmentTexts[]
 
 constexpr std::array<SettingId, 3> kCrossbowFlags
     = {settingId("XBowNormFlag"), settingId("XBowPoisonFlag"), kXBowExplosiveFlag};
-constexpr std::array<SettingId, 3> kGrenadeFlags
-    = {settingId("GrenNormFlag"), settingId("GrenSupaFlag"), kGrenFlshFlag};
 constexpr std::array<std::string_view, 3> kCrossbowLetters = {"n", "p", "e"};
 constexpr std::array<std::string_view, 5> kGrenadeLetters = {"n", "s", "f", "u", "x"};
 
@@ -109,26 +107,9 @@ std::string SettingsStore::text(SettingId id) const
 
 double SettingsStore::flag(SettingId id) const { return m_values.at(id).number; }
 
-void SettingsStore::touch(SettingId id)
-{
-    const SettingDef& def = kSettings[id];
-    if (def.window == Window::CustWeapons && kindOf(def.conversion) != ControlKind::Flag)
-        loadWeaponsWindow();
-}
-
-void SettingsStore::loadWeaponsWindow()
-{
-    if (m_weaponsWindowLoaded)
-        return;
-    m_weaponsWindowLoaded = true;
-    for (const SettingId id : kGrenadeFlags)
-        setFlag(id, 1);
-}
-
 void SettingsStore::setState(SettingId id, int state)
 {
     const Step step(*this);
-    touch(id);
     SettingValue& value = m_values.at(id);
     if (value.number == state)
         return;
@@ -141,7 +122,6 @@ void SettingsStore::setState(SettingId id, int state)
 void SettingsStore::setText(SettingId id, std::string text)
 {
     const Step step(*this);
-    touch(id);
     SettingValue& value = m_values.at(id);
     if (value.text == text)
         return;
@@ -165,8 +145,6 @@ void SettingsStore::setFlag(SettingId id, double number)
 void SettingsStore::load(const SettingValues& values)
 {
     const Step step(*this);
-    // Loaded before its flags are put in, which it would set back to 1.
-    loadWeaponsWindow();
     // The table's order, as a preset's: a box comes before the texts it
     // couples (kRules).
     for (SettingId id = 0; id < kSettings.size(); ++id) {

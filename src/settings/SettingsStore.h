@@ -113,11 +113,6 @@ public:
     // The list's own entries again, as before any language file was read.
     void showOwnAlignmentEntries();
 
-    // The weapons window loads on first use, which sets the three grenade
-    // flags to 1; the window calls this when it opens, the store itself when a
-    // weapons control first receives a value.
-    void loadWeaponsWindow();
-
     // The history of changes, for undo and redo. Each change of a value is
     // one step, together with what the store's rules changed in answer;
     // every change made between beginStep and endStep (they nest) is one
@@ -170,13 +165,11 @@ private:
     void runChangeRules(SettingId id);
     void runFollowUp(SettingId id);
     void notify(SettingId id);
-    void touch(SettingId id);
 
     SettingValues m_values;
     std::array<std::string, 3> m_alignmentCaptions;
     std::vector<std::string> m_alignmentEntries;
     std::vector<std::string> m_binocularEntries;
-    bool m_weaponsWindowLoaded = false;
     std::vector<std::pair<int, Observer>> m_observers;
     History m_undo;
     History m_redo;

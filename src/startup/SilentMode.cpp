@@ -11,16 +11,23 @@ SilentOutcome runSilentPatch(Session& session)
 {
     if (session.silentPatch != 1)
         return SilentOutcome::NotSilent;
-    // An executable outside the folder is refused, not missing: there is
-    // nothing for the window to wait for.
-    if (session.exeRefused)
-        return SilentOutcome::Ended;
-    if (!session.exeRead)
+    switch (session.executable.state) {
+    case ExecutableState::Identified:
+        break;
+    // A missing executable leaves the window open, so that the user can
+    // mend golv.cfg; one outside the folder is refused, not missing, and
+    // there is nothing to wait for.
+    case ExecutableState::Unread:
+    case ExecutableState::Missing:
         return SilentOutcome::NotSilent;
-    // "modify" stays disabled exactly when start-up could not identify the
-    // build or failed reading it.
-    if (!session.window.modifyEnabled)
+    // An executable that was read but not identified, or a start-up that
+    // failed, ends after the message already shown rather than patch with
+    // an unusable Offset table.
+    case ExecutableState::Refused:
+    case ExecutableState::NotCompatible:
+    case ExecutableState::Unreadable:
         return SilentOutcome::Ended;
+    }
     const PatchOutcome outcome = ModifyExe(session);
     if (outcome.patched())
         return SilentOutcome::Patched;

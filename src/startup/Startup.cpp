@@ -26,13 +26,12 @@ bool canOpenForReading(const std::string& path, std::string& reason)
 
 void failureBranchA(Session& session, const std::string& reason)
 {
-    std::string text = "Error loading patcher. " + session.exeName + " not found.\n(exe dir: " + session.exePath + ")";
+    std::string text = "Error loading patcher. " + session.executable.name
+        + " not found.\n(exe dir: " + session.executable.path + ")";
     if (!reason.empty())
         text += "\n" + reason;
     session.ui.message(text);
-    session.window.statusLabel = session.exeName + " not found!";
-    session.window.modifyEnabled = false;
-    session.exeRead = false;
+    session.executable.state = ExecutableState::Missing;
 }
 
 // golv.cfg may name only a file of the folder GOLV works in: a
@@ -40,21 +39,10 @@ void failureBranchA(Session& session, const std::string& reason)
 // user may write. Nothing is read or written then, in silent mode neither.
 void refuseExeName(Session& session)
 {
-    session.ui.message("golv.cfg names the executable \"" + session.exeName
+    session.ui.message("golv.cfg names the executable \"" + session.executable.name
         + "\", which is not a file inside the folder GOLV works in (" + session.folder
         + "). ExeName must be a file name, or a path below that folder without \"..\".");
-    session.window.statusLabel = session.exeName + " is outside GOLV's folder!";
-    session.window.modifyEnabled = false;
-    session.exeRead = false;
-    session.exeRefused = true;
-    session.exePath.clear();
-}
-
-void failureBranchB(Session& session)
-{
-    session.ui.message(kStartupFailureMessage);
-    session.window.statusLabel = "Error loading patcher!";
-    session.window.modifyEnabled = false;
+    session.executable.state = ExecutableState::Refused;
 }
 
 // The language step begins by giving the fonts window's alignment list its
@@ -73,7 +61,6 @@ StartupResult runStartup(Session& session, const std::string& folder)
 {
     session.folder = folder;
     session.configPath = platform::joinPath(folder, "golv.cfg");
-    session.window = {};
 
     if (Status loaded = LoadCommonConfig(session); !loaded) {
         session.ui.message("GOLV cannot start: the configuration file " + session.configPath
@@ -81,24 +68,26 @@ StartupResult runStartup(Session& session, const std::string& folder)
         return StartupResult::Fatal;
     }
 
-    if (!platform::isNameInsideFolder(session.exeName)) {
+    // The executable is fixed here for the whole run: a "defaults" that reads
+    // golv.cfg again never changes the file GOLV names or writes.
+    session.executable = {session.configuredExeName, {}, ExecutableState::Unread};
+    if (!platform::isNameInsideFolder(session.executable.name)) {
         refuseExeName(session);
         applyBuiltInCaptions(session);
         return StartupResult::ShowWindow;
     }
-    session.exePath = platform::joinPath(folder, session.exeName);
+    session.executable.path = platform::joinPath(folder, session.executable.name);
     if (session.writesFiles) {
         platform::removeLeftoverReplacements(folder);
-        platform::removeLeftoverReplacements(platform::detail::folderOf(session.exePath));
+        platform::removeLeftoverReplacements(platform::detail::folderOf(session.executable.path));
     }
-    if (std::string reason; !canOpenForReading(session.exePath, reason)) {
+    if (std::string reason; !canOpenForReading(session.executable.path, reason)) {
         failureBranchA(session, reason);
         applyBuiltInCaptions(session);
         return StartupResult::ShowWindow;
     }
-    session.exeRead = true;
     if (!detectBuild(session))
-        failureBranchB(session);
+        session.ui.message(kStartupFailureMessage);
     applyBuiltInCaptions(session);
     return StartupResult::ShowWindow;
 }

@@ -11,7 +11,7 @@ inline constexpr std::string_view kStartupFailureMessage
     = "Error loading patcher. Possible cause: wrong config/executable or program error.";
 
 enum class StartupResult {
-    ShowWindow, // the main window shows, with the status that start-up left in the session
+    ShowWindow, // the main window shows what start-up found of the executable
     Fatal,      // the configuration could be neither read nor written anew; the program ends
 };
 

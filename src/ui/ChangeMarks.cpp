@@ -95,9 +95,9 @@ ChangeMarks::~ChangeMarks() { m_session.settings.removeObserver(m_observer); }
 void ChangeMarks::readExecutable()
 {
     m_bytes.reset();
-    if (m_session.exeRead && m_session.versionFound && m_session.window.modifyEnabled) {
+    if (m_session.executable.state == ExecutableState::Identified) {
         ExecutableBytes bytes;
-        if (readBuildBytes(m_session, m_session.exePath, bytes, nullptr))
+        if (readBuildBytes(m_session, m_session.executable.path, bytes, nullptr))
             m_bytes = std::move(bytes);
     }
     refresh();

@@ -96,8 +96,7 @@ void CustomizerDialog::restoreDefaults()
 {
     Session& current = session();
     const SettingsStore::Step step(current.settings);
-    current.currentCategory = std::string(keyword(m_category));
-    if (Status read = ReadCommonSection(current); !read)
+    if (Status read = ReadCommonSection(current, m_category); !read)
         current.ui.message("The defaults could not be read.\n" + read.reason());
 }
 

@@ -302,13 +302,16 @@ void MainWindow::restoreDefaults()
         m_session.ui.message("The defaults could not be read.\n" + loaded.reason());
         return;
     }
-    // The defaults that come from the identified build's section return too.
-    if (m_session.exeRead) {
+    // The defaults that come from the build's section return too, where
+    // start-up read the detection bytes that pick it.
+    if (const ExecutableState state = m_session.executable.state;
+        state == ExecutableState::Identified || state == ExecutableState::NotCompatible) {
         if (Status loaded = LoadConfig(m_session); !loaded)
             m_session.ui.message("The build's section of the configuration could not be read.\n" + loaded.reason());
     }
     m_windows.resetWeaponsPreview();
-    showStartupStatus();
+    // The section read again may place the writes elsewhere, or find the build.
+    executableTouched();
 }
 
 void MainWindow::refreshRangeWarning()
@@ -352,10 +355,31 @@ void MainWindow::showCounts()
 
 void MainWindow::showStartupStatus()
 {
-    findChild<QLabel*>(controlName(own::kStatusLine))->setText(QString::fromStdString(m_session.window.statusLabel));
+    const Executable& executable = m_session.executable;
+    std::string status;
+    switch (executable.state) {
+    case ExecutableState::Unread:
+        break;
+    case ExecutableState::Identified:
+        status = m_session.foundLabel;
+        break;
+    case ExecutableState::NotCompatible:
+        status = "Engine is not compatible with GOLV!";
+        break;
+    case ExecutableState::Unreadable:
+        status = "Error loading patcher!";
+        break;
+    case ExecutableState::Missing:
+        status = executable.name + " not found!";
+        break;
+    case ExecutableState::Refused:
+        status = executable.name + " is outside GOLV's folder!";
+        break;
+    }
+    findChild<QLabel*>(controlName(own::kStatusLine))->setText(QString::fromStdString(status));
     // Exporting and reading go by the build found, as "modify" does.
     for (const Caption command : kBuildCommands)
-        button(command)->setEnabled(m_session.window.modifyEnabled);
+        button(command)->setEnabled(executable.state == ExecutableState::Identified);
 }
 
 QPushButton* MainWindow::button(CaptionId caption) const

@@ -30,7 +30,9 @@ public:
     explicit MainWindow(Windows& windows, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Shows the session's status line and the enabled state of "modify".
+    // Words the status line from what GOLV found of the executable, and
+    // lets "modify", "export patch..." and "read executable" run only on an
+    // identified build.
     void showStartupStatus();
 
 protected:

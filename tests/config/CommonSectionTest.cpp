@@ -32,7 +32,8 @@ TEST_F(CommonSectionTest, readsTheProgramKeysByTheirValueRules)
         lines.push_back(line);
     writeConfig(lines);
     ASSERT_TRUE(LoadCommonConfig(session));
-    EXPECT_EQ(session.exeName, "other.exe") << "spaces after = are dropped, a space before it makes another key";
+    EXPECT_EQ(session.configuredExeName, "other.exe")
+        << "spaces after = are dropped, a space before it makes another key";
     EXPECT_EQ(session.offsets[1], 5);
     EXPECT_EQ(session.numBytesToRead, 2) << "halves round to even";
     EXPECT_EQ(session.silentPatch, 1) << "the leading number counts";

@@ -9,8 +9,8 @@ class OwnFilesTest : public test::ConfigFixture {
 protected:
     OwnFilesTest()
     {
-        session.exeName = "quenb.exe";
-        session.exePath = folder / "quenb.exe";
+        session.executable.name = "quenb.exe";
+        session.executable.path = folder / "quenb.exe";
         folder.write("quenb.exe", std::string_view("MZ"));
     }
 };

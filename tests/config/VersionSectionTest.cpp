@@ -12,7 +12,7 @@ class VersionSectionTest : public test::ConfigFixture {
 protected:
     VersionSectionTest()
     {
-        session.exeName = "quenb.exe";
+        session.executable.name = "quenb.exe";
         session.versionHex = "A00FF";
         session.offsets[1] = 5;
     }
@@ -37,8 +37,8 @@ TEST_F(VersionSectionTest, fillsTheTablesFromTheMatchingSection)
             "; offsets", "DDOffset=                 730271", "ddisoffset1=2.5", "NEscData=       7509",
             "FadeoutsSpeedOffset=  1234", "VersionCheckOffset=99", "SomethingElse=1", "[end version]"}));
     ASSERT_TRUE(LoadConfig(session));
-    EXPECT_EQ(session.window.statusLabel, "Found: Test build");
-    EXPECT_TRUE(session.window.modifyEnabled);
+    EXPECT_EQ(session.foundLabel, "Found: Test build");
+    EXPECT_EQ(session.executable.state, ExecutableState::Identified);
     EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 730271);
     EXPECT_EQ(session.offsets[offsetSlot("DDisOffset1")], 2) << "keys match in any case, numbers round half to even";
     EXPECT_EQ(session.engineData[engineDataIndex("NEscData")], "7509");
@@ -69,20 +69,19 @@ TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
             {"[version 1111;One]", "DDOffset=1", "[end version]", "[version 2222;Two]", "LTOffset=2", "[end version]"},
             "Found: 222;Two", 1, 2},
         {"an empty label", "A00FF", {"[version A00FF;]", "DDOffset=7", "[end version]"}, "Found: ", 7, 0},
-        {"a lower-case pattern matches nothing", "A00FF", {"[version a00ff;x]", "DDOffset=5", "[end version]"},
-            "Engine is not compatible with GOLV!", 0, 0},
+        {"a lower-case pattern matches nothing", "A00FF", {"[version a00ff;x]", "DDOffset=5", "[end version]"}, "", 0,
+            0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         session.versionHex = row.versionHex;
         session.offsets.clearVersionSlots();
-        session.window = {};
         ui.messages.clear();
         writeConfig(withSections(row.sections));
         ASSERT_TRUE(LoadConfig(session));
-        const bool found = std::string_view(row.label).starts_with("Found: ");
-        EXPECT_EQ(session.window.statusLabel, row.label);
-        EXPECT_EQ(session.window.modifyEnabled, found);
+        const bool found = *row.label != '\0';
+        EXPECT_EQ(session.executable.state, found ? ExecutableState::Identified : ExecutableState::NotCompatible);
+        EXPECT_EQ(found ? session.foundLabel : "", row.label);
         EXPECT_EQ(ui.messageTexts(),
             found ? Messages{} : Messages{"Current config file have no support for your quenb.exe."});
         EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], row.ddOffset);
@@ -116,7 +115,7 @@ TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
         // The default build's pattern is not A00FF: nothing matches now, and
         // nothing the broken section set may be used to patch.
         EXPECT_FALSE(session.versionFound);
-        EXPECT_FALSE(session.window.modifyEnabled);
+        EXPECT_EQ(session.executable.state, ExecutableState::NotCompatible);
         EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 0);
     }
 }

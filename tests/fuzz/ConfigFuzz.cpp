@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     golv::fuzz::QuietInteraction interaction;
     golv::Session session(interaction);
     session.configPath = "golv.cfg";
-    session.currentCategory = "all";
-    if (!golv::applyCommonSection(session, lines))
+    if (!golv::applyCommonSection(session, golv::kAllCategories, lines))
         return 0;
     session.versionHex = firstPattern(lines);
     if (!golv::applyVersionSections(session, lines))

@@ -12,8 +12,8 @@ namespace {
 // A session as start-up leaves it: every setting holds its configured default.
 void startUp(golv::Session& session)
 {
-    session.currentCategory = "all";
-    golv::fuzz::require(golv::applyCommonSection(session, golv::defaultConfigLines()).isOk(), "the defaults load");
+    golv::fuzz::require(golv::applyCommonSection(session, golv::kAllCategories, golv::defaultConfigLines()).isOk(),
+        "the defaults load");
 }
 
 } // namespace

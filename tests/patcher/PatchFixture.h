@@ -41,8 +41,8 @@ protected:
     PatchFixture()
     {
         session.configPath = (folder / "golv.cfg");
-        session.exeName = "quenb.exe";
-        session.exePath = (folder / "quenb.exe");
+        session.executable.name = "quenb.exe";
+        session.executable.path = (folder / "quenb.exe");
         EXPECT_TRUE(RecreateConfig(session.configPath));
         EXPECT_TRUE(LoadCommonConfig(session));
         session.versionHex = "65636B005F494E495400000057696E50";

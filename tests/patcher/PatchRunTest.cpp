@@ -205,7 +205,7 @@ TEST_F(PatchRunTest, everyStateWritesWhatTheRecordHolds)
 // boxes and lists with no entry are among them.
 TEST_F(PatchRunTest, anExecutablePatchedWithAnySettingsReadsBackAsSettingsThatPatchItTheSame)
 {
-    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
+    ASSERT_EQ(test::makeSyntheticExecutable(session.executable.path), 0);
     const std::string synthetic = image();
     for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -242,7 +242,7 @@ TEST_F(PatchRunTest, anExecutablePatchedWithAnySettingsReadsBackAsSettingsThatPa
 // writes nothing, and a switch is read with the value written into its code.
 TEST_F(PatchRunTest, theSyntheticExecutableReadsAsTheEnginesOwnValues)
 {
-    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
+    ASSERT_EQ(test::makeSyntheticExecutable(session.executable.path), 0);
     const Bytes synthetic = [&] {
         const std::string bytes = image();
         return Bytes(bytes.begin(), bytes.end());
@@ -302,7 +302,7 @@ TEST_F(PatchRunTest, theSyntheticExecutableReadsAsTheEnginesOwnValues)
 
 TEST_F(PatchRunTest, aRunTwiceEqualsARunOnce)
 {
-    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
+    ASSERT_EQ(test::makeSyntheticExecutable(session.executable.path), 0);
     setAllChecks(1);
     ASSERT_TRUE(ModifyExe(session));
     const std::string once = image();
@@ -312,7 +312,7 @@ TEST_F(PatchRunTest, aRunTwiceEqualsARunOnce)
 
 TEST_F(PatchRunTest, theSyntheticExecutableLooksUnpatchedAndEveryOptionSwitchesBack)
 {
-    ASSERT_EQ(test::makeSyntheticExecutable(session.exePath), 0);
+    ASSERT_EQ(test::makeSyntheticExecutable(session.executable.path), 0);
     const std::string original = image();
     ASSERT_TRUE(ModifyExe(session));
     EXPECT_EQ(image(), original) << "a run with the defaults changes nothing";
@@ -575,21 +575,20 @@ TEST_F(PatchRunTest, anExecutableThatChangedSinceItWasReadIsNotWritten)
     EXPECT_EQ(ui.questions[0].text,
         "quenb.exe changed since GOLV read it: it is no longer the build found at start-up. Nothing was written.\n"
         "Read quenb.exe again?");
-    EXPECT_EQ(session.window.statusLabel, "Engine is not compatible with GOLV!");
-    EXPECT_FALSE(session.window.modifyEnabled);
+    EXPECT_EQ(session.executable.state, ExecutableState::NotCompatible);
     EXPECT_TRUE(image() == anotherBuild);
     EXPECT_FALSE(std::filesystem::exists(folder.native("quenb.exe.orig")));
 }
 
 TEST_F(PatchRunTest, aRefusedRunShowsCannotModifyFileWithItsReasons)
 {
-    session.exePath = (folder / "missing.exe");
+    session.executable.path = (folder / "missing.exe");
     std::vector<PatchWrite> run;
     EXPECT_FALSE(ModifyExe(session, &run));
     EXPECT_TRUE(run.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.native("missing.exe"))) << "a missing executable is not created";
 
-    session.exePath = (folder / "quenb.exe");
+    session.executable.path = (folder / "quenb.exe");
     store().setText(settingId("PistolDamage"), "300");
     store().setText(settingId("BatDmg"), "abc");
     ui.confirmAnswers.push_back(true);

@@ -18,7 +18,8 @@ protected:
     {
         const SettingId id = *findSetting(key);
         const std::string lower = toLowerAscii(key);
-        return store().parse(kSettings[id].category, {lower, value, LineOrigin::Configuration, "0.673"}).status;
+        return session.parsers->parse(kSettings[id].category, {lower, value, LineOrigin::Configuration, "0.673"})
+            .status;
     }
 
     std::string textOf(std::string_view key) { return store().text(*findSetting(key)); }

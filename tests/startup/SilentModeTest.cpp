@@ -13,8 +13,6 @@ using Messages = std::vector<std::string>;
 
 class SilentModeTest : public test::ConfigFixture {
 protected:
-    SilentModeTest() { session.parsers = &session.settings; }
-
     // The default configuration with SilentPatch=1, and a synthetic executable
     // at `exe`, which the configuration names by `exeName`.
     void prepare(const std::string& silent = "SilentPatch=1", const std::string& exeName = "quenb.exe",

@@ -1,5 +1,6 @@
 #include "startup/Startup.h"
 
+#include "config/CommonSection.h"
 #include "config/ConfigFixture.h"
 #include "startup/SilentMode.h"
 
@@ -33,10 +34,17 @@ TEST_F(StartupTest, findsTheDefaultBuildInTheFolderItIsGiven)
     // No golv.cfg was there: it is written into that folder, not elsewhere.
     EXPECT_EQ(ui.messageTexts(), Messages{test::kCannotFindConfig});
     EXPECT_EQ(configText(), defaultFileText());
-    EXPECT_EQ(session.exePath, (folder / "quenb.exe"));
     EXPECT_EQ(session.versionHex, "65636B005F494E495400000057696E50");
-    EXPECT_EQ(session.window.statusLabel, "Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002");
-    EXPECT_TRUE(session.window.modifyEnabled);
+    EXPECT_EQ(session.foundLabel, "Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002");
+    EXPECT_EQ(session.executable.state, ExecutableState::Identified);
+
+    // A "defaults" after golv.cfg was edited reads it again; the questions
+    // still name the file the run writes.
+    writeConfig(commonSection({"ExeName=other.exe"}));
+    ASSERT_TRUE(ReadCommonSection(session, Category::Bars));
+    ASSERT_TRUE(LoadCommonConfig(session));
+    EXPECT_EQ(session.executable.name, "quenb.exe");
+    EXPECT_EQ(session.executable.path, (folder / "quenb.exe"));
 }
 
 // The detection bytes at the configured position pick the build; a count
@@ -48,19 +56,19 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
         const char* numBytes;
         std::vector<unsigned char> exe;
         const char* versionHex;
-        const char* label;
+        ExecutableState state;
         Messages messages;
     };
+    using enum ExecutableState;
+    const Messages noSupport = {"Current config file have no support for your quenb.exe."};
     const std::vector<Row> rows = {
-        {"0A 00 FF", "3", {1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7, 8}, "A00FF", "Found: Small build", {}},
-        {"bytes past the end read as zeros", "3", {1, 2, 3, 4, 0x0A}, "A0000", "Engine is not compatible with GOLV!",
-            {"Current config file have no support for your quenb.exe."}},
+        {"0A 00 FF", "3", {1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7, 8}, "A00FF", Identified, {}},
+        {"bytes past the end read as zeros", "3", {1, 2, 3, 4, 0x0A}, "A0000", NotCompatible, noSupport},
         // A byte below 10 gives one digit, but for 00.
-        {"0F 10 00", "3", {1, 2, 3, 4, 0x0F, 0x10, 0x00}, "F1000", "Engine is not compatible with GOLV!",
-            {"Current config file have no support for your quenb.exe."}},
-        // All but the first digit of the pattern is label now.
-        {"-1 bytes read nothing", "-1", std::vector<unsigned char>(16, 0), "", "Found: 00FF;Small build", {}},
-        {"fewer than no bytes cannot be read", "-2", std::vector<unsigned char>(16, 0), "", "Error loading patcher!",
+        {"0F 10 00", "3", {1, 2, 3, 4, 0x0F, 0x10, 0x00}, "F1000", NotCompatible, noSupport},
+        {"-1 bytes read nothing, which every pattern begins with", "-1", std::vector<unsigned char>(16, 0), "",
+            Identified, {}},
+        {"fewer than no bytes cannot be read", "-2", std::vector<unsigned char>(16, 0), "", Unreadable,
             {std::string(kStartupFailureMessage)}},
     };
     for (const Row& row : rows) {
@@ -71,8 +79,7 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
         folder.write("quenb.exe", row.exe);
         ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
         EXPECT_EQ(run.versionHex, row.versionHex);
-        EXPECT_EQ(run.window.statusLabel, row.label);
-        EXPECT_EQ(run.window.modifyEnabled, std::string_view(row.label).starts_with("Found: "));
+        EXPECT_EQ(run.executable.state, row.state);
         EXPECT_EQ(ui.messageTexts(), row.messages);
     }
 }
@@ -104,8 +111,7 @@ TEST_F(StartupTest, noExecutableFileTakesBranchA)
         run.parsers = nullptr;
         ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
         EXPECT_EQ(ui.messageTexts(), Messages{message});
-        EXPECT_EQ(run.window.statusLabel, "quenb.exe not found!");
-        EXPECT_FALSE(run.window.modifyEnabled);
+        EXPECT_EQ(run.executable.state, ExecutableState::Missing);
     }
 }
 
@@ -131,8 +137,7 @@ TEST_F(StartupTest, anExecutableNameOutsideTheFolderIsRefused)
                 + folder.path()
                 + "). ExeName must be a file name, or a path below that folder "
                   "without \"..\"."});
-        EXPECT_EQ(run.window.statusLabel, name + " is outside GOLV's folder!");
-        EXPECT_FALSE(run.window.modifyEnabled);
+        EXPECT_EQ(run.executable.state, ExecutableState::Refused);
         EXPECT_EQ(runSilentPatch(run), SilentOutcome::Ended);
     }
 }

@@ -61,15 +61,30 @@ private slots:
         QVERIFY(child<QPushButton>("Command3")->isEnabled());
     }
 
-    void aMissingExecutableDisablesModify()
+    // The status line words what start-up found; only the found build lets "modify" run.
+    void anExecutableNotIdentifiedDisablesModify()
     {
         m_program->windows.reset();
-        std::filesystem::remove(m_program->folder / "quenb.exe");
-        Session session(m_program->ui);
-        QCOMPARE(runStartup(session, m_program->folder.path()), StartupResult::ShowWindow);
-        Windows windows(session);
-        QCOMPARE(test::child<QLabel>(windows.form1(), "Label6")->text(), QStringLiteral("quenb.exe not found!"));
-        QVERIFY(!test::child<QPushButton>(windows.form1(), "Command3")->isEnabled());
+        const test::TempFolder& folder = m_program->folder;
+        auto startsWith = [&](const QString& status) {
+            Session session(m_program->ui);
+            QCOMPARE(runStartup(session, folder.path()), StartupResult::ShowWindow);
+            Windows windows(session);
+            QCOMPARE(test::child<QLabel>(windows.form1(), "Label6")->text(), status);
+            QVERIFY(!test::child<QPushButton>(windows.form1(), "Command3")->isEnabled());
+        };
+        std::string otherBuild = image();
+        otherBuild[730225 - 1] = 'X'; // a detection byte of no build golv.cfg describes
+        folder.write("quenb.exe", otherBuild);
+        startsWith(QStringLiteral("Engine is not compatible with GOLV!"));
+        const std::string config = folder.read("golv.cfg");
+        std::string outside = config;
+        outside.replace(outside.find("ExeName=quenb.exe"), 17, "ExeName=../quenb.exe");
+        folder.write("golv.cfg", outside);
+        startsWith(QStringLiteral("../quenb.exe is outside GOLV's folder!"));
+        folder.write("golv.cfg", config);
+        std::filesystem::remove(folder / "quenb.exe");
+        startsWith(QStringLiteral("quenb.exe not found!"));
     }
 
     // The warning comes and goes without moving the rows below it.

@@ -108,14 +108,6 @@ class ProgramRunTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The options' help is Qt's, made from the options the parser takes.
-    void theVersionAndOneCommandAtATime()
-    {
-        const Folder folder;
-        QCOMPARE(folder.golv({QStringLiteral("--version")}).out.trimmed(), QStringLiteral("GOLV v. 0.67 alpha RC3"));
-        QCOMPARE(folder.golv({QStringLiteral("--plan"), QStringLiteral("--silent")}).exitCode, 64);
-    }
-
     void thePlanListsExactlyWhatChanges()
     {
         const Folder folder;
@@ -222,11 +214,6 @@ private slots:
             << ""
             << "other build" << QStringList{QStringLiteral("--compare"), QStringLiteral("other.exe")} << 2
             << "other.exe is not of the build";
-        row("a folder that is not there")
-            << ""
-            << ""
-            << "" << QStringList{QStringLiteral("--folder"), QStringLiteral("missing"), QStringLiteral("--plan")} << 1
-            << "missing does not exist";
     }
 
     void aRefusedCommandLeavesEveryFileAsItWas()
