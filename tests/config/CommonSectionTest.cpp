@@ -3,6 +3,7 @@
 #include "config/CommonKey.h"
 #include "config/ConfigFixture.h"
 #include "config/DefaultConfig.h"
+#include "config/PlatformFile.h"
 #include "config/VersionSection.h"
 
 #ifndef _WIN32
@@ -103,6 +104,48 @@ TEST_F(CommonSectionTest, aDamagedOrOutdatedFileIsRegeneratedAndReadAgain)
         EXPECT_EQ(session.configVersion, "0.673") << "the default text was read after the regeneration";
     }
 }
+
+// A reading that stops names the line it stopped at, counted from the file's first.
+TEST_F(CommonSectionTest, aLineThatCannotBeReadIsNamedByItsNumber)
+{
+    const std::string path = session.configPath;
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"; x", "[common]", "", "HHide=3", "[end common]"}, "Line 4 of " + path + " is not valid: "},
+        {{"[common]", "Version=0.673", "DrawingDistanceRange 2"}, "Line 3 of " + path + " has no \"=\"."},
+        {{"[commons]", "ExeName=quenb.exe"}, path + " has no [common] section."},
+        {{"[common]", "ExeName=quenb.exe"}, "The [common] section of " + path + " has no [end common] line."},
+    };
+    for (const auto& [lines, reason] : rows) {
+        SCOPED_TRACE(reason);
+        EXPECT_TRUE(applyCommonSection(session, kAllCategories, lines).reason().starts_with(reason));
+    }
+}
+
+#ifndef _WIN32 // another program cannot write a file that Windows' GOLV holds open
+// A golv.cfg that some other program keeps turning back into an old one
+// ends the renewals after a few, with a reason, instead of going on forever.
+TEST_F(CommonSectionTest, aFileThatDoesNotKeepTheDefaultTextEndsTheRenewals)
+{
+    static std::filesystem::path watched;
+    watched = folder.native("");
+    writeConfig(commonSection({}, "Version=0.1"));
+    // Just before the renewed text takes golv.cfg's place, the old one replaces it.
+    platform::detail::setFaultHook([](platform::detail::Operation operation) {
+        if (operation == platform::detail::Operation::Rename)
+            for (const auto& entry : std::filesystem::directory_iterator(watched))
+                if (entry.path().filename().string().starts_with(".golv.cfg.golv-"))
+                    std::filesystem::copy_file(
+                        watched / "golv.cfg", entry.path(), std::filesystem::copy_options::overwrite_existing);
+        return platform::detail::Fault{};
+    });
+    const Status loaded = LoadCommonConfig(session);
+    platform::detail::setFaultHook(nullptr);
+    EXPECT_EQ(loaded.reason(), session.configPath + " does not keep the default configuration written to it.");
+    EXPECT_EQ(ui.messages.size(), 4U);
+    EXPECT_TRUE(std::filesystem::exists(folder.native("golv.cfg.bak.4")));
+    EXPECT_FALSE(std::filesystem::exists(folder.native("golv.cfg.bak.5")));
+}
+#endif
 
 TEST_F(CommonSectionTest, anEarlierCopyIsNeverOverwritten)
 {
