@@ -231,6 +231,31 @@ TEST_F(PatchRunTest, anExecutablePatchedWithAnySettingsReadsBackAsSettingsThatPa
         // Loaded into the windows, where the store's rules run on each value.
         store().load(reading.values);
         EXPECT_TRUE(patched(store().values(), executable) == executable);
+
+        // The marks "modify" shows: one number changed marks that setting
+        // alone when its bytes change, also where they share a write with
+        // others. (Where writes cover one another, a shorter value can
+        // uncover the bytes of another setting, which then change too.)
+        if (seed % 2 == 0)
+            continue;
+        MemoryBytes source(executable);
+        ExecutableBytes read;
+        ASSERT_TRUE(ExecutableBytes::read(source, writableRanges(session.offsets, session.engineData), read));
+        const SettingValues other = test::randomValues(random, store());
+        for (SettingId id = 0; id < kSettingCount; ++id) {
+            if (kindOf(kSettings[id].conversion) != ControlKind::Text)
+                continue;
+            SettingValues values = reading.values;
+            values[id] = other[id];
+            const PlanChanges changes = planChanges(planPatchRun(session, values, std::ssize(executable)).writes, read);
+            std::vector<SettingId> marked;
+            for (SettingId at = 0; at < kSettingCount; ++at)
+                if (changes.settings[at])
+                    marked.push_back(at);
+            EXPECT_EQ(marked,
+                patched(values, executable) == executable ? std::vector<SettingId>{} : std::vector<SettingId>{id})
+                << kSettings[id].key;
+        }
     }
 }
 
