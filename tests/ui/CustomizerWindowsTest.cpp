@@ -2,6 +2,7 @@
 #include "support/RowTable.h"
 #include "support/StartedProgram.h"
 #include "ui/HpBarRange.h"
+#include "ui/WindowKeys.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -68,13 +69,7 @@ private:
 
     test::StartedProgram& program() { return *m_program; }
     SettingsStore& settings() { return m_program->session.settings; }
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const std::string& text : m_program->ui.messageTexts())
-            texts << QString::fromStdString(text);
-        return texts;
-    }
+    QStringList messages() const { return m_program->messages(); }
 
     static QString text(const QWidget& window, const char* name)
     {
@@ -97,8 +92,8 @@ private slots:
         for (SettingId id = 0; id < kSettings.size(); ++id) {
             const SettingDef& def = kSettings[id];
             const QWidget& window = *windows.at(def.window);
-            const QString name = QString::fromLatin1(def.control.data(), static_cast<qsizetype>(def.control.size()));
-            const auto option = [&](int index) { return name + QStringLiteral("(%1)").arg(index); };
+            const QString name = controlName(def.control);
+            const auto option = [&](int index) { return controlName(def.control, index); };
             const ControlKind kind = kindOf(def.conversion);
             const QString first = kind == ControlKind::Option ? option(0) : name;
             const QByteArray where = (window.objectName() + QLatin1Char('.') + name).toLatin1();
@@ -155,9 +150,7 @@ private slots:
                 const double before = settings().flag(id);
                 flag->click();
                 const std::string_view letter = settings().flagLetter(id);
-                QVERIFY2(settings().flag(id) != before
-                        && flag->text() == QString::fromLatin1(letter.data(), static_cast<qsizetype>(letter.size())),
-                    where.constData());
+                QVERIFY2(settings().flag(id) != before && flag->text() == controlName(letter), where.constData());
             }
         }
     }
@@ -232,9 +225,7 @@ private slots:
                     continue;
                 settings().setText(id, "98"); // no default holds it, and nothing resets to it
                 texts.push_back(id);
-                auto* edit = test::child<QLineEdit>(dialog,
-                    QString::fromLatin1(
-                        kSettings[id].control.data(), static_cast<qsizetype>(kSettings[id].control.size())));
+                auto* edit = test::child<QLineEdit>(dialog, controlName(kSettings[id].control));
                 if (field == nullptr && edit->isEnabled() && !edit->isReadOnly())
                     field = edit;
             }
@@ -306,9 +297,8 @@ private slots:
     {
         using Messages = std::vector<std::string>;
         const std::tuple<const char*, Messages, const char*, const char*, const char*> rows[] = {
-            // maximum, messages, the maximum afterwards, divider, range
+            // maximum, messages, the maximum afterwards, divider, range; too low is the damage window's
             {"32767", {}, "32767", "02", "0324AB0D"}, // padded to eight digits
-            {"100", {"You have set too low Max. HP bar value."}, "202", "00", "7F77E22F"},
             {"402", {}, "402", "00", "400D1D98"}, {"403", {}, "403", "01", "7FC8DB1F"},
             {"805", {}, "805", "02", "7FF17E37"},
             {"40000", {"You have set too high Max. HP bar value."}, "32767", "02", "0324AB0D"}, // from a file
