@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 namespace golv {
 namespace {
@@ -143,40 +144,30 @@ class ProgramRunTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void anExportedPatchGivesWhatSilentModeWrites_data()
-    {
-        QTest::addColumn<bool>("silentPatch");
-        QTest::addColumn<QString>("silent");
-        QTest::addColumn<QString>("preset");
-        QTest::newRow("the default settings") << false << "--silent"
-                                              << "";
-        QTest::newRow("silent by the configuration") << true << ""
-                                                     << "";
-        QTest::newRow("a setting of every window") << false << "--silent"
-                                                   << " --preset every.qpt";
-    }
-
+    // Silent by the switch or by golv.cfg, with the default settings or a
+    // setting of every window.
     void anExportedPatchGivesWhatSilentModeWrites()
     {
-        QFETCH(bool, silentPatch);
-        QFETCH(QString, silent);
-        QFETCH(QString, preset);
-        const Folder folder = silentPatch ? Folder("SilentPatch=0", "SilentPatch=1") : Folder();
-        folder.write("every.qpt", test::crlfText(kEveryWindow));
-        const std::string before = folder.read("quenb.exe");
-        QCOMPARE(folder.golv("--export-patch out.xdelta" + preset).exitCode, 0);
-        QVERIFY2(folder.read("quenb.exe") == before, "exporting touches no executable");
-        const std::string applied = folder.applyDelta("out.xdelta");
+        const std::tuple<bool, QString, QString> rows[]
+            = {{false, "--silent", ""}, {true, "", ""}, {false, "--silent", " --preset every.qpt"}};
+        for (const auto& [silentPatch, silent, preset] : rows) {
+            const Folder folder = silentPatch ? Folder("SilentPatch=0", "SilentPatch=1") : Folder();
+            folder.write("every.qpt", test::crlfText(kEveryWindow));
+            const std::string before = folder.read("quenb.exe");
+            QCOMPARE(folder.golv("--export-patch out.xdelta" + preset).exitCode, 0);
+            QVERIFY2(folder.read("quenb.exe") == before, "exporting touches no executable");
+            const std::string applied = folder.applyDelta("out.xdelta");
 
-        QCOMPARE(folder.golv(silent + preset).exitCode, 0);
-        const std::string patched = folder.read("quenb.exe");
-        QCOMPARE(patched.size(), before.size());
-        QVERIFY(patched != before);
-        QVERIFY2(applied == patched, "xdelta3 gives the bytes modify writes");
+            QCOMPARE(folder.golv(silent + preset).exitCode, 0);
+            const std::string patched = folder.read("quenb.exe");
+            QCOMPARE(patched.size(), before.size());
+            QVERIFY(patched != before);
+            QVERIFY2(applied == patched, "xdelta3 gives the bytes modify writes");
 
-        // Once patched, nothing is left to change: the delta gives the file back.
-        QCOMPARE(folder.golv("--export-patch none.vcdiff" + preset).exitCode, 0);
-        QVERIFY(folder.applyDelta("none.vcdiff") == patched);
+            // Once patched, nothing is left to change: the delta gives the file back.
+            QCOMPARE(folder.golv("--export-patch none.vcdiff" + preset).exitCode, 0);
+            QVERIFY(folder.applyDelta("none.vcdiff") == patched);
+        }
     }
 
     // What a command must not do: write anything it was not asked to, or a
