@@ -227,17 +227,6 @@ private slots:
         }
     }
 
-    // A swatch tells its colour, and follows it from the black it starts with.
-    void aSwatchDescribesItsColour()
-    {
-        test::StartedProgram program;
-        Swatch* fade = test::swatchNamed(program.open(Window::CustBars), "health bar fade colour swatch");
-        QCOMPARE(QAccessible::queryAccessibleInterface(fade)->text(QAccessible::Description),
-            QStringLiteral("red 0, green 0, blue 0"));
-        program.session.settings.setText(settingId("HFadeColourG"), "7");
-        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
-    }
-
     void namesTellTheControlsPlace()
     {
         test::StartedProgram program;

@@ -4,6 +4,7 @@
 #include "ui/WindowKeys.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -239,16 +240,20 @@ private slots:
         QVERIFY(messages().isEmpty());
     }
 
+    // A swatch shows and tells its colour as its fields hold it.
     void swatchesFollowTheFieldsAndTheColourDialog()
     {
         QDialog& bars = program().open(Window::CustBars);
         Swatch* health = test::swatchNamed(bars, "health bar main colour swatch");
         QCOMPARE(health->colour(), QColor(255, 0, 0));
+        QCOMPARE(health->accessibleDescription(), QStringLiteral("red 255, green 0, blue 0"));
         QLineEdit* green = test::child<QLineEdit>(bars, "Text1(1)");
         green->setFocus();
         green->selectAll();
         QTest::keyClicks(green, "128");
         QCOMPARE(health->colour(), QColor(255, 128, 0));
+        QCOMPARE(QAccessible::queryAccessibleInterface(health)->text(QAccessible::Description),
+            QStringLiteral("red 255, green 128, blue 0")); // as readers hear it
 
         // Music fade: its fields run 41, 40, 39 for red, green and blue. F4
         // in any of them opens the dialog, and the field keeps the focus.
