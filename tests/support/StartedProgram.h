@@ -47,9 +47,6 @@ public:
             return chosen;
         });
     }
-    ~StartedProgram() { windows.reset(); }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
 
     // The main window, shown and active.
     MainWindow& mainWindow()
@@ -72,12 +69,7 @@ public:
     }
 
     // Any window by its name, shown like open() does.
-    QWidget& show(Window which)
-    {
-        if (which == Window::Form1)
-            return mainWindow();
-        return open(which);
-    }
+    QWidget& show(Window which) { return which == Window::Form1 ? mainWindow() : static_cast<QWidget&>(open(which)); }
 
     // Every window a person can open, shown: the main window and each customizer.
     std::vector<std::pair<Window, QWidget*>> showAll()
@@ -89,6 +81,15 @@ public:
                 shown.emplace_back(window, &show(window));
         }
         return shown;
+    }
+
+    // The texts of the messages shown so far.
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const std::string& text : ui.messageTexts())
+            texts << QString::fromStdString(text);
+        return texts;
     }
 
     // Shows a window and waits until the application takes it as the active

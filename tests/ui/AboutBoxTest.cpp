@@ -64,45 +64,40 @@ private slots:
         QCOMPARE(runs, expected);
     }
 
-    void closingUnloadsAndTheNextOpeningStartsOver_data()
-    {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("\"close\"") << true;
-        QTest::newRow("the title bar's close") << false;
-    }
-
+    // By "close" or by the title bar's close.
     void closingUnloadsAndTheNextOpeningStartsOver()
     {
-        QFETCH(bool, byButton);
-        test::RecordingInteraction ui;
-        Session session(ui);
-        Windows windows(session);
-        windows.form1();
+        for (const bool byButton : {true, false}) {
+            test::RecordingInteraction ui;
+            Session session(ui);
+            Windows windows(session);
+            windows.form1();
 
-        AboutBox& box = windows.form2();
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTRY_COMPARE(creditLabel(box).text(), toQString(creditLines()[0]));
-        creditTimer(box).stop();
-        for (int i = 0; i < 2 * kTicksPerLine; ++i)
-            tick(box);
-        QCOMPARE(creditLabel(box).text(), toQString(creditLines()[2]));
+            AboutBox& box = windows.form2();
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            QTRY_COMPARE(creditLabel(box).text(), toQString(creditLines()[0]));
+            creditTimer(box).stop();
+            for (int i = 0; i < 2 * kTicksPerLine; ++i)
+                tick(box);
+            QCOMPARE(creditLabel(box).text(), toQString(creditLines()[2]));
 
-        const QPointer<AboutBox> closed(&box);
-        if (byButton)
-            QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
-        else
-            box.close();
-        QVERIFY(!box.isVisible());
-        QTRY_VERIFY(closed.isNull());
+            const QPointer<AboutBox> closed(&box);
+            if (byButton)
+                QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+            else
+                box.close();
+            QVERIFY(!box.isVisible());
+            QTRY_VERIFY(closed.isNull());
 
-        AboutBox& reopened = windows.form2();
-        QVERIFY(creditLabel(reopened).text().isEmpty());
-        QVERIFY(creditTimer(reopened).isActive());
-        creditTimer(reopened).stop();
-        tick(reopened);
-        QCOMPARE(creditLabel(reopened).text(), toQString(creditLines()[0]));
-        QCOMPARE(creditLabel(reopened).palette().color(QPalette::WindowText), QColor(10, 10, 10));
+            AboutBox& reopened = windows.form2();
+            QVERIFY(creditLabel(reopened).text().isEmpty());
+            QVERIFY(creditTimer(reopened).isActive());
+            creditTimer(reopened).stop();
+            tick(reopened);
+            QCOMPARE(creditLabel(reopened).text(), toQString(creditLines()[0]));
+            QCOMPARE(creditLabel(reopened).palette().color(QPalette::WindowText), QColor(10, 10, 10));
+        }
     }
 };
 

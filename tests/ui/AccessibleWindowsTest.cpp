@@ -125,11 +125,7 @@ private slots:
         const QStringList texts = shownTexts(program.session);
         for (const auto& [id, window] : program.showAll()) {
             int marked = 0;
-            QVERIFY2(window->width() <= 1366 && window->height() <= 700,
-                qPrintable(QStringLiteral("%1 is %2 by %3")
-                               .arg(window->objectName())
-                               .arg(window->width())
-                               .arg(window->height())));
+            QVERIFY2(window->width() <= 1366 && window->height() <= 700, qPrintable(window->objectName()));
             const std::vector<QWidget*> chain = tabChain(window);
             std::map<QString, QString> owners;
             for (QWidget* input : inputsOf(window)) {
@@ -205,9 +201,9 @@ private slots:
                 .arg(captionText(program.session, captionId(Window::Form1, "indecimal")), changes));
     }
 
-    // A list's entry is picked, never typed, but the keys that move on or
-    // open it work there as anywhere; and a window opened again starts at
-    // its first field, not at the control left last.
+    // The keys that move on or open a list work there as anywhere (that its
+    // entry is picked, never typed, is CustomizerWindowsTest's); and a window
+    // opened again starts at its first field, not at the control left last.
     void theListsKeysAndTheFirstField()
     {
         test::StartedProgram program;
@@ -217,9 +213,6 @@ private slots:
             auto* list = test::child<QComboBox>(dialog, QString::fromLatin1(name));
             QWidget* typedInto = list->focusProxy() != nullptr ? list->focusProxy() : list;
             list->setFocus();
-            const QString before = list->currentText();
-            QTest::keyClicks(typedInto, "r1");
-            QCOMPARE(list->currentText(), before);
             QTest::keyClick(typedInto, Qt::Key_Tab);
             QVERIFY2(QApplication::focusWidget() != typedInto, name);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
@@ -232,17 +225,6 @@ private slots:
             QVERIFY2(QApplication::focusWidget() == tabChain(&dialog).front(), name);
             dialog.hide();
         }
-    }
-
-    // A swatch tells its colour, and follows it from the black it starts with.
-    void aSwatchDescribesItsColour()
-    {
-        test::StartedProgram program;
-        Swatch* fade = test::swatchNamed(program.open(Window::CustBars), "health bar fade colour swatch");
-        QCOMPARE(QAccessible::queryAccessibleInterface(fade)->text(QAccessible::Description),
-            QStringLiteral("red 0, green 0, blue 0"));
-        program.session.settings.setText(settingId("HFadeColourG"), "7");
-        QCOMPARE(fade->accessibleDescription(), QStringLiteral("red 0, green 7, blue 0"));
     }
 
     void namesTellTheControlsPlace()

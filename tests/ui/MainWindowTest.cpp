@@ -5,18 +5,18 @@
 #include "support/StartedProgram.h"
 #include "ui/FindDialog.h"
 #include "ui/QtUserInteraction.h"
+#include "ui/WindowKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
-
-#include <QComboBox>
-#include <QListWidget>
 
 #include <fstream>
 #include <memory>
@@ -51,43 +51,35 @@ private slots:
 
     void cleanup() { m_program.reset(); }
 
-    void startsWithTheDefaultDisplaysAndTheFoundBuild()
-    {
-        QCOMPARE(QStringList({text("Text2"), text("Text3"), text("Text1")}),
-            QStringList({"20480.00", "12288.00", "22050 Hz"}));
-        QVERIFY(!child<QLabel>("Label4")->isVisible());
-        QCOMPARE(
-            child<QLabel>("Label6")->text(), QStringLiteral("Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002"));
-        QVERIFY(child<QPushButton>("Command3")->isEnabled());
-    }
-
     // The status line words what start-up found; only the found build lets "modify" run.
-    void anExecutableNotIdentifiedDisablesModify()
+    void theStatusLineTellsWhatStartUpFound()
     {
         m_program->windows.reset();
         const test::TempFolder& folder = m_program->folder;
-        auto startsWith = [&](const QString& status) {
+        auto startsWith = [&](const QString& status, bool modify) {
             Session session(m_program->ui);
             QCOMPARE(runStartup(session, folder.path()), StartupResult::ShowWindow);
             Windows windows(session);
             QCOMPARE(test::child<QLabel>(windows.form1(), "Label6")->text(), status);
-            QVERIFY(!test::child<QPushButton>(windows.form1(), "Command3")->isEnabled());
+            QCOMPARE(test::child<QPushButton>(windows.form1(), "Command3")->isEnabled(), modify);
         };
+        startsWith(QStringLiteral("Found: ZDWK, EU, orig. or XP mod \\ 9 (11) Dec 2002"), true);
         std::string otherBuild = image();
         otherBuild[730225 - 1] = 'X'; // a detection byte of no build golv.cfg describes
         folder.write("quenb.exe", otherBuild);
-        startsWith(QStringLiteral("Engine is not compatible with GOLV!"));
+        startsWith(QStringLiteral("Engine is not compatible with GOLV!"), false);
         const std::string config = folder.read("golv.cfg");
         std::string outside = config;
         outside.replace(outside.find("ExeName=quenb.exe"), 17, "ExeName=../quenb.exe");
         folder.write("golv.cfg", outside);
-        startsWith(QStringLiteral("../quenb.exe is outside GOLV's folder!"));
+        startsWith(QStringLiteral("../quenb.exe is outside GOLV's folder!"), false);
         folder.write("golv.cfg", config);
         std::filesystem::remove(folder / "quenb.exe");
-        startsWith(QStringLiteral("quenb.exe not found!"));
+        startsWith(QStringLiteral("quenb.exe not found!"), false);
     }
 
-    // The warning comes and goes without moving the rows below it.
+    // The displays start at the defaults; the warning comes and goes without
+    // moving the rows below it.
     void displaysAndTheRangeWarningFollowTheBars()
     {
         const std::tuple<int, int, const char*, const char*, QColor, bool> rows[] = {
@@ -95,6 +87,11 @@ private slots:
             {0, 4, "16384.00", "18048.00", QColor(210, 210, 255), true},
             {-3, -2, "5024.00", "2048.00", QColor(180, 180, 255), false}, // the shortest is 5024, not 5120
         };
+        QCOMPARE(QStringList({text("Text2"), text("Text3"), text("Text1")}),
+            QStringList({"20480.00", "12288.00", "22050 Hz"}));
+        QVERIFY(!child<QLabel>("Label4")->isVisible());
+        child<QScrollBar>("HScroll3")->setValue(2);
+        QCOMPARE(text("Text1"), QStringLiteral("44100 Hz"));
         const QRect presetsBefore = child<QLabel>("Label5")->geometry();
         const QSize windowBefore = window().size();
         for (const auto& [drawing, fog, drawingText, fogText, tint, warning] : rows) {
@@ -131,7 +128,6 @@ private slots:
         m_program->ui.confirmAnswers = {false, true, true, true};
         click("Command3");
         QCOMPARE(m_program->ui.questions.size(), std::size_t{1});
-        QCOMPARE(m_program->ui.questions[0].title, "Confirm file modifying");
         QVERIFY(image() == original);
 
         click("Command3");
@@ -146,7 +142,6 @@ private slots:
         std::filesystem::create_directory(m_program->folder / "quenb.exe"); // opens for nobody
         click("Command3");
         QCOMPARE(m_program->ui.messages.size(), std::size_t{1});
-        QCOMPARE(m_program->ui.messages[0].title, "Cannot modify file");
         QVERIFY(window().isVisible());
     }
 
@@ -165,12 +160,16 @@ private slots:
         };
         child<QCheckBox>("Check3")->click();
         settings.setText(settingId("PistolDamage"), "7");
+        child<QScrollBar>("HScroll1")->setValue(9);
+        test::typeAndLeave(child<QLineEdit>("Text5(18)"), QStringLiteral("99"));
         QTRY_VERIFY(marked() && counted("weapons... (1)", "bars..."));
         m_program->ui.confirmAnswers = {true, true};
         click("Command3");
         QVERIFY(!marked() && counted("weapons...", "bars..."));
-        click("Command9");
+        click("Command9"); // "defaults": every window's settings, the main window's among them
         QTRY_VERIFY(marked() && counted("weapons... (1)", "bars..."));
+        QVERIFY(child<QScrollBar>("HScroll1")->value() == 2 && text("Text5(18)") == QLatin1String("50")
+            && child<QPushButton>("Command3")->isEnabled() && m_program->ui.messages.empty());
 
         std::string bytes = image();
         const auto left = static_cast<std::size_t>(m_program->session.offsets[offsetSlot("LBarXOffset")]);
@@ -188,22 +187,6 @@ private slots:
         QTRY_VERIFY(marked() && counted("weapons... (1)", "bars... (1)"));
     }
 
-    // Every window's settings, the main window's among them.
-    void defaultsPutEveryEditBack()
-    {
-        child<QScrollBar>("HScroll1")->setValue(9);
-        test::typeAndLeave(child<QLineEdit>("Text5(18)"), QStringLiteral("99"));
-        m_program->session.settings.setText(settingId("PistolDamage"), "77");
-
-        click("Command9");
-        QCOMPARE(child<QScrollBar>("HScroll1")->value(), 2);
-        QCOMPARE(text("Text2"), QStringLiteral("20480.00"));
-        QCOMPARE(text("Text5(18)"), QStringLiteral("50"));
-        QCOMPARE(m_program->session.settings.text(settingId("PistolDamage")), "1");
-        QVERIFY(child<QPushButton>("Command3")->isEnabled());
-        QVERIFY(m_program->ui.messages.empty());
-    }
-
     // Wider than its field, and with a sign its key filter would swallow: the
     // field shows the setting whole and hands nothing cut back to the store,
     // so what is saved and patched is what it shows.
@@ -212,24 +195,13 @@ private slots:
         test::StartedProgram& program = *m_program;
         program.folder.write(
             "wide.qpt", test::crlfText({"[preset]", "version=0.67", "UWDoorBugSoundID=1234", "NoAmmoBugSoundID=-5"}));
-        program.ui.fileAnswers = {(program.folder / "wide.qpt"), (program.folder / "saved.qpt")};
+        program.ui.fileAnswers = {program.folder / "wide.qpt"};
         click("Command12");
-        QLineEdit* wide = child<QLineEdit>("Text5(18)");
-        QCOMPARE(QStringList({wide->text(), text("Text5(0)")}), QStringList({"1234", "-5"}));
-        click("Command16");
-        const std::string saved = program.folder.read("saved.qpt");
-        QVERIFY(saved.find("UWDoorBugSoundID=1234\r\n") != std::string::npos);
-        QVERIFY(saved.find("NoAmmoBugSoundID=-5\r\n") != std::string::npos);
+        QCOMPARE(QStringList({text("Text5(18)"), text("Text5(0)")}), QStringList({"1234", "-5"}));
+        const SettingsStore& settings = program.session.settings;
+        QVERIFY(settings.text(settingId("UWDoorBugSoundID")) == "1234"
+            && settings.text(settingId("NoAmmoBugSoundID")) == "-5");
         QVERIFY(program.ui.messages.empty());
-    }
-
-    void theKeyboardMovesAScrollBar()
-    {
-        QScrollBar* sampleRate = child<QScrollBar>("HScroll3");
-        sampleRate->setFocus();
-        QTest::keyClick(sampleRate, Qt::Key_Right);
-        QCOMPARE(m_program->session.settings.state(settingId("SampleRate")), 2);
-        QCOMPARE(text("Text1"), QStringLiteral("44100 Hz"));
     }
 
     // Each customizer button opens its own window, modally.
@@ -279,19 +251,18 @@ private slots:
             QVERIFY2(find.chosen() == findSetting(key), typed);
 
             const SettingDef& def = kSettings[*find.chosen()];
-            const QString control = QString::fromLatin1(def.control.data(), def.control.size());
-            auto focusedThere = [&control] {
-                return QApplication::focusWidget() != nullptr
-                    && QApplication::focusWidget()->objectName().startsWith(control);
-            };
             const SettingsStore& settings = m_program->session.settings;
             const SettingId id = *find.chosen();
             auto value = [&] { return settings.text(id) + '/' + std::to_string(settings.state(id)); };
             const std::string before = value();
-            std::string changed;
-            std::string undone;
-            std::string redone;
-            auto changeUndoRedo = [&] {
+            std::vector<std::string> seen; // changed, undone, redone
+            bool reached = false;
+            // A customizer runs modally: the keys go in from inside its loop.
+            QTimer::singleShot(0, [&] {
+                reached = QTest::qWaitFor([&def] {
+                    return QApplication::focusWidget() != nullptr
+                        && QApplication::focusWidget()->objectName().startsWith(controlName(def.control));
+                });
                 QWidget* focused = QApplication::focusWidget();
                 if (auto* field = qobject_cast<QLineEdit*>(focused)) {
                     field->selectAll();
@@ -301,26 +272,18 @@ private slots:
                 } else {
                     QTest::keyClick(focused, qobject_cast<QComboBox*>(focused) ? Qt::Key_Down : Qt::Key_Right);
                 }
-                changed = value();
+                seen.push_back(value());
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-                undone = value();
+                seen.push_back(value());
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-                redone = value();
-            };
-            bool reached = def.window == Window::Form1;
-            if (!reached) {
-                QTimer::singleShot(0, [&] {
-                    reached = QTest::qWaitFor(focusedThere);
-                    changeUndoRedo();
-                    qobject_cast<QDialog*>(QApplication::activeModalWidget())->done(QDialog::Accepted);
-                });
-            }
+                seen.push_back(value());
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    dialog->done(QDialog::Accepted);
+            });
             m_program->windows->goTo(id);
-            QVERIFY2(reached && (def.window != Window::Form1 || QTest::qWaitFor(focusedThere)), typed);
-            if (def.window == Window::Form1)
-                changeUndoRedo();
-            QVERIFY2(changed != before && undone == before && redone == changed,
-                (std::string(typed) + ": " + before + " " + changed + " " + undone + " " + redone).c_str());
+            QVERIFY2(QTest::qWaitFor([&seen] { return seen.size() == 3; }) && reached, typed);
+            QVERIFY2(seen[0] != before && seen[1] == before && seen[2] == seen[0],
+                (std::string(typed) + ": " + before + " " + seen[0] + " " + seen[1] + " " + seen[2]).c_str());
         }
     }
 
