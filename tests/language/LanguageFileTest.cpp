@@ -121,6 +121,21 @@ TEST_F(LanguageFileTest, aFileInAnyCommonEncodingGivesTheSameCaption)
     }
 }
 
+// The language command offers the folder's .lng files by the name each
+// gives itself, or else by its file name.
+TEST_F(LanguageFileTest, theChoicesAreTheFoldersLanguageFilesByTheirNames)
+{
+    folder.write("z.lng", std::string_view("languagename=Alemannisch\r\napply=x"));
+    folder.write("Eigen.LNG", std::string_view("apply=y"));
+    for (const char* other : {"notes.txt", ".lng", "lng", "golv.cfg"})
+        folder.write(other, std::string_view("languagename=not offered"));
+    std::vector<std::pair<std::string, std::string>> offered;
+    for (const LanguageChoice& choice : languageChoices(folder.path()))
+        offered.emplace_back(choice.file, choice.name);
+    EXPECT_EQ(
+        offered, (std::vector<std::pair<std::string, std::string>>{{"z.lng", "Alemannisch"}, {"Eigen.LNG", "Eigen"}}));
+}
+
 std::vector<std::string> fileLines(const std::string& name)
 {
     std::ifstream in(std::string(GOLV_SOURCE_DIR) + "/languages/" + name, std::ios::binary);
