@@ -52,29 +52,22 @@ Fault injectFault(Operation operation)
     return injection.fault;
 }
 
-// Sets the hook for one test and takes it away again on every way out.
-class FaultHook {
-public:
-    FaultHook()
+// A file's content, or none when it does not exist.
+using Content = std::optional<std::string>;
+
+// The hook counts every call of every test, and lets one fail when a test asks.
+class InterruptedWritesTest : public test::PatchFixture {
+protected:
+    InterruptedWritesTest()
     {
         injection = {};
         platform::detail::setFaultHook(injectFault);
     }
-    ~FaultHook() { platform::detail::setFaultHook(nullptr); }
-    FaultHook(const FaultHook&) = delete;
-    FaultHook& operator=(const FaultHook&) = delete;
-};
+    ~InterruptedWritesTest() override { platform::detail::setFaultHook(nullptr); }
 
-// A file's content, or none when it does not exist.
-using Content = std::optional<std::string>;
-
-class InterruptedWritesTest : public test::PatchFixture {
-protected:
     Content content(const std::string& name) const
     {
-        if (!std::filesystem::exists(folder.native(name)))
-            return std::nullopt;
-        return folder.read(name);
+        return std::filesystem::exists(folder.native(name)) ? Content(folder.read(name)) : std::nullopt;
     }
 
     void put(const std::string& name, const Content& value) const
@@ -142,7 +135,6 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
             [&] { return reasonOf(exportPatch(session, folder / "changes.vcdiff")); }},
     };
 
-    const FaultHook hook;
     const std::string config = folder.read("golv.cfg");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -283,7 +275,6 @@ TEST_F(InterruptedWritesTest, aFileThatTakesTheExecutablesNameMeanwhileIsLeftAsI
             }},
         {"restore", before, [this] { return restoreOriginal(session); }},
     };
-    const FaultHook hook;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         folder.write("quenb.exe", row.original ? patched : before);
