@@ -101,22 +101,16 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
 {
     const std::string zeros = blankImage();
     const std::string oldConfig = "[common]\r\nthis golv.cfg is damaged\r\n";
-    std::string runMessage;
-    auto reasonOf = [&runMessage](const Status& status) {
-        runMessage = status.reason();
-        return status.isOk();
-    };
     auto patchRun = [&] {
         const PatchOutcome outcome = ModifyExe(session);
-        runMessage = describeProblems(outcome);
-        return outcome.patched();
+        return outcome.patched() ? Status::ok() : Status::failure(describeProblems(outcome));
     };
     struct Row {
         const char* name;
         // The files the run writes, the first the one it replaces, each with
         // its content before the run.
         std::vector<std::pair<std::string, Content>> files;
-        std::function<bool()> run;
+        std::function<Status()> run;
     };
     std::string patched = zeros;
     patched.replace(static_cast<std::size_t>(offset("DDOffset") - 1), 2, "\xA0\x46");
@@ -126,13 +120,13 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         {"patch run that sets aside an original of another executable",
             {{"quenb.exe", zeros}, {"quenb.exe.orig", "an older game"}, {"quenb.exe.orig.1", std::nullopt}}, patchRun},
         {"restore of the original", {{"quenb.exe", patched}, {"quenb.exe.orig", zeros}},
-            [&] { return reasonOf(restoreOriginal(session)); }},
+            [&] { return restoreOriginal(session); }},
         {"golv.cfg written anew", {{"golv.cfg", oldConfig}, {"golv.cfg.bak", std::nullopt}},
-            [&] { return reasonOf(regenerateConfig(session.configPath, ui, "golv.cfg is damaged.")); }},
+            [&] { return regenerateConfig(session.configPath, ui, "golv.cfg is damaged."); }},
         {"preset save", {{"mine.qpt", "[preset]\r\nan older preset\r\n"}},
-            [&] { return reasonOf(writePreset(store(), folder / "mine.qpt")); }},
+            [&] { return writePreset(store(), folder / "mine.qpt"); }},
         {"patch export", {{"changes.vcdiff", "an older patch"}},
-            [&] { return reasonOf(exportPatch(session, folder / "changes.vcdiff")); }},
+            [&] { return exportPatch(session, folder / "changes.vcdiff"); }},
     };
 
     const std::string config = folder.read("golv.cfg");
@@ -152,7 +146,8 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         // of each kind the run makes.
         prepare();
         injection = {};
-        ASSERT_TRUE(row.run()) << runMessage;
+        const Status clean = row.run();
+        ASSERT_TRUE(clean) << clean.reason();
         const std::map<Operation, int> calls = injection.calls;
         std::vector<Content> after;
         for (const auto& file : row.files)
@@ -172,17 +167,16 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
                                                      : " fails: ENOSPC"));
                     prepare();
                     injection = {{}, operation, nth, fault};
-                    runMessage.clear();
-                    const bool done = row.run();
+                    const Status done = row.run();
 
                     // A write the system takes only in part is finished by
                     // the next; every failure the system reports ends the run.
-                    EXPECT_EQ(done, fault.shortWrite) << runMessage;
-                    if (done) {
+                    EXPECT_EQ(done.isOk(), fault.shortWrite) << done.reason();
+                    if (done.isOk()) {
                         for (std::size_t i = 0; i < row.files.size(); ++i)
                             EXPECT_TRUE(content(row.files[i].first) == after[i]) << row.files[i].first;
                     } else {
-                        EXPECT_FALSE(runMessage.empty()) << "a failed run says why";
+                        EXPECT_FALSE(done.reason().empty()) << "a failed run says why";
                         EXPECT_TRUE(content(row.files.front().first) == row.files.front().second)
                             << row.files.front().first << " is as it was";
                         // A kept copy is there whole, or not at all, and none is lost.

@@ -145,7 +145,6 @@ TEST_F(PresetsTest, theAlignmentGoesByPositionAndOlderTextsLoadToTheirs)
     const Row rows[] = {
         {"a position", false, "2", 2, "right"},
         {"left", false, "left", 0, "left"},
-        {"center", false, "center", 1, "center"},
         {"the list's own right", false, "right", 2, "right"},
         {"the caption rite", false, "rite", 2, "right"},
         {"a translated caption", true, "rechts", 2, "rechts"},
