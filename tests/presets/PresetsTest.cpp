@@ -3,8 +3,10 @@
 #include "config/CommonSection.h"
 #include "config/ConfigFixture.h"
 #include "settings/SettingId.h"
+#include "support/RandomSettings.h"
 
 #include <algorithm>
+#include <random>
 
 namespace golv {
 namespace {
@@ -34,52 +36,36 @@ protected:
     std::string textOf(std::string_view key) { return store().text(*findSetting(key)); }
 };
 
-// A value for every setting that differs from the default, within its control.
-void changeEverySetting(SettingsStore& store)
-{
-    for (SettingId id = 0; id < kSettings.size(); ++id) {
-        const SettingDef& def = kSettings[id];
-        switch (def.conversion) {
-        case Conversion::CheckState:
-            store.setState(id, store.state(id) == 1 ? 2 : 1);
-            break;
-        case Conversion::ScrollPosition:
-        case Conversion::OptionIndex:
-        case Conversion::ListIndex:
-            store.setState(id, def.high);
-            break;
-        case Conversion::ListText:
-            store.setText(id, "90");
-            break;
-        case Conversion::VariantFlag:
-        case Conversion::ByteFlag:
-            store.setFlag(id, def.high);
-            break;
-        default:
-            store.setText(id, std::to_string(10 + id % 90));
-            break;
-        }
-    }
-}
-
+// Values every window would take, saved and loaded again, and with them
+// which controls are enabled; every setting differs from its default in one
+// seed or another.
 TEST_F(PresetsTest, aSavedPresetLoadsBackEverySettingAndEnabledState)
 {
-    changeEverySetting(store());
-    const Lines saved = presetLines(store());
-    std::vector<bool> enabled;
-    for (SettingId id = 0; id < kSettings.size(); ++id)
-        enabled.push_back(store().isEnabled(id));
-    ui.fileAnswers.push_back((folder / "all.qpt"));
-    savePreset(session);
+    for (const std::uint32_t seed : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        SettingValues values = test::randomValues(random, store());
+        for (SettingId id = 0; id < kSettings.size(); ++id) {
+            if (kSettings[id].conversion == Conversion::Number) // read as shortest decimal: "08" loads as "8"
+                values[id].text = std::to_string(std::stoi(values[id].text));
+        }
+        store().load(values);
+        const Lines saved = presetLines(store());
+        std::vector<bool> enabled;
+        for (SettingId id = 0; id < kSettings.size(); ++id)
+            enabled.push_back(store().isEnabled(id));
+        ui.fileAnswers.push_back((folder / "all.qpt"));
+        savePreset(session);
 
-    ASSERT_TRUE(LoadCommonConfig(session));
-    ASSERT_NE(presetLines(store()), saved);
-    ui.fileAnswers.push_back((folder / "all.qpt"));
-    loadPreset(session);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(presetLines(store()), saved);
-    for (SettingId id = 0; id < kSettings.size(); ++id)
-        EXPECT_EQ(store().isEnabled(id), enabled[id]) << kSettings[id].key;
+        ASSERT_TRUE(LoadCommonConfig(session));
+        ASSERT_NE(presetLines(store()), saved);
+        ui.fileAnswers.push_back((folder / "all.qpt"));
+        loadPreset(session);
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(presetLines(store()), saved);
+        for (SettingId id = 0; id < kSettings.size(); ++id)
+            EXPECT_EQ(store().isEnabled(id), enabled[id]) << kSettings[id].key;
+    }
 }
 
 TEST_F(PresetsTest, aPresetFileHasTheHeaderAndOneCrLfLinePerSetting)
