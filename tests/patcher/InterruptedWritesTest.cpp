@@ -52,29 +52,22 @@ Fault injectFault(Operation operation)
     return injection.fault;
 }
 
-// Sets the hook for one test and takes it away again on every way out.
-class FaultHook {
-public:
-    FaultHook()
+// A file's content, or none when it does not exist.
+using Content = std::optional<std::string>;
+
+// The hook counts every call of every test, and lets one fail when a test asks.
+class InterruptedWritesTest : public test::PatchFixture {
+protected:
+    InterruptedWritesTest()
     {
         injection = {};
         platform::detail::setFaultHook(injectFault);
     }
-    ~FaultHook() { platform::detail::setFaultHook(nullptr); }
-    FaultHook(const FaultHook&) = delete;
-    FaultHook& operator=(const FaultHook&) = delete;
-};
+    ~InterruptedWritesTest() override { platform::detail::setFaultHook(nullptr); }
 
-// A file's content, or none when it does not exist.
-using Content = std::optional<std::string>;
-
-class InterruptedWritesTest : public test::PatchFixture {
-protected:
     Content content(const std::string& name) const
     {
-        if (!std::filesystem::exists(folder.native(name)))
-            return std::nullopt;
-        return folder.read(name);
+        return std::filesystem::exists(folder.native(name)) ? Content(folder.read(name)) : std::nullopt;
     }
 
     void put(const std::string& name, const Content& value) const
@@ -108,22 +101,16 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
 {
     const std::string zeros = blankImage();
     const std::string oldConfig = "[common]\r\nthis golv.cfg is damaged\r\n";
-    std::string runMessage;
-    auto reasonOf = [&runMessage](const Status& status) {
-        runMessage = status.reason();
-        return status.isOk();
-    };
     auto patchRun = [&] {
         const PatchOutcome outcome = ModifyExe(session);
-        runMessage = describeProblems(outcome);
-        return outcome.patched();
+        return outcome.patched() ? Status::ok() : Status::failure(describeProblems(outcome));
     };
     struct Row {
         const char* name;
         // The files the run writes, the first the one it replaces, each with
         // its content before the run.
         std::vector<std::pair<std::string, Content>> files;
-        std::function<bool()> run;
+        std::function<Status()> run;
     };
     std::string patched = zeros;
     patched.replace(static_cast<std::size_t>(offset("DDOffset") - 1), 2, "\xA0\x46");
@@ -133,16 +120,15 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         {"patch run that sets aside an original of another executable",
             {{"quenb.exe", zeros}, {"quenb.exe.orig", "an older game"}, {"quenb.exe.orig.1", std::nullopt}}, patchRun},
         {"restore of the original", {{"quenb.exe", patched}, {"quenb.exe.orig", zeros}},
-            [&] { return reasonOf(restoreOriginal(session)); }},
+            [&] { return restoreOriginal(session); }},
         {"golv.cfg written anew", {{"golv.cfg", oldConfig}, {"golv.cfg.bak", std::nullopt}},
-            [&] { return reasonOf(regenerateConfig(session.configPath, ui, "golv.cfg is damaged.")); }},
+            [&] { return regenerateConfig(session.configPath, ui, "golv.cfg is damaged."); }},
         {"preset save", {{"mine.qpt", "[preset]\r\nan older preset\r\n"}},
-            [&] { return reasonOf(writePreset(store(), folder / "mine.qpt")); }},
+            [&] { return writePreset(store(), folder / "mine.qpt"); }},
         {"patch export", {{"changes.vcdiff", "an older patch"}},
-            [&] { return reasonOf(exportPatch(session, folder / "changes.vcdiff")); }},
+            [&] { return exportPatch(session, folder / "changes.vcdiff"); }},
     };
 
-    const FaultHook hook;
     const std::string config = folder.read("golv.cfg");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -160,7 +146,8 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         // of each kind the run makes.
         prepare();
         injection = {};
-        ASSERT_TRUE(row.run()) << runMessage;
+        const Status clean = row.run();
+        ASSERT_TRUE(clean) << clean.reason();
         const std::map<Operation, int> calls = injection.calls;
         std::vector<Content> after;
         for (const auto& file : row.files)
@@ -170,27 +157,23 @@ TEST_F(InterruptedWritesTest, aFailedCallLeavesEveryFileWholeAndTheRunSaysSo)
         for (const auto& [operation, name] : kOperations) {
             const int reached = calls.count(operation) != 0 ? calls.at(operation) : 0;
             for (int nth = 1; nth <= reached; ++nth) {
-                std::vector<Fault> faults = {{EIO, false}, {ENOSPC, false}};
-                if (operation == Operation::Write)
-                    faults.push_back({0, true});
-                for (const Fault& fault : faults) {
+                for (const Fault& fault : {Fault{EIO, false}, Fault{ENOSPC, false}, Fault{0, true}}) {
+                    if (fault.shortWrite && operation != Operation::Write)
+                        continue; // only a write can be taken in part
                     SCOPED_TRACE(std::string(name) + " call " + std::to_string(nth)
-                        + (fault.shortWrite          ? " writes half"
-                                : fault.error == EIO ? " fails: EIO"
-                                                     : " fails: ENOSPC"));
+                        + (fault.shortWrite ? " writes half" : " fails with errno " + std::to_string(fault.error)));
                     prepare();
                     injection = {{}, operation, nth, fault};
-                    runMessage.clear();
-                    const bool done = row.run();
+                    const Status done = row.run();
 
                     // A write the system takes only in part is finished by
                     // the next; every failure the system reports ends the run.
-                    EXPECT_EQ(done, fault.shortWrite) << runMessage;
-                    if (done) {
+                    EXPECT_EQ(done.isOk(), fault.shortWrite) << done.reason();
+                    if (done.isOk()) {
                         for (std::size_t i = 0; i < row.files.size(); ++i)
                             EXPECT_TRUE(content(row.files[i].first) == after[i]) << row.files[i].first;
                     } else {
-                        EXPECT_FALSE(runMessage.empty()) << "a failed run says why";
+                        EXPECT_FALSE(done.reason().empty()) << "a failed run says why";
                         EXPECT_TRUE(content(row.files.front().first) == row.files.front().second)
                             << row.files.front().first << " is as it was";
                         // A kept copy is there whole, or not at all, and none is lost.
@@ -283,7 +266,6 @@ TEST_F(InterruptedWritesTest, aFileThatTakesTheExecutablesNameMeanwhileIsLeftAsI
             }},
         {"restore", before, [this] { return restoreOriginal(session); }},
     };
-    const FaultHook hook;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         folder.write("quenb.exe", row.original ? patched : before);

@@ -3,105 +3,74 @@
 #include "config/ConfigFixture.h"
 #include "config/VersionTables.h"
 #include "patcher/PatchFixture.h"
-#include "settings/SettingId.h"
 #include "startup/Startup.h"
 
 namespace golv {
 namespace {
 
 using Messages = std::vector<std::string>;
+using SilentModeTest = test::ConfigFixture;
 
-class SilentModeTest : public test::ConfigFixture {
-protected:
-    // The default configuration with SilentPatch=1, and a synthetic executable
-    // at `exe`, which the configuration names by `exeName`.
-    void prepare(const std::string& silent = "SilentPatch=1", const std::string& exeName = "quenb.exe",
-        const std::string& exe = "quenb.exe")
-    {
+// Start-up beside the default configuration, with the given lines in place of
+// those of their keys, and a synthetic executable whose drawing distance is
+// zeroed, so that a patch shows (the default run writes A0 46 there); then the
+// silent run.
+TEST_F(SilentModeTest, patchesOnlyAnIdentifiedExecutableAndOnlyWhenSwitchedOn)
+{
+    constexpr std::size_t kDrawingDistance = 730271 - 1;
+    using enum SilentOutcome;
+    struct Row {
+        const char* name;
+        std::vector<std::string> config;
+        SilentOutcome outcome;
+        Messages messages;
+        std::string exe = "quenb.exe";
+    };
+    const Row rows[] = {
+        {"switched on", {"SilentPatch=1"}, Patched, {}},
+        {"switched off", {"SilentPatch=0"}, NotSilent, {}},
+        // As an older Windows editor saves it: in a folder of its own, in Windows-1252.
+        {"an executable named in Windows-1252",
+            {"SilentPatch=1", "ExeName=" + platform::joinPath("bin", "sp\xE4t.exe")}, Patched, {},
+            "bin/sp\xC3\xA4t.exe"},
+        {"detection bytes of no build", {"SilentPatch=1", "VersionCheckOffset=730226"}, Ended,
+            {"Current config file have no support for your quenb.exe."}},
+        // The start-up message once, with the reasons; not even the writes before it.
+        {"a position the run cannot write", {"SilentPatch=1", "HBarOffset=0"}, Ended,
+            {std::string(kStartupFailureMessage)}},
+    };
+    std::filesystem::create_directory(folder.native("bin"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         std::vector<std::string> lines = defaultConfigLines();
         for (std::string& line : lines) {
-            if (line == "SilentPatch=0")
-                line = silent;
-            else if (line == "ExeName=quenb.exe")
-                line = "ExeName=" + exeName;
+            for (const std::string& edit : row.config) {
+                if (line.starts_with(edit.substr(0, edit.find('=') + 1)))
+                    line = edit;
+            }
         }
         writeConfig(lines);
-        ASSERT_EQ(test::makeSyntheticExecutable(folder / exe), 0);
-        // Mark the drawing distance so a patch shows: the default run writes A0 46.
-        std::string image = folder.read(exe);
-        image.replace(730271 - 1, 2, std::string(2, '\0'));
-        folder.write(exe, image);
+        ASSERT_EQ(test::makeSyntheticExecutable(folder / row.exe), 0);
+        std::string before = folder.read(row.exe);
+        before.replace(kDrawingDistance, 2, std::string(2, '\0'));
+        folder.write(row.exe, before);
+
+        ui.messages.clear();
+        Session run(ui);
+        ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
+        EXPECT_EQ(runSilentPatch(run), row.outcome);
+        EXPECT_EQ(ui.messageTexts(), row.messages);
+        const std::string image = folder.read(row.exe);
+        if (row.outcome != Patched) {
+            EXPECT_TRUE(image == before);
+            continue;
+        }
+        EXPECT_EQ(image.substr(kDrawingDistance, 2), "\xA0\x46");
+        // The main-menu alignment goes by the list's position.
+        EXPECT_EQ(image.substr(static_cast<std::size_t>(run.offsets[offsetSlot("NewGameAlignOffset")] - 1), 5),
+            std::string("\x68\x00\x80\x00\x00", 5));
     }
-
-    std::string drawingDistanceBytes(const std::string& exe = "quenb.exe") const
-    {
-        return folder.read(exe).substr(730271 - 1, 2);
-    }
-};
-
-TEST_F(SilentModeTest, patchesTheIdentifiedExecutableWithTheDefaults)
-{
-    prepare();
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Patched);
-    EXPECT_EQ(drawingDistanceBytes(), "\xA0\x46");
-    EXPECT_TRUE(ui.messages.empty());
-    // The main-menu alignment was written too: it goes by the list's position.
-    const std::string image = folder.read("quenb.exe");
-    EXPECT_EQ(image.substr(static_cast<std::size_t>(session.offsets[offsetSlot("NewGameAlignOffset")] - 1), 5),
-        std::string("\x68\x00\x80\x00\x00", 5));
-}
-
-// A configuration saved by an older Windows editor: CR LF line ends, and an
-// executable in a folder of its own whose name is Windows-1252.
-TEST_F(SilentModeTest, findsAnExecutableNamedInWindows1252InAFolderOfItsOwn)
-{
-    std::filesystem::create_directory(folder.native("bin"));
-    prepare("SilentPatch=1", platform::joinPath("bin", "sp\xE4t.exe"), "bin/sp\xC3\xA4t.exe");
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Patched) << ::testing::PrintToString(ui.messageTexts());
-    EXPECT_EQ(drawingDistanceBytes("bin/sp\xC3\xA4t.exe"), "\xA0\x46");
-}
-
-TEST_F(SilentModeTest, isNotSilentWithoutTheSwitchOrWithoutTheExecutable)
-{
-    prepare("SilentPatch=0");
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(runSilentPatch(session), SilentOutcome::NotSilent);
-    EXPECT_EQ(drawingDistanceBytes(), std::string(2, '\0'));
-
-    // A missing executable keeps the main window open with the not-found message.
-    test::RecordingInteraction otherUi;
-    Session other(otherUi);
-    prepare();
-    std::filesystem::remove(folder.native("quenb.exe"));
-    ASSERT_EQ(runStartup(other, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(runSilentPatch(other), SilentOutcome::NotSilent);
-    EXPECT_EQ(otherUi.messages.size(), 1u);
-}
-
-TEST_F(SilentModeTest, anUnidentifiedExecutableEndsWithoutPatching)
-{
-    prepare();
-    std::string image = folder.read("quenb.exe");
-    image[730225 - 1] = 'X'; // the detection bytes no longer match
-    folder.write("quenb.exe", image);
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Ended);
-    EXPECT_EQ(ui.messageTexts(), Messages{"Current config file have no support for your quenb.exe."});
-    EXPECT_EQ(folder.read("quenb.exe"), image);
-}
-
-TEST_F(SilentModeTest, aRefusedRunShowsTheStartupMessageOnceWithItsReasonsAndWritesNothing)
-{
-    prepare();
-    ASSERT_EQ(runStartup(session, folder.path()), StartupResult::ShowWindow);
-    const std::string before = folder.read("quenb.exe");
-    session.offsets[offsetSlot("HBarOffset")] = 0; // a position the run cannot write
-    EXPECT_EQ(runSilentPatch(session), SilentOutcome::Ended);
-    EXPECT_EQ(ui.messageTexts(), Messages{std::string(kStartupFailureMessage)});
-    EXPECT_NE(ui.messages[0].details.find("HBarOffset is missing"), std::string::npos);
-    EXPECT_TRUE(folder.read("quenb.exe") == before) << "not even the writes before it";
+    EXPECT_NE(ui.messages.back().details.find("HBarOffset is missing"), std::string::npos);
 }
 
 } // namespace

@@ -84,22 +84,30 @@ TEST_F(StartupTest, readsTheDetectionBlockAsVersionHex)
     }
 }
 
-// No executable to read: missing, or a folder or a FIFO of its name, which
-// is never waited on; for what exists the message says why it was not read.
-TEST_F(StartupTest, noExecutableFileTakesBranchA)
+// No executable to read: missing, or a folder or a FIFO of its name, which is
+// never waited on (the message says why it was not read), or a name outside
+// golv.cfg's folder, which a shared configuration must not reach, in silent
+// mode neither. Silent mode leaves a missing one to the main window.
+TEST_F(StartupTest, anExecutableThatCannotBeReadIsNamedAndNotPatched)
 {
+    test::TempFolder elsewhere;
+    elsewhere.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7});
     const std::string notFound
         = "Error loading patcher. quenb.exe not found.\n(exe dir: " + (folder / "quenb.exe") + ")";
     const std::string notRegular = "\nCannot open " + (folder / "quenb.exe") + ": it is not a regular file.";
-    const std::pair<const char*, std::string> rows[]
-        = {{"missing", notFound}, {"folder", notFound + notRegular}, {"fifo", notFound + notRegular}};
-    for (const auto& [kind, message] : rows) {
-        SCOPED_TRACE(kind);
-        writeSmallConfig();
+    using enum ExecutableState;
+    const std::tuple<std::string, std::string, ExecutableState> rows[]
+        = {{"missing", notFound, Missing}, {"folder", notFound + notRegular, Missing},
+            {"fifo", notFound + notRegular, Missing}, {elsewhere / "quenb.exe", "", Refused},
+            {"../" + platform::fileNameOf(elsewhere.path()) + "/quenb.exe", "", Refused},
+            {"bin\\..\\..\\quenb.exe", "", Refused}, {"C:quenb.exe", "", Refused}};
+    for (const auto& [name, notRead, state] : rows) {
+        SCOPED_TRACE(name);
+        writeSmallConfig({"ExeName=" + (state == Missing ? "quenb.exe" : name), "SilentPatch=1"});
         std::filesystem::remove(folder.native("quenb.exe"));
-        if (std::string_view(kind) == "folder")
+        if (name == "folder")
             std::filesystem::create_directory(folder.native("quenb.exe"));
-        if (std::string_view(kind) == "fifo") {
+        if (name == "fifo") {
 #ifdef _WIN32
             continue; // Windows has no FIFOs in its folders
 #else
@@ -110,35 +118,13 @@ TEST_F(StartupTest, noExecutableFileTakesBranchA)
         Session run(ui);
         run.parsers = nullptr;
         ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
-        EXPECT_EQ(ui.messageTexts(), Messages{message});
-        EXPECT_EQ(run.executable.state, ExecutableState::Missing);
-    }
-}
-
-// golv.cfg names only files inside its folder: a shared configuration
-// reaches no other file, in silent mode neither.
-TEST_F(StartupTest, anExecutableNameOutsideTheFolderIsRefused)
-{
-    test::TempFolder elsewhere;
-    elsewhere.write("quenb.exe", std::vector<unsigned char>{1, 2, 3, 4, 0x0A, 0x00, 0xFF, 7});
-    const std::string names[] = {elsewhere / "quenb.exe", "../" + platform::fileNameOf(elsewhere.path()) + "/quenb.exe",
-        "bin\\..\\..\\quenb.exe", "C:quenb.exe"};
-    for (const std::string& name : names) {
-        SCOPED_TRACE(name);
-        writeSmallConfig({"ExeName=" + name, "SilentPatch=1"});
-        ui.messages.clear();
-        Session run(ui);
-        run.parsers = nullptr;
-        ASSERT_EQ(runStartup(run, folder.path()), StartupResult::ShowWindow);
         EXPECT_EQ(ui.messageTexts(),
-            Messages{"golv.cfg names the executable \"" + name
-                + "\", which is not a file inside the folder GOLV "
-                  "works in ("
-                + folder.path()
-                + "). ExeName must be a file name, or a path below that folder "
-                  "without \"..\"."});
-        EXPECT_EQ(run.executable.state, ExecutableState::Refused);
-        EXPECT_EQ(runSilentPatch(run), SilentOutcome::Ended);
+            Messages{state == Missing ? notRead
+                                      : "golv.cfg names the executable \"" + name
+                        + "\", which is not a file inside the folder GOLV works in (" + folder.path()
+                        + "). ExeName must be a file name, or a path below that folder without \"..\"."});
+        EXPECT_EQ(run.executable.state, state);
+        EXPECT_EQ(runSilentPatch(run), state == Missing ? SilentOutcome::NotSilent : SilentOutcome::Ended);
     }
 }
 
