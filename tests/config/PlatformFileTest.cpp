@@ -34,9 +34,7 @@ std::vector<std::filesystem::path> entries(const test::TempFolder& folder)
 bool opens(const std::string& path, std::string& error)
 {
     std::FILE* file = platform::openRegularFile(path, error);
-    if (file != nullptr)
-        std::fclose(file);
-    return file != nullptr;
+    return file != nullptr && std::fclose(file) == 0;
 }
 
 TEST(PlatformFile, pathsAreJoinedTheWayTheSystemReadsThem)
