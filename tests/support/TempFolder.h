@@ -46,8 +46,7 @@ public:
 
     void write(std::string_view name, std::string_view content) const
     {
-        std::ofstream out(native(name), std::ios::binary | std::ios::trunc);
-        out << content;
+        std::ofstream(native(name), std::ios::binary | std::ios::trunc) << content;
     }
 
     void write(std::string_view name, const std::vector<unsigned char>& bytes) const
