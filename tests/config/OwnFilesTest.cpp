@@ -5,15 +5,7 @@
 namespace golv {
 namespace {
 
-class OwnFilesTest : public test::ConfigFixture {
-protected:
-    OwnFilesTest()
-    {
-        session.executable.name = "quenb.exe";
-        session.executable.path = folder / "quenb.exe";
-        folder.write("quenb.exe", std::string_view("MZ"));
-    }
-};
+using OwnFilesTest = test::ConfigFixture;
 
 #ifdef _WIN32
 constexpr bool kNamesIgnoreCase = true;
@@ -23,6 +15,8 @@ constexpr bool kNamesIgnoreCase = false;
 
 TEST_F(OwnFilesTest, nothingIsSavedOverTheFilesASessionWorksOn)
 {
+    session.executable = {"quenb.exe", folder / "quenb.exe"};
+    folder.write("quenb.exe", std::string_view("MZ"));
     std::filesystem::create_hard_link(folder.native("quenb.exe"), folder.native("linked.exe"));
     folder.write("golv.cfg.bak.2", std::string_view("kept"));
     std::filesystem::create_hard_link(folder.native("golv.cfg.bak.2"), folder.native("linked.bak"));

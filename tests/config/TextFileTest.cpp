@@ -9,14 +9,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines readAll(LineSource& source)
-{
-    Lines lines;
-    while (auto line = source.next())
-        lines.push_back(std::move(*line));
-    return lines;
-}
-
 // Every line end, read from a file in pieces and split in memory alike; a CR
 // LF that the reader's pieces cut apart is still one line end. A line as long
 // as the reader holds is still read; one byte more stops the reading there,
@@ -53,7 +45,10 @@ TEST(TextFile, acceptsEveryLineEndAndStopsAtAnEndlessLine)
         std::string error;
         const auto reader = TextFileReader::open(folder / "lines.txt", error);
         ASSERT_TRUE(reader) << error;
-        EXPECT_EQ(readAll(*reader), row.lines);
+        Lines lines;
+        while (auto line = reader->next())
+            lines.push_back(std::move(*line));
+        EXPECT_EQ(lines, row.lines);
         EXPECT_EQ(reader->error(),
             row.tooLong ? "Line " + std::to_string(row.tooLong) + " of " + (folder / "lines.txt") + " is too long."
                         : "");

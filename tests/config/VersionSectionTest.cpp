@@ -23,29 +23,7 @@ protected:
         lines.insert(lines.end(), sections.begin(), sections.end());
         return lines;
     }
-
-    std::string regenerationMessage() const
-    {
-        return "Can't find proper golv.cfg. Recreating config file now.\n(config dir: " + session.configPath + ")";
-    }
 };
-
-TEST_F(VersionSectionTest, fillsTheTablesFromTheMatchingSection)
-{
-    writeConfig(
-        withSections({"[version 1234;Another build]", "DDOffset=111", "[end version]", "[version A00FF;Test build]",
-            "; offsets", "DDOffset=                 730271", "ddisoffset1=2.5", "NEscData=       7509",
-            "FadeoutsSpeedOffset=  1234", "VersionCheckOffset=99", "SomethingElse=1", "[end version]"}));
-    ASSERT_TRUE(LoadConfig(session));
-    EXPECT_EQ(session.foundLabel, "Found: Test build");
-    EXPECT_EQ(session.executable.state, ExecutableState::Identified);
-    EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], 730271);
-    EXPECT_EQ(session.offsets[offsetSlot("DDisOffset1")], 2) << "keys match in any case, numbers round half to even";
-    EXPECT_EQ(session.engineData[engineDataIndex("NEscData")], "7509");
-    EXPECT_EQ(session.offsets[offsetSlot("FadeoutsSpeedOffset")], 1234);
-    EXPECT_EQ(session.offsets[1], 5) << "a version section cannot move the detection position";
-    EXPECT_TRUE(ui.messages.empty());
-}
 
 TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
 {
@@ -56,8 +34,15 @@ TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
         const char* label;
         int ddOffset;
         int ltOffset;
+        int fadeoutsSpeed = 0;
+        const char* nEscData = "";
     };
     const std::vector<Row> rows = {
+        {"keys in any case, spaces after =, halves to even; the detection position stays", "A00FF",
+            {"[version 1234;Another build]", "DDOffset=111", "[end version]", "[version A00FF;Test build]", "; offsets",
+                "DDOffset=                 730271", "ltoffset=2.5", "NEscData=       7509",
+                "FadeoutsSpeedOffset=  1234", "VersionCheckOffset=99", "SomethingElse=1", "[end version]"},
+            "Found: Test build", 730271, 2, 1234, "7509"},
         {"the later of two matches wins, and within one the last line", "A00FF",
             {"[version A00FF;First]", "DDOffset=100", "LTOffset=200", "LTOffset=250", "[end version]",
                 "[version A00FF;Second]", "DDOffset=300", "[end version]"},
@@ -76,6 +61,7 @@ TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
         SCOPED_TRACE(row.name);
         session.versionHex = row.versionHex;
         session.offsets.clearVersionSlots();
+        session.engineData = {};
         ui.messages.clear();
         writeConfig(withSections(row.sections));
         ASSERT_TRUE(LoadConfig(session));
@@ -86,6 +72,9 @@ TEST_F(VersionSectionTest, everySectionWhosePatternBeginsWithVersionHexApplies)
             found ? Messages{} : Messages{"Current config file have no support for your quenb.exe."});
         EXPECT_EQ(session.offsets[offsetSlot("DDOffset")], row.ddOffset);
         EXPECT_EQ(session.offsets[offsetSlot("LTOffset")], row.ltOffset);
+        EXPECT_EQ(session.offsets[1], 5) << "a version section cannot move the detection position";
+        EXPECT_EQ(session.offsets[offsetSlot("FadeoutsSpeedOffset")], row.fadeoutsSpeed);
+        EXPECT_EQ(session.engineData[engineDataIndex("NEscData")], row.nEscData);
     }
 }
 
@@ -109,7 +98,9 @@ TEST_F(VersionSectionTest, aDamagedSectionRegeneratesTheFileAndReadsItAgain)
         writeConfig(withSections(row.section));
         ASSERT_TRUE(LoadConfig(session));
         ASSERT_FALSE(ui.messages.empty());
-        EXPECT_EQ(ui.messages[0].text, regenerationMessage() + "\nThe replaced file was kept as golv.cfg.bak.");
+        EXPECT_EQ(ui.messages[0].text,
+            "Can't find proper golv.cfg. Recreating config file now.\n(config dir: " + session.configPath
+                + ")\nThe replaced file was kept as golv.cfg.bak.");
         std::filesystem::remove(folder.native("golv.cfg.bak"));
         EXPECT_EQ(configText(), defaultFileText());
         // The default build's pattern is not A00FF: nothing matches now, and

@@ -17,10 +17,9 @@ constexpr std::int64_t kExecutableSize = 1 << 20;
 // section matches.
 std::string firstPattern(const std::vector<std::string>& lines)
 {
-    for (const std::string& line : lines) {
+    for (const std::string& line : lines)
         if (golv::toLowerAscii(line.substr(0, 9)) == "[version ")
-            return line.substr(9, line.find(';') == std::string::npos ? std::string::npos : line.find(';') - 9);
-    }
+            return line.substr(9, line.find(';') - 9); // without a ";" (npos), the rest
     return {};
 }
 

@@ -11,26 +11,18 @@ namespace {
 void requireShowable(const golv::SettingsStore& settings)
 {
     using golv::Conversion;
+    using golv::fuzz::require;
     for (golv::SettingId id = 0; id < golv::kSettings.size(); ++id) {
         const golv::SettingDef& def = golv::kSettings[id];
         const int state = settings.state(id);
-        switch (def.conversion) {
-        case Conversion::CheckState:
-            golv::fuzz::require(state >= 0 && state <= 2, "a check box outside its three states");
-            break;
-        case Conversion::ScrollPosition:
-            golv::fuzz::require(state >= def.low && state <= def.high, "a scroll bar outside its range");
-            break;
-        case Conversion::OptionIndex:
-        case Conversion::ListIndex:
-            golv::fuzz::require(state >= -1 && state <= def.high, "a choice with no button or entry");
-            break;
-        case Conversion::ByteFlag:
-            golv::fuzz::require(settings.flag(id) >= 0 && settings.flag(id) <= 255, "a byte flag beyond a byte");
-            break;
-        default:
-            break;
-        }
+        if (def.conversion == Conversion::CheckState)
+            require(state >= 0 && state <= 2, "a check box outside its three states");
+        else if (def.conversion == Conversion::ScrollPosition)
+            require(state >= def.low && state <= def.high, "a scroll bar outside its range");
+        else if (def.conversion == Conversion::OptionIndex || def.conversion == Conversion::ListIndex)
+            require(state >= -1 && state <= def.high, "a choice with no button or entry");
+        else if (def.conversion == Conversion::ByteFlag)
+            require(settings.flag(id) >= 0 && settings.flag(id) <= 255, "a byte flag beyond a byte");
     }
 }
 

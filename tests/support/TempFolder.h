@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,25 +46,21 @@ public:
 
     void write(std::string_view name, std::string_view content) const
     {
-        std::ofstream out(native(name), std::ios::binary | std::ios::trunc);
-        out << content;
+        std::ofstream(native(name), std::ios::binary | std::ios::trunc) << content;
     }
 
     void write(std::string_view name, const std::vector<unsigned char>& bytes) const
     {
-        std::ofstream out(native(name), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
 
     std::string read(std::string_view name) const
     {
-        // In one piece: a byte-wise read of a 1 MiB image costs seconds in
-        // the sanitizer build, where tests read it thousands of times.
-        std::ifstream in(native(name), std::ios::binary | std::ios::ate);
-        std::string content(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
-        in.seekg(0);
-        in.read(content.data(), static_cast<std::streamsize>(content.size()));
-        return content;
+        // Buffer by buffer: a byte-wise read of a 1 MiB image costs seconds
+        // in the sanitizer build, where tests read it thousands of times.
+        std::ostringstream content;
+        content << std::ifstream(native(name), std::ios::binary).rdbuf();
+        return std::move(content).str();
     }
 
 private:
@@ -94,14 +91,10 @@ inline int runProgram(std::string_view program, const std::vector<std::string>& 
     // Appended piece by piece: GCC 12's optimizer takes "'" + text for an
     // overlapping copy (-Wrestrict) in a Release build.
     std::string command = "'";
-    command += program;
-    command += '\'';
-    for (const std::string& argument : arguments) {
-        command += " '";
-        command += argument;
-        command += '\'';
-    }
-    return std::system(command.c_str());
+    command.append(program);
+    for (const std::string& argument : arguments)
+        command.append("' '").append(argument);
+    return std::system(command.append("'").c_str());
 #endif
 }
 
