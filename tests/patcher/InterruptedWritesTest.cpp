@@ -308,6 +308,26 @@ TEST_F(InterruptedWritesTest, theOriginalIsKeptOnceAndPutBackAfterTheQuestion)
     EXPECT_EQ(image(), original);
     EXPECT_EQ(folder.read("quenb.exe.orig"), original) << "the original stays for another time";
     EXPECT_EQ(ui.messages.size(), 1u) << "a restore that worked says nothing more";
+
+    // An original that is not this executable's own is never put back: the
+    // game was updated, or the file is of another build, or of none.
+    folder.write("golv.cfg",
+        folder.read("golv.cfg") + "[version " + std::string(32, '4') + ";Another build]\r\n[end version]\r\n");
+    std::string updated = original, anotherBuild = original;
+    updated[16] = 'U';
+    anotherBuild.replace(static_cast<std::size_t>(session.offsets[1] - 1), 16, std::string(16, 'D'));
+    const std::pair<std::string, std::string> refused[]
+        = {{"", "quenb.exe.orig is empty."}, {"older", "quenb.exe.orig is of no build that golv.cfg knows."},
+            {anotherBuild, "quenb.exe.orig is not the original of this quenb.exe: "},
+            {updated, "quenb.exe.orig is not the original of this quenb.exe: "}};
+    for (const auto& [kept, said] : refused) {
+        folder.write("quenb.exe.orig", kept);
+        ui.messages.clear();
+        EXPECT_FALSE(restoreCommand(session));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_TRUE(ui.messages[0].details.starts_with(said)) << ui.messages[0].details;
+        EXPECT_EQ(image(), original);
+    }
 }
 
 } // namespace
