@@ -50,6 +50,7 @@ TEST(TextEncoding, everyEncodingDecodesToItsCharactersUpToItsLimits)
         {"UTF-16 LE, a byte left over", utf16le({0x41}) + "B", std::string("A") + kBad},
         {"UTF-16 BE", be + std::string("\x00\x41\x00\xE9\xD8\x3D\xDE\x00", 8), "A\xC3\xA9\xF0\x9F\x98\x80"},
         {"UTF-16 BE, nothing after the mark", be, ""},
+        {"UTF-16 BE, a high surrogate and half a low one", be + "\xD8\x3D\xDC", std::string(kBad) + kBad},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
