@@ -459,7 +459,6 @@ consteval std::array<CaptionEntry, 411> entries()
 } // namespace detail::captions
 
 inline constexpr std::array<CaptionEntry, 411> kCaptions = detail::captions::entries();
-inline constexpr std::size_t kCaptionKeyCount = 353;
 
 // The fonts window's alignment captions and the keys that replace them. The
 // third built-in caption is spelt "rite", while the list says "right" until a

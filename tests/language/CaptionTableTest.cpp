@@ -20,7 +20,6 @@ TEST(CaptionTable, everyKeyIsLowerCaseAndEveryControlHasOneKey)
         EXPECT_TRUE(controls.emplace(entry.window, entry.control).second) << "a control set by two keys";
         keys.insert(entry.key);
     }
-    EXPECT_EQ(keys.size(), kCaptionKeyCount);
     for (const std::string_view key : kAlignmentKeys)
         EXPECT_EQ(keys.count(key), 0u);
 }
