@@ -96,40 +96,38 @@ private slots:
             const ControlKind kind = kindOf(def.conversion);
             const QString first = kind == ControlKind::Option ? option(0) : name;
             const QByteArray where = (window.objectName() + QLatin1Char('.') + name).toLatin1();
-            QVERIFY2(std::ranges::count_if(window.findChildren<QWidget*>(first),
-                         [&window](const QWidget* widget) { return widget->window() == &window; })
-                    == 1,
-                where.constData());
+            const auto inWindow = [&window](const QWidget* widget) { return widget->window() == &window; };
+            QVERIFY2(std::ranges::count_if(window.findChildren<QWidget*>(first), inWindow) == 1, where);
             const bool enabled = test::child<QWidget>(window, first)->isEnabled();
-            QVERIFY2(enabled == settings().isEnabled(id), where.constData());
+            QVERIFY2(enabled == settings().isEnabled(id), where);
             if (kind == ControlKind::Text) {
                 auto* field = test::child<QLineEdit>(window, name);
                 settings().setText(id, "7");
                 QCOMPARE(field->text(), QStringLiteral("7"));
                 field->selectAll();
                 QTest::keyClicks(field, "1");
-                QVERIFY2(settings().text(id) == (enabled ? "1" : "7"), where.constData());
+                QVERIFY2(settings().text(id) == (enabled ? "1" : "7"), where);
             } else if (kind == ControlKind::Check) {
                 auto* box = test::child<QCheckBox>(window, name);
                 settings().setState(id, 2);
                 QCOMPARE(box->checkState(), Qt::PartiallyChecked);
                 box->click();
-                QVERIFY2(settings().state(id) == (enabled ? 1 : 2), where.constData());
+                QVERIFY2(settings().state(id) == (enabled ? 1 : 2), where);
             } else if (kind == ControlKind::Scroll) {
                 auto* bar = test::child<QScrollBar>(window, name);
-                QVERIFY2(bar->minimum() == def.low && bar->maximum() == def.high, where.constData());
+                QVERIFY2(bar->minimum() == def.low && bar->maximum() == def.high, where);
                 settings().setState(id, def.low);
                 QCOMPARE(bar->value(), int(def.low));
                 bar->setValue(def.high);
-                QVERIFY2(settings().state(id) == def.high, where.constData());
+                QVERIFY2(settings().state(id) == def.high, where);
             } else if (kind == ControlKind::Option) {
                 for (int index = def.high; index >= 0; --index) {
                     test::child<QRadioButton>(window, option(index))->click();
-                    QVERIFY2(settings().state(id) == index, where.constData());
+                    QVERIFY2(settings().state(id) == index, where);
                     settings().setState(id, index == 0 ? 1 : 0);
                     QVERIFY2(test::child<QRadioButton>(window, option(index == 0 ? 1 : 0))->isChecked()
                             && !test::child<QRadioButton>(window, option(index))->isChecked(),
-                        where.constData());
+                        where);
                 }
             } else if (kind == ControlKind::List) {
                 auto* list = test::child<QComboBox>(window, name);
@@ -141,15 +139,15 @@ private slots:
                 };
                 const std::string before = value();
                 QTest::keyClicks(list, "r1"); // an entry is picked, never typed
-                QVERIFY2(value() == before && shown(), where.constData());
+                QVERIFY2(value() == before && shown(), where);
                 QTest::keyClick(list, Qt::Key_Up);
-                QVERIFY2(value() != before && shown(), where.constData());
+                QVERIFY2(value() != before && shown(), where);
             } else {
                 auto* flag = test::child<QAbstractButton>(window, name);
                 const double before = settings().flag(id);
                 flag->click();
                 const std::string_view letter = settings().flagLetter(id);
-                QVERIFY2(settings().flag(id) != before && flag->text() == controlName(letter), where.constData());
+                QVERIFY2(settings().flag(id) != before && flag->text() == controlName(letter), where);
             }
         }
     }
@@ -208,7 +206,6 @@ private slots:
         for (int index = 1; index <= static_cast<int>(Window::CustPhys); ++index) {
             const auto window = static_cast<Window>(index);
             QDialog& dialog = program().open(window);
-            const QByteArray where = dialog.objectName().toLatin1();
             const auto id = std::ranges::find_if(
                 texts, [&](SettingId text) { return kSettings[text].window == window && settings().isEnabled(text); });
             QVERIFY(id != texts.end());
@@ -216,7 +213,7 @@ private slots:
             field->setFocus();
             QTest::keyClick(field, Qt::Key_Return);
             QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
-            QVERIFY2(dialog.isVisible() && messages().isEmpty(), where.constData());
+            QVERIFY2(dialog.isVisible() && messages().isEmpty(), qPrintable(dialog.objectName()));
             QCOMPARE(misplaced(Window::Form1), QString());
             // Clicked without moving the focus, whose field's checks would refuse "98" first.
             test::child<QPushButton>(dialog, "Command2")->click();

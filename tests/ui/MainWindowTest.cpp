@@ -169,16 +169,14 @@ private slots:
     // so what is saved and patched is what it shows.
     void aValueFromAPresetIsShownWhole()
     {
-        test::StartedProgram& program = *m_program;
-        program.folder.write(
+        const SettingsStore& settings = m_program->session.settings;
+        m_program->folder.write(
             "wide.qpt", test::crlfText({"[preset]", "version=0.67", "UWDoorBugSoundID=1234", "NoAmmoBugSoundID=-5"}));
-        program.ui.fileAnswers = {program.folder / "wide.qpt"};
+        m_program->ui.fileAnswers = {m_program->folder / "wide.qpt"};
         click("Command12");
-        const SettingsStore& settings = program.session.settings;
-        QCOMPARE(QStringList({text("Text5(18)"), text("Text5(0)"), settings.text(settingId("UWDoorBugSoundID")).c_str(),
-                     settings.text(settingId("NoAmmoBugSoundID")).c_str()}),
-            QStringList({"1234", "-5", "1234", "-5"}));
-        QVERIFY(program.ui.messages.empty());
+        QCOMPARE(QStringList({text("Text5(18)"), text("Text5(0)")}), QStringList({"1234", "-5"}));
+        QVERIFY(settings.text(settingId("UWDoorBugSoundID")) == "1234"
+            && settings.text(settingId("NoAmmoBugSoundID")) == "-5" && m_program->ui.messages.empty());
     }
 
     // Each customizer button opens its own window, modally.
@@ -226,9 +224,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QVERIFY2(find.chosen() == findSetting(key), typed);
 
-            const SettingDef& def = kSettings[*find.chosen()];
-            const SettingsStore& settings = m_program->session.settings;
             const SettingId id = *find.chosen();
+            const SettingDef& def = kSettings[id];
+            const SettingsStore& settings = m_program->session.settings;
             auto value = [&] { return settings.text(id) + '/' + std::to_string(settings.state(id)); };
             const std::string before = value();
             std::vector<std::string> seen; // changed, undone, redone
