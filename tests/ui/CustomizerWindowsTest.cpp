@@ -90,9 +90,10 @@ private slots:
             const SettingDef& def = kSettings[id];
             const QWidget& window = *windows.at(def.window);
             const QString name = controlName(def.control);
-            const auto option = [&](int index) { return controlName(def.control, index); };
+            const auto option
+                = [&](int index) { return test::child<QRadioButton>(window, controlName(def.control, index)); };
             const ControlKind kind = kindOf(def.conversion);
-            const QString first = kind == ControlKind::Option ? option(0) : name;
+            const QString first = kind == ControlKind::Option ? controlName(def.control, 0) : name;
             const QByteArray where = (window.objectName() + QLatin1Char('.') + name).toLatin1();
             const auto inWindow = [&window](const QWidget* widget) { return widget->window() == &window; };
             QVERIFY2(std::ranges::count_if(window.findChildren<QWidget*>(first), inWindow) == 1, where);
@@ -120,12 +121,10 @@ private slots:
                 QVERIFY2(settings().state(id) == def.high, where);
             } else if (kind == ControlKind::Option) {
                 for (int index = def.high; index >= 0; --index) {
-                    test::child<QRadioButton>(window, option(index))->click();
+                    option(index)->click();
                     QVERIFY2(settings().state(id) == index, where);
                     settings().setState(id, index == 0 ? 1 : 0);
-                    QVERIFY2(test::child<QRadioButton>(window, option(index == 0 ? 1 : 0))->isChecked()
-                            && !test::child<QRadioButton>(window, option(index))->isChecked(),
-                        where);
+                    QVERIFY2(option(index == 0 ? 1 : 0)->isChecked() && !option(index)->isChecked(), where);
                 }
             } else if (kind == ControlKind::List) {
                 auto* list = test::child<QComboBox>(window, name);
@@ -225,8 +224,7 @@ private slots:
         auto* defaults = test::child<QPushButton>(gfx, "Command2");
         defaults->setFocus();
         QTest::keyClick(defaults, Qt::Key_Return);
-        QCOMPARE(settings().text(settingId("GunflashAddR")), std::string("47"));
-        QVERIFY(messages().isEmpty());
+        QVERIFY(settings().text(settingId("GunflashAddR")) == "47" && messages().isEmpty());
     }
 
     // A swatch shows and tells its colour as its fields hold it. F4 or
