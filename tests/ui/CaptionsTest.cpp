@@ -13,16 +13,6 @@
 namespace golv {
 namespace {
 
-// Every window, shown: the main window, each customizer and the about box.
-std::vector<std::pair<Window, QWidget*>> allWindows(test::StartedProgram& program)
-{
-    auto windows = program.showAll();
-    AboutBox& about = program.windows->form2();
-    about.show();
-    windows.emplace_back(Window::Form2, &about);
-    return windows;
-}
-
 QString captionOf(const QWidget* widget)
 {
     if (const auto* label = qobject_cast<const QLabel*>(widget))
@@ -33,17 +23,6 @@ QString captionOf(const QWidget* widget)
 }
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The widgets of a window that show a caption of their own.
-std::vector<QWidget*> captioned(QWidget* window)
-{
-    std::vector<QWidget*> widgets;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->window() == window && !captionOf(widget).isEmpty())
-            widgets.push_back(widget);
-    }
-    return widgets;
-}
 
 } // namespace
 
@@ -65,10 +44,8 @@ private slots:
     {
         QFETCH(QString, languageFile);
         test::StartedProgram program;
-        if (!languageFile.isEmpty()) {
-            program.session.languageFile = languageFile.toStdString();
-            LoadLanguageFile(program.session);
-        }
+        program.session.languageFile = languageFile.toStdString();
+        LoadLanguageFile(program.session);
         int translated = 0;
         for (const CaptionEntry& entry : kCaptions) {
             if (isOwnText(entry))
@@ -104,9 +81,15 @@ private slots:
         program.folder.write("long.lng", test::crlfText(languageTemplateLines(true)));
         program.session.languageFile = program.folder / "long.lng";
         LoadLanguageFile(program.session);
-        for (const auto& [id, window] : allWindows(program)) {
+        // Every window: the main window, each customizer and the about box.
+        auto windows = program.showAll();
+        windows.emplace_back(Window::Form2, &program.windows->form2());
+        for (const auto& [id, window] : windows) {
+            window->show();
             window->adjustSize();
-            for (QWidget* widget : captioned(window)) {
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (widget->window() != window || captionOf(widget).isEmpty())
+                    continue; // shows no caption of its own
                 const bool inTable = builtInCaption(id, widget->objectName().toStdString()).has_value()
                     && !widget->objectName().isEmpty();
                 const bool allowed = inTable || own.contains(captionOf(widget))
