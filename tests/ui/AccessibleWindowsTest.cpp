@@ -196,8 +196,7 @@ private slots:
                         + describe(chain[i])));
             }
         }
-        QCOMPARE(
-            test::child<QWidget>(program.show(Window::CustPhys), QStringLiteral("Text2(10)"))->accessibleDescription(),
+        QCOMPARE(test::child<QWidget>(program.show(Window::CustPhys), "Text2(10)")->accessibleDescription(),
             QStringLiteral("48 %1; %2")
                 .arg(captionText(program.session, captionId(Window::Form1, "indecimal")), changes));
     }

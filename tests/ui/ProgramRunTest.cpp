@@ -31,7 +31,7 @@ public:
         if (test::runProgram(GOLV_MAKE_TEST_EXE, {*this / "quenb.exe"}) != 0)
             qFatal("make-test-exe failed");
         std::string image = read("quenb.exe");
-        image.replace(kDrawingDistance - 1, 2, 2, '\0');
+        image.replace(730270, 2, 2, '\0'); // the drawing distance
         write("quenb.exe", image);
     }
 
@@ -54,10 +54,9 @@ public:
     // xdelta3 applied to the executable as it is; the file it makes.
     std::string applyDelta(const std::string& delta) const
     {
-        if (test::runProgram("xdelta3", {"-d", "-f", "-s", *this / "quenb.exe", *this / delta, *this / "applied.exe"})
-            != 0)
+        if (test::runProgram("xdelta3", {"-d", "-f", "-s", *this / "quenb.exe", *this / delta, *this / "applied"}) != 0)
             qFatal("xdelta3 refused the delta");
-        return read("applied.exe");
+        return read("applied");
     }
 
     // Every file of the folder with its content, to tell what a run wrote.
@@ -72,8 +71,6 @@ public:
         }
         return found;
     }
-
-    static constexpr std::size_t kDrawingDistance = 730271;
 };
 
 // One setting of every window.
