@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <ranges>
 #include <tuple>
 
 namespace golv {
@@ -20,10 +21,8 @@ namespace {
 
 QList<int> range(int first, int last)
 {
-    QList<int> ticks;
-    for (int tick = first; tick <= last; ++tick)
-        ticks << tick;
-    return ticks;
+    const auto ticks = std::views::iota(first, last + 1);
+    return {ticks.begin(), ticks.end()};
 }
 
 struct GunflashRow {
