@@ -45,9 +45,8 @@ QStringList shownTexts(const Session& session)
     QStringList texts;
     for (const CaptionEntry& entry : kCaptions) {
         const auto set = session.captions.find({entry.window, std::string(entry.control)});
-        QString text = set != session.captions.end()
-            ? QString::fromStdString(set->second)
-            : QString::fromUtf8(entry.builtIn.data(), static_cast<qsizetype>(entry.builtIn.size()));
+        QString text
+            = set != session.captions.end() ? QString::fromStdString(set->second) : QString::fromUtf8(entry.builtIn);
         text = text.trimmed();
         if (text.endsWith(QLatin1Char(':')))
             text.chop(1);
@@ -223,7 +222,6 @@ private slots:
             dialog.hide();
             program.open(window);
             QVERIFY2(QApplication::focusWidget() == tabChain(&dialog).front(), name);
-            dialog.hide();
         }
     }
 };

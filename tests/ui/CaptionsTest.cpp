@@ -20,8 +20,6 @@ QString captionOf(const QWidget* widget)
     return {};
 }
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 } // namespace
 
 // The windows take their captions from the table a language file addresses:
@@ -53,16 +51,16 @@ private slots:
                 continue; // no control shows it as its caption
             QWidget& window = entry.window == Window::Form2 ? static_cast<QWidget&>(program.windows->form2())
                                                             : program.show(entry.window);
-            const QString control = fromView(entry.control);
+            const QString control = QString::fromUtf8(entry.control);
             const QString shown = entry.control == kWindowTitle
                 ? window.windowTitle()
                 : captionOf(window.findChild<QWidget*>(control, Qt::FindDirectChildrenOnly));
             const auto set = program.session.captions.find({entry.window, std::string(entry.control)});
             const bool fromFile = set != program.session.captions.end();
-            const QString expected = fromFile ? QString::fromStdString(set->second) : fromView(entry.builtIn);
+            const QString expected = fromFile ? QString::fromStdString(set->second) : QString::fromUtf8(entry.builtIn);
             QVERIFY2(fromFile == !languageFile.isEmpty() && shown == expected,
                 qPrintable(QStringLiteral("%1.%2 shows \"%3\"").arg(window.objectName(), control, shown)));
-            translated += shown != fromView(entry.builtIn) ? 1 : 0;
+            translated += shown != QString::fromUtf8(entry.builtIn) ? 1 : 0;
         }
         QVERIFY2(languageFile.isEmpty() || translated > 300, "nearly every caption differs in another language");
 
