@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <optional>
