@@ -112,6 +112,8 @@ def main():
     compile_ = ["cmake", "--build", build, "-j%d" % options.jobs]
     test = ["ctest", "-j%d" % options.jobs, "--timeout", "300"]
     if not (run(configure, REPO) and run(compile_, REPO) and run(test, build)):
+        # Shown once, so that a flaky or broken test can be told from a broken build.
+        subprocess.run(test + ["--rerun-failed", "--output-on-failure"], cwd=build)
         sys.exit("the unchanged core does not build or pass its tests")
 
     caught = 0
