@@ -102,7 +102,9 @@ def main():
     work = os.path.join(REPO, "build-mutation")
     copy = os.path.join(work, "source")
     build = os.path.join(work, "build")
-    shutil.rmtree(copy, ignore_errors=True)
+    # The copy keeps its files' times, so a build left by a run that was
+    # stopped could hold objects of a changed source that look newer than it.
+    shutil.rmtree(work, ignore_errors=True)
     os.makedirs(copy)
     for entry in COPIED:
         source = os.path.join(REPO, entry)
