@@ -8,6 +8,7 @@
 #include "config/VersionSection.h"
 #include "fuzz/FuzzSupport.h"
 #include "patcher/ModifyExe.h"
+#include "support/RecordingInteraction.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ std::string firstPattern(const std::vector<std::string>& lines)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> lines = golv::fuzz::linesOf(data, size);
-    golv::fuzz::QuietInteraction interaction;
+    golv::test::RecordingInteraction interaction;
     golv::Session session(interaction);
     session.configPath = "golv.cfg";
     if (!golv::applyCommonSection(session, golv::kAllCategories, lines))
@@ -38,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     session.settings.setAlignmentCaptions({"left", "center", "rite"});
 
-    const int messagesBefore = interaction.messages;
+    const std::size_t messagesBefore = interaction.messages.size();
     const golv::PatchPlan plan = golv::planPatchRun(session, kExecutableSize);
-    golv::fuzz::require(interaction.messages == messagesBefore, "a planned run showed a message");
+    golv::fuzz::require(interaction.messages.size() == messagesBefore, "a planned run showed a message");
     for (const golv::PatchWrite& write : plan.writes) {
         golv::fuzz::require(write.position >= 1, "a planned write before the start of the executable");
         golv::fuzz::require(write.position - 1 + static_cast<std::int64_t>(write.bytes.size()) <= kExecutableSize,

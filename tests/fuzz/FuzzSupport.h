@@ -1,6 +1,5 @@
 #pragma once
 
-#include "UserInteraction.h"
 #include "config/TextFile.h"
 
 #include <cstddef>
@@ -11,18 +10,10 @@
 #include <string_view>
 #include <vector>
 
-// What the fuzz targets share: a person who answers nothing, the input as
-// text, and a check that stops the run with a message a person can read.
+// What the fuzz targets share (the tests' recorder stands in for the person):
+// the input as text, and a check that stops the run with a message a person
+// can read.
 namespace golv::fuzz {
-
-class QuietInteraction final : public UserInteraction {
-public:
-    void message(std::string_view, std::string_view, std::string_view) override { ++messages; }
-    bool confirm(std::string_view, std::string_view, std::string_view) override { return true; }
-    std::optional<std::string> chooseFileToOpen(std::string_view, std::string_view) override { return {}; }
-    std::optional<std::string> chooseFileToSave(std::string_view, std::string_view) override { return {}; }
-    int messages = 0;
-};
 
 inline std::string_view textOf(const std::uint8_t* data, std::size_t size)
 {

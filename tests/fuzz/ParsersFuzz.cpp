@@ -4,6 +4,7 @@
 #include "config/Session.h"
 #include "fuzz/FuzzSupport.h"
 #include "settings/SettingId.h"
+#include "support/RecordingInteraction.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    golv::fuzz::QuietInteraction interaction;
+    golv::test::RecordingInteraction interaction;
     golv::Session session(interaction);
     const std::string_view version = data[0] % 2 == 0 ? "" : "0.673";
     for (const std::string& line : golv::fuzz::linesOf(data + 1, size - 1)) {

@@ -6,6 +6,7 @@
 #include "config/Session.h"
 #include "fuzz/FuzzSupport.h"
 #include "presets/Presets.h"
+#include "support/RecordingInteraction.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void startUp(golv::Session& session)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    golv::fuzz::QuietInteraction interaction;
+    golv::test::RecordingInteraction interaction;
     golv::Session first(interaction);
     startUp(first);
     if (!golv::applyPreset(first, golv::fuzz::linesOf(data, size)))

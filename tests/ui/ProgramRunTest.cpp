@@ -95,17 +95,6 @@ const RefusedRow kRefusedRows[] = {
     {"a patch exported over the kept copy of golv.cfg", "", "",
         [](const Folder& folder) { folder.write("golv.cfg.bak", std::string_view("a user's own version sections")); },
         "--export-patch golv.cfg.bak", 2, "a kept copy of GOLV's configuration"},
-    {"restore after the game was updated", "", "",
-        [](const Folder& folder) {
-            QCOMPARE(folder.golv(QStringLiteral("--silent")).exitCode, 0);
-            std::string updated = folder.read("quenb.exe");
-            updated[16] = static_cast<char>(updated[16] ^ 0x55);
-            folder.write("quenb.exe", updated);
-        },
-        "--restore", 2, "differ at position 17, which GOLV never writes"},
-    {"restore of an empty original", "", "",
-        [](const Folder& folder) { folder.write("quenb.exe.orig", std::string_view()); },
-        "--restore", 2, "quenb.exe.orig is empty"},
     {"an executable outside the folder", "ExeName=quenb.exe", "ExeName=../quenb.exe", nullptr,
         "--silent", 2, "not a file inside the folder"},
     {"a flag no letter stands for", "GrenSupaFlag=2", "GrenSupaFlag=255", nullptr,
