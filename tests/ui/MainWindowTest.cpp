@@ -3,7 +3,6 @@
 #include "settings/SettingId.h"
 #include "support/StartedProgram.h"
 #include "ui/FindDialog.h"
-#include "ui/QtUserInteraction.h"
 #include "ui/WindowKeys.h"
 
 #include <QCheckBox>
@@ -274,18 +273,6 @@ private slots:
         QVERIFY(m_program->folder.read("golv.cfg").find("\r\nLanguageFile=deutsch.lng\r\n") != std::string::npos);
         QCOMPARE(m_program->session.settings.listEntries(settingId("MainMenuAlign")),
             (std::vector<std::string>{"links", "zentriert", "rechts"}));
-    }
-
-    void aPresetNameGetsTheExtensionOfItsFilter()
-    {
-        const std::tuple<const char*, const char*, const char*> rows[] = {
-            {"/p/mine", "GOLV preset (*.qpt)", "/p/mine.qpt"},
-            {"/p/mine.txt", "GOLV preset (*.qpt)", "/p/mine.txt"}, // an extension of its own stays
-            {"/p/mine", "All Files (*.*)", "/p/mine"},
-            {"/p.d/mine", "GOLV preset (*.qpt)", "/p.d/mine.qpt"}, // a dot in the folder is no extension
-        };
-        for (const auto& [chosen, filter, written] : rows)
-            QCOMPARE(QtUserInteraction::withFilterExtension(chosen, filter), QString::fromLatin1(written));
     }
 };
 
