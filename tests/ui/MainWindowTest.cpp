@@ -77,8 +77,6 @@ private slots:
             // the preset button (none: by hand), drawing, fog, their displays, the drawing display's tint, the warning
             {nullptr, 0, 4, "16384.00", "18048.00", QColor(210, 210, 255), true},
             {"Command4", -3, -2, "5024.00", "2048.00", QColor(180, 180, 255), false}, // the shortest is 5024, not 5120
-            {"Command5", 5, 7, "28160.00", "24064.00", QColor(255, 220, 220), false},
-            {"Command6", 8, 17, "50176.00", "46080.00", QColor(255, 190, 190), false},
             {"Command7", 10, 28, "102400.00", "95232.00", QColor(255, 170, 170), false},
             {"Command2", 2, 2, "20480.00", "12288.00", QColor(Qt::white), false},
         };
