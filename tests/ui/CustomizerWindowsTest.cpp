@@ -1,6 +1,9 @@
 #include "settings/SettingId.h"
 #include "support/RowTable.h"
 #include "support/StartedProgram.h"
+#include "ui/CustBars.h"
+#include "ui/CustFonts.h"
+#include "ui/CustWeapons.h"
 #include "ui/WindowKeys.h"
 
 #include <QAbstractButton>
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 #include <map>
@@ -57,8 +61,8 @@ const LeaveRow kLeaveRows[] = {
 } // namespace
 
 // The customizer windows as a user meets them: every setting bound to its
-// control, fields refused and corrected when left, "defaults", swatches and
-// what each window does on its own.
+// control, fields refused and corrected when left, "defaults", swatches,
+// previews and what each window does on its own.
 class CustomizerWindowsTest : public QObject {
     Q_OBJECT
 
@@ -347,6 +351,79 @@ private slots:
         test::child<QScrollBar>(lights, "HScroll4")->setValue(0);
         QCOMPARE(display->text(), QStringLiteral("0.0009..."));
         QCOMPARE(display->palette().color(QPalette::Text), QColor(Qt::black));
+    }
+
+    // The previews of the weapons, bars and fonts windows; ticks are driven
+    // directly, never by waiting on a timer.
+    void theWeaponsPreviewRunsOnTheChosenRowAndStops()
+    {
+        auto& weapons = static_cast<CustWeapons&>(program().open(Window::CustWeapons));
+        auto* flash = test::child<QLabel>(weapons, "Image2");
+
+        // Revolver: flash 3 (10.8 ticks), rate 16 (59.2 ticks).
+        test::child<QRadioButton>(weapons, "Option1(2)")->click();
+        test::click(weapons, "Command10"); // a toggle: this finds the preview at rest
+        QVERIFY(weapons.previewRunning());
+        for (int tick = 1; tick <= 70; ++tick) {
+            weapons.previewTick();
+            QVERIFY2(flash->isVisible() == (tick <= 10 || tick > 60), qPrintable(QString::number(tick)));
+        }
+
+        // The main window's "defaults" puts the preview to rest.
+        weapons.hide();
+        test::click(program().mainWindow(), "Command9");
+        QVERIFY(!weapons.previewRunning() && flash->isHidden());
+        QCOMPARE(test::child<QPushButton>(weapons, "Command10")->accessibleName(), QStringLiteral("start preview"));
+    }
+
+    // The bars window's preview blinks between the health colour and its sum
+    // with the poisoned colour, as the fields hold them.
+    void theBarsPreviewBlinksPoisoned()
+    {
+        auto& bars = static_cast<CustBars&>(program().open(Window::CustBars));
+        QVERIFY(test::child<QTimer>(bars, "Timer1")->isActive());
+        Swatch* preview = test::swatchNamed(bars, "health bar poisoned swatch");
+        const auto set = [&](const std::string& colour, const QColor& value) {
+            for (const auto& [channel, number] :
+                {std::pair{"R", value.red()}, {"G", value.green()}, {"B", value.blue()}})
+                settings().setText(*findSetting(colour + channel), std::to_string(number));
+        };
+        const std::tuple<QColor, QColor, QColor> rows[] = {
+            // health, poisoned, their sum
+            {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0)}, // the defaults: red, then yellow
+            {QColor(255, 0, 0), QColor(10, 0, 0), QColor(255, 0, 0)},    // red overflows: poisoned green and blue
+            {QColor(0, 200, 0), QColor(5, 100, 7), QColor(5, 200, 7)},   // green overflows: poisoned red and blue
+            // Green overflows and is taken back; then blue does.
+            {QColor(0, 200, 200), QColor(1, 100, 100), QColor(1, 200, 100)},
+        };
+        for (const auto& [health, poisoned, sum] : rows) {
+            set("HMainColour", health);
+            set("HPoisonColour", poisoned);
+            bars.blinkPoisonedPreview();
+            QCOMPARE(preview->colour(), health);
+            bars.blinkPoisonedPreview();
+            QCOMPARE(preview->colour(), sum);
+        }
+    }
+
+    // The legend time and the ticks the test string shows for; 300, from a
+    // file, fills the byte.
+    void theFontsWindowShowsTheLegendForItsTime()
+    {
+        auto& fonts = static_cast<CustFonts&>(program().open(Window::CustFonts));
+        auto* string = test::child<QLabel>(fonts, "Label19");
+        const auto* timer = test::child<QTimer>(fonts, "Timer2");
+        QVERIFY(string->isHidden() && !timer->isActive());
+        for (const auto& [legendTime, ticksShown] : {std::pair{"3", 2}, {"150", 149}, {"1", 0}, {"300", 254}}) {
+            settings().setText(settingId("LegendDispTime"), legendTime);
+            test::click(fonts, "Command18");
+            int shown = 0;
+            for (int tick = 0; timer->isActive() && tick < 300; ++tick) {
+                fonts.legendTick();
+                shown += string->isVisible() ? 1 : 0;
+            }
+            QVERIFY2(shown == ticksShown && string->isHidden() && !timer->isActive(), legendTime);
+        }
     }
 };
 
