@@ -169,13 +169,10 @@ private slots:
             && settings.text(settingId("NoAmmoBugSoundID")) == "-5" && m_program->ui.messages.empty());
     }
 
-    // Each customizer button opens its own window, modally.
+    // A customizer button opens its own window, modally (a button of each table).
     void windowButtonsOpenTheirWindows()
     {
-        const std::pair<const char*, const char*> rows[] = {{"Command11", "CustBars"}, {"Command21", "CustFonts"},
-            {"Command14", "CustGfx"}, {"Command18", "CustGfx2"}, {"Command13", "CustLite"}, {"Command19", "CustEnemy"},
-            {"Command15", "CustPhys"}, {"Command17", "CustInv"}, {"Command20", "CustWeapons"},
-            {"Command10", "CustOxmaHP"}};
+        const std::pair<const char*, const char*> rows[] = {{"Command11", "CustBars"}, {"Command10", "CustOxmaHP"}};
         for (const auto& [button, dialog] : rows) {
             QString opened;
             QTimer::singleShot(0, [&opened] {
