@@ -74,11 +74,8 @@ public:
     std::vector<std::pair<Window, QWidget*>> showAll()
     {
         std::vector<std::pair<Window, QWidget*>> shown;
-        for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index) {
-            const auto window = static_cast<Window>(index);
-            if (window == Window::Form1 || windows->hasCustomizer(window))
-                shown.emplace_back(window, &show(window));
-        }
+        for (int index = 0; index <= static_cast<int>(Window::CustPhys); ++index)
+            shown.emplace_back(static_cast<Window>(index), &show(static_cast<Window>(index)));
         return shown;
     }
 

@@ -24,37 +24,11 @@
 namespace golv {
 namespace {
 
-// What a screen reader announces as the control's name.
-QString announcedName(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
-}
-
 QString describe(const QWidget* widget)
 {
     return QStringLiteral("%1 %2 in %3")
         .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
             widget->window()->objectName());
-}
-
-// Every caption and text of the table as the windows show it now, longest
-// first, each without the ":" that names leave out.
-QStringList shownTexts(const Session& session)
-{
-    QStringList texts;
-    for (const CaptionEntry& entry : kCaptions) {
-        const auto set = session.captions.find({entry.window, std::string(entry.control)});
-        QString text
-            = set != session.captions.end() ? QString::fromStdString(set->second) : QString::fromUtf8(entry.builtIn);
-        text = text.trimmed();
-        if (text.endsWith(QLatin1Char(':')))
-            text.chop(1);
-        if (!text.trimmed().isEmpty())
-            texts << text.trimmed();
-    }
-    std::ranges::sort(texts, [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    return texts;
 }
 
 // Where Tab goes, in order, starting from the window itself.
@@ -112,14 +86,26 @@ private slots:
         };
         for (const auto& [window, control, name] : names) {
             if (languageFile.isEmpty())
-                QCOMPARE(announcedName(test::child<QWidget>(program.show(window), control)), QString::fromUtf8(name));
+                QCOMPARE(QAccessible::queryAccessibleInterface(test::child<QWidget>(program.show(window), control))
+                             ->text(QAccessible::Name),
+                    QString::fromUtf8(name));
         }
         QVERIFY(applyPreset(program.session,
             {"[preset]", "DrawingDistanceRange=5", "PonytailMode=1", "PistolDamage=7", "GrenNormFlag=2",
                 "HMainColourR=200", "HHide=1", "MainMenuAlign=2", "ShadowA=50", "SparkleAmount=9", "BinocsRange=05",
                 "DefBigMedkits=2", "SkeletonHP=99", "SwimSpeed=0030", "BatDmg=5"}));
         const QString changes = captionText(program.session, captionId(Window::Form1, "changesexecutable"));
-        const QStringList texts = shownTexts(program.session);
+        // Every caption and text of the table as the windows show it now,
+        // longest first, each without the ":" that names leave out.
+        QStringList texts;
+        for (std::size_t row = 0; row < kCaptions.size(); ++row) {
+            QString text = captionText(program.session, {row}).trimmed();
+            if (text.endsWith(QLatin1Char(':')))
+                text.chop(1);
+            if (!text.trimmed().isEmpty())
+                texts << text.trimmed();
+        }
+        std::ranges::sort(texts, [](const QString& a, const QString& b) { return a.size() > b.size(); });
         for (const auto& [id, window] : program.showAll()) {
             int marked = 0;
             QVERIFY2(window->width() <= 1366 && window->height() <= 700, qPrintable(window->objectName()));
@@ -132,7 +118,8 @@ private slots:
                         || qobject_cast<Swatch*>(input))
                     || input->window() != window)
                     continue;
-                const QString name = announcedName(input);
+                // What a screen reader announces as the control's name.
+                const QString name = QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name);
                 QVERIFY2(!name.isEmpty(), qPrintable(describe(input) + QStringLiteral(" has no name")));
                 // A list's own text box (the binoculars range), which readers
                 // enter by itself, is called as its list (whose own name Qt

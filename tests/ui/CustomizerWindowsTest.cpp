@@ -1,6 +1,9 @@
 #include "settings/SettingId.h"
 #include "support/RowTable.h"
 #include "support/StartedProgram.h"
+#include "ui/CustBars.h"
+#include "ui/CustFonts.h"
+#include "ui/CustWeapons.h"
 #include "ui/WindowKeys.h"
 
 #include <QAbstractButton>
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 #include <map>
@@ -17,11 +21,6 @@
 
 namespace golv {
 namespace {
-
-QStringList oneOrNone(const char* message)
-{
-    return *message ? QStringList{QString::fromUtf8(message)} : QStringList{};
-}
 
 const char* const kOneDigit = "You must fill this field with at least one digit!";
 
@@ -57,8 +56,8 @@ const LeaveRow kLeaveRows[] = {
 } // namespace
 
 // The customizer windows as a user meets them: every setting bound to its
-// control, fields refused and corrected when left, "defaults", swatches and
-// what each window does on its own.
+// control, fields refused and corrected when left, "defaults", swatches,
+// previews and what each window does on its own.
 class CustomizerWindowsTest : public QObject {
     Q_OBJECT
 
@@ -156,7 +155,7 @@ private slots:
         const LeaveRow& row = test::fetchRow(kLeaveRows);
         QLineEdit* edit = test::child<QLineEdit>(program().show(row.window), QString::fromLatin1(row.field));
         test::typeAndLeave(edit, QString::fromLatin1(row.typed));
-        QCOMPARE(messages(), oneOrNone(row.message));
+        QCOMPARE(messages(), *row.message ? QStringList{QString::fromUtf8(row.message)} : QStringList{});
         QCOMPARE(edit->text(), QString::fromLatin1(row.after));
         QCOMPARE(QApplication::focusWidget() == edit, *row.message != '\0' && row.keepsFocus);
         QCOMPARE(settings().text(*settingOfControl(row.window, row.field)), std::string(row.after));
@@ -230,9 +229,9 @@ private slots:
     // A swatch shows and tells its colour as its fields hold it. F4 or
     // Alt+Down in one of its fields, or a click on it, opens the colour
     // dialog, and the focus stays where it was.
-    void swatchesFollowTheFieldsAndTheColourDialog()
+    void theBarsSwatchesFollowTheFieldsTheColourDialogAndTheBlink()
     {
-        QDialog& bars = program().open(Window::CustBars);
+        auto& bars = static_cast<CustBars&>(program().open(Window::CustBars));
         const auto heard = [&bars](const char* swatch) { // as readers hear it
             return QAccessible::queryAccessibleInterface(test::swatchNamed(bars, swatch))
                 ->text(QAccessible::Description);
@@ -255,6 +254,32 @@ private slots:
         QCOMPARE(
             program().offeredColours, (std::vector<QColor>{QColor(31, 31, 31), QColor(10, 20, 30), QColor(1, 2, 3)}));
         QCOMPARE(QApplication::focusWidget(), musicFadeGreen);
+
+        // The poisoned swatch blinks between the health colour and its sum
+        // with the poisoned colour, as the fields hold them.
+        QVERIFY(test::child<QTimer>(bars, "Timer1")->isActive());
+        Swatch* preview = test::swatchNamed(bars, "health bar poisoned swatch");
+        const auto set = [&](const std::string& colour, const QColor& value) {
+            for (const auto& [channel, number] :
+                {std::pair{"R", value.red()}, {"G", value.green()}, {"B", value.blue()}})
+                settings().setText(*findSetting(colour + channel), std::to_string(number));
+        };
+        const std::tuple<QColor, QColor, QColor> rows[] = {
+            // health, poisoned, their sum
+            {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0)}, // the defaults: red, then yellow
+            {QColor(255, 0, 0), QColor(10, 0, 0), QColor(255, 0, 0)},    // red overflows: poisoned green and blue
+            {QColor(0, 200, 0), QColor(5, 100, 7), QColor(5, 200, 7)},   // green overflows: poisoned red and blue
+            // Green overflows and is taken back; then blue does.
+            {QColor(0, 200, 200), QColor(1, 100, 100), QColor(1, 200, 100)},
+        };
+        for (const auto& [health, poisoned, sum] : rows) {
+            set("HMainColour", health);
+            set("HPoisonColour", poisoned);
+            bars.blinkPoisonedPreview();
+            QCOMPARE(preview->colour(), health);
+            bars.blinkPoisonedPreview();
+            QCOMPARE(preview->colour(), sum);
+        }
     }
 
     void eachHelpButtonShowsItsWindowsHelp()
@@ -295,7 +320,7 @@ private slots:
             program().ui.messages.clear();
             settings().setText(settingId("MaxHPBarValue"), maximum);
             test::click(damage, "Command3");
-            QCOMPARE(messages(), oneOrNone(message));
+            QCOMPARE(messages(), *message ? QStringList{QString::fromUtf8(message)} : QStringList{});
             QCOMPARE(QStringList({text(damage, "Text2(0)"), text(damage, "Text2(4)"), text(damage, "Text2(3)")}),
                 QStringList({corrected, divider, range}));
         }
@@ -347,6 +372,49 @@ private slots:
         test::child<QScrollBar>(lights, "HScroll4")->setValue(0);
         QCOMPARE(display->text(), QStringLiteral("0.0009..."));
         QCOMPARE(display->palette().color(QPalette::Text), QColor(Qt::black));
+    }
+
+    // The previews of the weapons and fonts windows; ticks are driven
+    // directly, never by waiting on a timer.
+    void theWeaponsPreviewRunsOnTheChosenRowAndStops()
+    {
+        auto& weapons = static_cast<CustWeapons&>(program().open(Window::CustWeapons));
+        auto* flash = test::child<QLabel>(weapons, "Image2");
+
+        // Revolver: flash 3 (10.8 ticks), rate 16 (59.2 ticks).
+        test::child<QRadioButton>(weapons, "Option1(2)")->click();
+        test::click(weapons, "Command10"); // a toggle: this finds the preview at rest
+        QVERIFY(weapons.previewRunning());
+        for (int tick = 1; tick <= 70; ++tick) {
+            weapons.previewTick();
+            QVERIFY2(flash->isVisible() == (tick <= 10 || tick > 60), qPrintable(QString::number(tick)));
+        }
+
+        // The main window's "defaults" puts the preview to rest.
+        weapons.hide();
+        test::click(program().mainWindow(), "Command9");
+        QVERIFY(!weapons.previewRunning() && flash->isHidden());
+        QCOMPARE(test::child<QPushButton>(weapons, "Command10")->accessibleName(), QStringLiteral("start preview"));
+    }
+
+    // The legend time and the ticks the test string shows for; 300, from a
+    // file, fills the byte.
+    void theFontsWindowShowsTheLegendForItsTime()
+    {
+        auto& fonts = static_cast<CustFonts&>(program().open(Window::CustFonts));
+        auto* string = test::child<QLabel>(fonts, "Label19");
+        const auto* timer = test::child<QTimer>(fonts, "Timer2");
+        QVERIFY(string->isHidden() && !timer->isActive());
+        for (const auto& [legendTime, ticksShown] : {std::pair{"3", 2}, {"150", 149}, {"1", 0}, {"300", 254}}) {
+            settings().setText(settingId("LegendDispTime"), legendTime);
+            test::click(fonts, "Command18");
+            int shown = 0;
+            for (int tick = 0; timer->isActive() && tick < 300; ++tick) {
+                fonts.legendTick();
+                shown += string->isVisible() ? 1 : 0;
+            }
+            QVERIFY2(shown == ticksShown && string->isHidden() && !timer->isActive(), legendTime);
+        }
     }
 };
 

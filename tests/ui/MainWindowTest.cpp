@@ -3,7 +3,6 @@
 #include "settings/SettingId.h"
 #include "support/StartedProgram.h"
 #include "ui/FindDialog.h"
-#include "ui/QtUserInteraction.h"
 #include "ui/WindowKeys.h"
 
 #include <QCheckBox>
@@ -78,8 +77,6 @@ private slots:
             // the preset button (none: by hand), drawing, fog, their displays, the drawing display's tint, the warning
             {nullptr, 0, 4, "16384.00", "18048.00", QColor(210, 210, 255), true},
             {"Command4", -3, -2, "5024.00", "2048.00", QColor(180, 180, 255), false}, // the shortest is 5024, not 5120
-            {"Command5", 5, 7, "28160.00", "24064.00", QColor(255, 220, 220), false},
-            {"Command6", 8, 17, "50176.00", "46080.00", QColor(255, 190, 190), false},
             {"Command7", 10, 28, "102400.00", "95232.00", QColor(255, 170, 170), false},
             {"Command2", 2, 2, "20480.00", "12288.00", QColor(Qt::white), false},
         };
@@ -172,13 +169,10 @@ private slots:
             && settings.text(settingId("NoAmmoBugSoundID")) == "-5" && m_program->ui.messages.empty());
     }
 
-    // Each customizer button opens its own window, modally.
+    // A customizer button opens its own window, modally (a button of each table).
     void windowButtonsOpenTheirWindows()
     {
-        const std::pair<const char*, const char*> rows[] = {{"Command11", "CustBars"}, {"Command21", "CustFonts"},
-            {"Command14", "CustGfx"}, {"Command18", "CustGfx2"}, {"Command13", "CustLite"}, {"Command19", "CustEnemy"},
-            {"Command15", "CustPhys"}, {"Command17", "CustInv"}, {"Command20", "CustWeapons"},
-            {"Command10", "CustOxmaHP"}};
+        const std::pair<const char*, const char*> rows[] = {{"Command11", "CustBars"}, {"Command10", "CustOxmaHP"}};
         for (const auto& [button, dialog] : rows) {
             QString opened;
             QTimer::singleShot(0, [&opened] {
@@ -274,18 +268,6 @@ private slots:
         QVERIFY(m_program->folder.read("golv.cfg").find("\r\nLanguageFile=deutsch.lng\r\n") != std::string::npos);
         QCOMPARE(m_program->session.settings.listEntries(settingId("MainMenuAlign")),
             (std::vector<std::string>{"links", "zentriert", "rechts"}));
-    }
-
-    void aPresetNameGetsTheExtensionOfItsFilter()
-    {
-        const std::tuple<const char*, const char*, const char*> rows[] = {
-            {"/p/mine", "GOLV preset (*.qpt)", "/p/mine.qpt"},
-            {"/p/mine.txt", "GOLV preset (*.qpt)", "/p/mine.txt"}, // an extension of its own stays
-            {"/p/mine", "All Files (*.*)", "/p/mine"},
-            {"/p.d/mine", "GOLV preset (*.qpt)", "/p.d/mine.qpt"}, // a dot in the folder is no extension
-        };
-        for (const auto& [chosen, filter, written] : rows)
-            QCOMPARE(QtUserInteraction::withFilterExtension(chosen, filter), QString::fromLatin1(written));
     }
 };
 
